@@ -1,0 +1,7 @@
+#include "platform/wkout.h"
+
+namespace kelvarin {
+
+workOut* wkOut = nullptr;
+
+}  // namespace kelvarin
