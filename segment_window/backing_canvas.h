@@ -1,0 +1,70 @@
+#pragma once
+
+// A drawing surface over a backing image: what is drawn on a window's background or a picture
+// box lands in the image, and the widget's paint event shows the image, so drawings survive
+// being covered and uncovered.
+
+#include <QColor>
+#include <QImage>
+
+#include <memory>
+
+#include "workout/surfaces.h"
+
+class QPainter;
+class QWidget;
+
+namespace kelvarin {
+
+class BackingCanvas final : public DrawSurface {
+  public:
+    explicit BackingCanvas(QWidget& owner);
+
+    // Resizes the image to the owner's new size: drawn content stays at the top-left corner,
+    // new area gets the background colour.
+    void resizeTo(int width, int height);
+    // Fills the whole image with the background colour (the clear-drawing operation).
+    void clear();
+    void setBackground(const QColor& colour);
+    QColor background() const { return m_background; }
+
+    const QImage& image() const { return m_image; }
+    void paintOnto(QPainter& painter);
+
+    qint16 scaleMode() const { return m_scaleMode; }
+    // Converts from the current scale unit to pixels.
+    double toPixelsX(double units) const;
+    double toPixelsY(double units) const;
+    double fromPixelsX(double pixels) const;
+    double fromPixelsY(double pixels) const;
+
+    // DrawSurface
+    void setScaleMode(qint16 mode) override;
+    float scaleWidth() const override;
+    float scaleHeight() const override;
+    void line(float x1, float y1, float x2, float y2, qint32 color) override;
+    void box(float x1, float y1, float x2, float y2, qint32 color) override;
+    void circle(float x, float y, float radius, qint32 color) override;
+
+    // The image is being painted on: the owner must show it again.
+    void touched();
+
+  private:
+    void plotLine(double x1, double y1, double x2, double y2, quint32 pixel);
+
+    QWidget& m_owner;
+    // The image's pixels, in memory of their own (see resizeTo).
+    struct FreePixels {
+        void operator()(quint32* p) const;
+    };
+    std::unique_ptr<quint32[], FreePixels> m_pixels;
+    QImage m_image;
+    QColor m_background;
+    qint16 m_scaleMode;
+    bool m_updatePending = false;
+};
+
+// 0x00BBGGRR to a Qt colour.
+QColor colourFromRgb(qint32 rgb);
+
+}  // namespace kelvarin

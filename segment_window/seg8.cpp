@@ -1,0 +1,402 @@
+#include "segment_window/seg8.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+#include "platform/common_controls.h"
+#include "platform/wkout.h"
+#include "segment_window/author_contact.h"
+#include "segment_window/standard_tables.h"
+#include "workout/runtime.h"
+#include "workout/workout.h"
+
+namespace kelvarin {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+struct SegmentBox {
+    int left, top, width, height;
+};
+
+// Boxes of segments a, b, c, d, e, f, g and dp, in twips.
+constexpr std::array<SegmentBox, 8> kSegmentBoxes = {{{1080, 480, 855, 255},
+                                                      {2040, 720, 255, 735},
+                                                      {2040, 1920, 255, 735},
+                                                      {1080, 2640, 855, 255},
+                                                      {720, 1920, 255, 735},
+                                                      {720, 720, 255, 735},
+                                                      {1080, 1560, 855, 255},
+                                                      {2400, 2640, 255, 255}}};
+
+// One channel of a random colour: r * 200 + 50, ties to even, so 50 to 250.
+qint32 randomChannel(platform::RandomGenerator& random) {
+    const float r = random.next();
+    return static_cast<qint32>(rt::roundHalfEven(r * 200.0f + 50.0f));
+}
+
+// The shared utility object; using it before the window created it is error 91.
+workOut& shared() {
+    if (wkOut == nullptr) raiseError(err::ObjectNotSet);
+    return *wkOut;
+}
+
+}  // namespace
+
+SEG8::SEG8(WindowServices services, QWidget* parent)
+    : QWidget(parent), m_services(std::move(services)), m_canvas(*this) {
+    Form_Initialize();
+    buildControls();
+    Form_Load();
+}
+
+void SEG8::Form_Initialize() {
+    platform::initCommonControls();
+}
+
+void SEG8::buildControls() {
+    setObjectName(QStringLiteral("SEG8"));
+    setWindowTitle(QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kelvarin.png")));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kDesignWidth, kDesignHeight);
+    setMinimumSize(kDesignWidth, kDesignHeight);
+
+    auto button = [this](const char* name, const QString& caption, QRect geometry) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setFont(controlFont(9));
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    for (int k = 0; k < 8; ++k) {
+        auto* box = new PictureBox(this);
+        box->setObjectName(QStringLiteral("Picture1(%1)").arg(k));
+        const SegmentBox& g = kSegmentBoxes[static_cast<size_t>(k)];
+        box->setGeometry(twips(g.left, g.top, g.width, g.height));
+        connect(box, &PictureBox::clicked, this,
+                [this, k] { Picture1_Click(static_cast<qint16>(k)); });
+        Picture1[static_cast<size_t>(k)] = box;
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("选择数码管"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twips(3360, 360, 3135, 1215));
+    Frame1->setFont(controlFont(10.5));
+    Frame1->setAutoFillBackground(true);
+    Option1 = new QRadioButton(QStringLiteral("共阴数码管-[SEG-8,CC]"), Frame1);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(twips(240, 360, 2655, 330));
+    Option1->setFont(controlFont(10.5));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("共阳数码管-[SEG-8,CA]"), Frame1);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(twips(240, 720, 2655, 255));
+    Option2->setFont(controlFont(10.5));
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option2_Click();
+    });
+
+    Command8 = button("Command8", QStringLiteral("赞助/关于"), twips(8040, 360, 1215, 375));
+    Command1 =
+        button("Command1", QStringLiteral("共阴数码管常用段码"), twips(6960, 840, 2295, 375));
+    Command2 =
+        button("Command2", QStringLiteral("共阳数码管常用段码"), twips(6960, 1200, 2295, 375));
+    Command6 = button("Command6", QStringLiteral("随机换色"), twips(3240, 1920, 1095, 375));
+    Command7 = button("Command7", QStringLiteral("还原窗口"), twips(4320, 1920, 1095, 375));
+    Command5 = button("Command5", QStringLiteral("复制到剪贴板"), twips(5640, 1920, 1575, 375));
+    Command4 = button("Command4", QStringLiteral("清空"), twips(7200, 1920, 735, 375));
+    Command3 = button("Command3", QStringLiteral("添加到文本框"), twips(7920, 1920, 1575, 375));
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+
+    Text5 = new CrLfTextBox(this);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setGeometry(twips(3240, 2400, 6255, 2100));
+    Text5->setFont(controlFont(9));
+    Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text5->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text5->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    Text4 = new QLineEdit(this);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setGeometry(twips(720, 3480, 1935, 420));
+    Text4->setFont(controlFont(10.5));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips(720, 4080, 1935, 420));
+    Text1->setFont(controlFont(10.5));
+
+    Check1 = new QCheckBox(QStringLiteral("自动复制到剪贴板"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(twips(720, 4800, 2295, 375));
+    Check1->setFont(controlFont(10.5));
+    Check1->setAutoFillBackground(true);
+
+    Picture2 = new PictureBox(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(twips(5640, 4680, 3855, 495));
+    Picture2->setFont(controlFont(10.5));
+
+    Text2 = new CrLfTextBox(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(twips(600, 5280, 5895, 1980));
+    Text2->setFont(controlFont(10.5));
+    Text2->setText(commonCathodeTable());
+    Text2->setVisible(false);
+    Text3 = new CrLfTextBox(this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setGeometry(twips(720, 5520, 5895, 1980));
+    Text3->setFont(controlFont(10.5));
+    Text3->setText(commonAnodeTable());
+    Text3->setVisible(false);
+
+    // Keyboard order, tab index 0 to 25.
+    const QList<QWidget*> order = {
+        Frame1,      Option1,     Option2,     Picture1[0], Picture1[1], Picture1[2], Picture1[3],
+        Picture1[4], Picture1[5], Picture1[6], Picture1[7], Text1,       Check1,      Text2,
+        Command1,    Command2,    Text3,       Text4,       Command3,    Text5,       Command4,
+        Command5,    Command6,    Command7,    Command8,    Picture2};
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+
+    // The window sees every key press before the control that has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void SEG8::Form_Load() {
+    // The shared utility object comes first: nothing may use it before this step.
+    if (wkOut == nullptr) wkOut = new workOut();
+    rt::ResumeNext rn;
+    rn([&] { m_services.random->seedFromClock(); });
+    rn([&] { UpdateSegmentCode(); });
+    rn([&] { Command4_Click(); });
+}
+
+void SEG8::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_canvas.paintOnto(p);
+}
+
+void SEG8::resizeEvent(QResizeEvent*) {
+    m_canvas.resizeTo(width(), height());
+    Form_Resize();
+}
+
+void SEG8::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void SEG8::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!m_ended) {
+        m_ended = true;
+        if (m_services.endProgram) m_services.endProgram();
+    }
+}
+
+bool SEG8::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        qint16 code = 0;
+        if (key->key() == Qt::Key_Escape) {
+            code = 27;
+        } else if (key->text().size() == 1) {
+            code = static_cast<qint16>(key->text().at(0).unicode());
+        }
+        if (code == 27) {
+            Form_KeyPress(code);
+            return true;
+        }
+        if (code != 0) Form_KeyPress(code);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SEG8::Form_Resize() {
+    rt::ResumeNext rn;
+    rn([&] {
+        shared().DrawChange(m_canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0, 0, 0,
+                            0, 0.2f, 1);
+    });
+    // A minimised or maximised window refuses size changes.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    if (width() < kDesignWidth) resize(kDesignWidth, height());
+    if (height() < kDesignHeight) resize(width(), kDesignHeight);
+}
+
+void SEG8::Form_KeyPress(qint16 KeyAscii) {
+    if (KeyAscii != 27) return;
+    if (m_ended) return;
+    m_ended = true;
+    if (m_services.endProgram) m_services.endProgram();
+}
+
+void SEG8::Command6_Click() {
+    rt::ResumeNext rn;
+    qint32 from = 0, to = 0, type = -1;
+    rn([&] { from = randomColour(); });
+    rn([&] { to = randomColour(); });
+    rn([&] {
+        // In double precision, so that r just below 1 cannot round up to a fifth type.
+        const double r = m_services.random->next();
+        type = -static_cast<qint32>(std::floor(r * 4.0 + 1.0));
+    });
+    rn([&] { shared().DrawChange(m_canvas, from, to, type, 0, 0, 0, 0, 0.2f, 1); });
+}
+
+void SEG8::Command7_Click() {
+    setWindowState(windowState() &
+                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    resize(kDesignWidth, kDesignHeight);
+    setWindowState(windowState() &
+                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+qint32 SEG8::randomColour() {
+    platform::RandomGenerator& random = *m_services.random;
+    const qint32 red = randomChannel(random);
+    const qint32 green = randomChannel(random);
+    const qint32 blue = randomChannel(random);
+    return rt::rgb(red, green, blue);
+}
+
+void SEG8::Picture1_Click(qint16 Index) {
+    rt::ResumeNext rn;
+    if (Index >= 0 && Index < 8) {
+        const auto k = static_cast<size_t>(Index);
+        SegState[k] = static_cast<quint8>(1 - SegState[k]);
+        if (SegState[k] == 1) {
+            rn([&] {
+                const qint32 a = randomColour();
+                const qint32 b = randomColour();
+                shared().DrawChange(Picture1[k]->canvas(), a, b, -4, 0, 0, 0, 0, 0.2f, 1);
+            });
+        } else {
+            Picture1[k]->clearDrawing();
+        }
+    }
+    rn([&] { UpdateSegmentCode(); });
+}
+
+void SEG8::UpdateSegmentCode() {
+    rt::ResumeNext rn;
+    QString bits;
+    for (int i = 0; i <= 7; ++i)
+        bits += QString::number(SegState[static_cast<size_t>(7 - i)]);
+    if (!Option1->isChecked()) rn([&] { bits = shared().XorTwice(bits); });
+    Text4->setText(bits + u'b');
+    qint32 value = 0;
+    bool wrong = false;
+    rn([&] { value = shared().jzToDec(bits, 2, wrong); });
+    Text1->setText(QStringLiteral("0x") +
+                   FormatHexByte(QString::number(value, 16).toUpper(), true) + u',');
+    if (Check1->isChecked()) copyToClipboard(Text1->text());
+}
+
+QString SEG8::FormatHexByte(QString HexText, bool LowerCase) {
+    bool digitsOnly = !HexText.isEmpty();
+    for (const QChar c : HexText)
+        digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
+    if (digitsOnly) {
+        // Formatted as a number of at least two digits.
+        while (HexText.size() > 2 && HexText.startsWith(u'0'))
+            HexText.remove(0, 1);
+        if (HexText.size() < 2) HexText.prepend(u'0');
+    }
+    HexText = HexText.trimmed();
+    if (HexText.size() == 1) HexText.prepend(u'0');
+    return LowerCase ? HexText.toLower() : HexText.toUpper();
+}
+
+void SEG8::Option1_Click() {
+    UpdateSegmentCode();
+    Command4_Click();
+}
+
+void SEG8::Option2_Click() {
+    UpdateSegmentCode();
+    Command4_Click();
+}
+
+void SEG8::copyToClipboard(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return;
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void SEG8::Command3_Click() {
+    rt::ResumeNext rn;
+    rn([&] { CodeCount = rt::add(CodeCount, 1); });
+    Text5->appendText(Text1->text());
+    if (CodeCount % 10 == 0) Text5->appendText(kCrLf);
+}
+
+void SEG8::Command4_Click() {
+    const QDate today = m_services.today ? m_services.today() : QDate::currentDate();
+    const QString type = Option1->isChecked() ? QStringLiteral("cc") : QStringLiteral("ca");
+    const QString date = QStringLiteral("%1年%2月%3日")
+                             .arg(today.year() % 100, 2, 10, QLatin1Char('0'))
+                             .arg(today.month(), 2, 10, QLatin1Char('0'))
+                             .arg(today.day(), 2, 10, QLatin1Char('0'));
+    Text5->setText(QStringLiteral("unsigned char code seg-") + type +
+                   QStringLiteral("[]{ // 创建于: ") + date + QStringLiteral(" design:______") +
+                   kCrLf);
+    CodeCount = 0;
+}
+
+void SEG8::Command5_Click() {
+    const QString declaration = Text5->text();
+    copyToClipboard(declaration);
+    CodeCount = 0;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const bool copied = clipboard != nullptr && clipboard->text() == declaration;
+    m_services.messageBoxes->show(
+        this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
+        MessageBoxes::Buttons::Ok,
+        copied ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning,
+        QStringLiteral("复制到剪贴板"));
+}
+
+void SEG8::offerStandardTable(const QString& table) {
+    const MessageBoxes::Answer answer = m_services.messageBoxes->show(
+        this, table + kCrLf + kCrLf + QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
+        MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Information,
+        QStringLiteral("选择[是]复制到剪贴板"));
+    if (answer == MessageBoxes::Answer::Yes) copyToClipboard(table);
+}
+
+void SEG8::Command1_Click() {
+    offerStandardTable(Text2->text());
+}
+
+void SEG8::Command2_Click() {
+    offerStandardTable(Text3->text());
+}
+
+}  // namespace kelvarin

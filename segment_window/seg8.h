@@ -1,0 +1,95 @@
+#pragma once
+
+// SEG8: the main window. The user clicks the segments of a drawn 8-segment digit, picks common
+// cathode or common anode, reads the segment byte in binary and as a C array element, collects
+// elements into a C51 table declaration and copies codes and tables to the clipboard.
+
+#include <QWidget>
+
+#include <array>
+
+#include "segment_window/backing_canvas.h"
+#include "segment_window/controls.h"
+#include "segment_window/window_services.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kelvarin {
+
+class SEG8 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SEG8(WindowServices services = programServices(), QWidget* parent = nullptr);
+
+    // Design size of the client area: 9765 x 5655 twips.
+    static constexpr int kDesignWidth = 651;
+    static constexpr int kDesignHeight = 377;
+
+    // Segment state k (0 = a ... 7 = dp): 0 dark, 1 lit.
+    quint8 segState(int index) const { return SegState.at(static_cast<size_t>(index)); }
+    qint32 codeCount() const { return CodeCount; }
+    BackingCanvas& canvas() { return m_canvas; }
+
+    // Event handlers, public so that the program and its tests can raise them as events would.
+    void Form_Resize();
+    void Form_KeyPress(qint16 KeyAscii);
+    void Picture1_Click(qint16 Index);
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Form_Initialize();
+    void Form_Load();
+    void buildControls();
+    void UpdateSegmentCode();
+    static QString FormatHexByte(QString HexText, bool LowerCase);
+    qint32 randomColour();
+    void copyToClipboard(const QString& text);
+    void offerStandardTable(const QString& table);
+
+    WindowServices m_services;
+    BackingCanvas m_canvas;
+    std::array<quint8, 8> SegState{};
+    qint32 CodeCount = 0;
+    bool m_ended = false;
+
+    std::array<PictureBox*, 8> Picture1{};
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command8 = nullptr;
+    CrLfTextBox* Text5 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    CrLfTextBox* Text2 = nullptr;
+    CrLfTextBox* Text3 = nullptr;
+};
+
+}  // namespace kelvarin

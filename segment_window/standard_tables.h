@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvarin {
+
+// The two ready-made 57-entry tables of common characters, five lines each, every line ending
+// in CR LF: codes for common-cathode digits, and their bitwise complements for common-anode ones.
+const QString& commonCathodeTable();
+const QString& commonAnodeTable();
+
+}  // namespace kelvarin

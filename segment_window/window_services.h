@@ -1,0 +1,47 @@
+#pragma once
+
+// What the windows ask of the desktop beyond their own controls: message boxes, the random
+// generator, today's date and ending the program. The program uses the real ones; tests hand in
+// their own to answer message boxes, fix the random sequence and the date.
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+#include "platform/random_generator.h"
+
+class QWidget;
+
+namespace kelvarin {
+
+class MessageBoxes {
+  public:
+    enum class Icon { Information, Warning };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~MessageBoxes() = default;
+    virtual Answer show(QWidget* parent, const QString& prompt, Buttons buttons, Icon icon,
+                        const QString& title) = 0;
+};
+
+// Message boxes shown with QMessageBox.
+class DesktopMessageBoxes final : public MessageBoxes {
+  public:
+    Answer show(QWidget* parent, const QString& prompt, Buttons buttons, Icon icon,
+                const QString& title) override;
+};
+
+struct WindowServices {
+    MessageBoxes* messageBoxes = nullptr;
+    platform::RandomGenerator* random = nullptr;
+    std::function<QDate()> today;
+    std::function<void()> endProgram;
+};
+
+// The services of the running program: desktop message boxes, the clock-seeded runtime
+// generator, the local date, and ending the application's event loop.
+WindowServices programServices();
+
+}  // namespace kelvarin
