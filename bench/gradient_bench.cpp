@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget owner;
     kelvarin::BackingCanvas canvas(owner);
-    canvas.resizeTo(3840, 2160);
+    owner.resize(3840, 2160);
+    canvas.followOwnerSize();
     kelvarin::workOut w;
 
     struct Case {

@@ -1,5 +1,6 @@
 #include "segment_window/backing_canvas.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
 
@@ -127,7 +128,12 @@ void BackingCanvas::resizeTo(int width, int height) {
     touched();
 }
 
+void BackingCanvas::followOwnerSize() {
+    resizeTo(m_owner.width(), m_owner.height());
+}
+
 void BackingCanvas::clear() {
+    followOwnerSize();
     m_image.fill(m_background);
     touched();
 }
@@ -183,15 +189,17 @@ float BackingCanvas::scaleWidth() const {
 }
 
 float BackingCanvas::scaleHeight() const {
-    return static_cast<float>(fromPixelsY(m_image.height()));
+    return static_cast<float>(fromPixelsY(m_owner.height()));
 }
 
 void BackingCanvas::line(float x1, float y1, float x2, float y2, qint32 color) {
+    followOwnerSize();
     plotLine(toPixelsX(x1), toPixelsY(y1), toPixelsX(x2), toPixelsY(y2), pixelOf(color));
     touched();
 }
 
 void BackingCanvas::box(float x1, float y1, float x2, float y2, qint32 color) {
+    followOwnerSize();
     const double l = toPixelsX(x1), t = toPixelsY(y1), r = toPixelsX(x2), b = toPixelsY(y2);
     const quint32 pixel = pixelOf(color);
     plotLine(l, t, r, t, pixel);
@@ -202,6 +210,7 @@ void BackingCanvas::box(float x1, float y1, float x2, float y2, qint32 color) {
 }
 
 void BackingCanvas::circle(float x, float y, float radius, qint32 color) {
+    followOwnerSize();
     const double cx = toPixelsX(x), cy = toPixelsY(y);
     const double rx = std::fabs(toPixelsX(radius)), ry = std::fabs(toPixelsY(radius));
     if (m_image.isNull() || !std::isfinite(cx + cy + rx + ry)) return;
@@ -215,6 +224,41 @@ void BackingCanvas::circle(float x, float y, float radius, qint32 color) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(cx, cy), rx, ry);
     touched();
+}
+
+void BackingCanvas::setFontBold(bool bold) {
+    m_fontBold = bold;
+}
+
+void BackingCanvas::setForeColor(qint32 color) {
+    m_foreColor = color;
+}
+
+void BackingCanvas::setCurrentX(float x) {
+    m_currentX = x;
+}
+
+void BackingCanvas::setCurrentY(float y) {
+    m_currentY = y;
+}
+
+void BackingCanvas::print(const QString& text) {
+    followOwnerSize();
+    QFont font = m_owner.font();
+    font.setBold(m_fontBold);
+    const QFontMetricsF metrics(font);
+    const double x = toPixelsX(m_currentX), top = toPixelsY(m_currentY);
+    if (!text.isEmpty() && !m_image.isNull() && std::isfinite(x) && std::isfinite(top)) {
+        QPainter p(&m_image);
+        p.setFont(font);
+        p.setPen(colourFromRgb(m_foreColor));
+        // The position is the top of the text; Qt places text by its baseline.
+        p.drawText(QPointF(x, top + metrics.ascent()), text);
+        touched();
+    }
+    // The print position moves to the start of the next line.
+    m_currentX = 0.0f;
+    m_currentY = static_cast<float>(m_currentY + fromPixelsY(metrics.height()));
 }
 
 void BackingCanvas::plotLine(double x1, double y1, double x2, double y2, quint32 pixel) {

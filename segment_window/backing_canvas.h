@@ -16,13 +16,14 @@ class QWidget;
 
 namespace kelvarin {
 
-class BackingCanvas final : public DrawSurface {
+class BackingCanvas final : public DrawSurface, public TextSurface {
   public:
     explicit BackingCanvas(QWidget& owner);
 
-    // Resizes the image to the owner's new size: drawn content stays at the top-left corner,
-    // new area gets the background colour.
-    void resizeTo(int width, int height);
+    // Resizes the image to the owner's current size: drawn content stays at the top-left
+    // corner, new area gets the background colour. Drawing does this too, so that a widget
+    // drawn on before it is first shown keeps what was drawn.
+    void followOwnerSize();
     // Fills the whole image with the background colour (the clear-drawing operation).
     void clear();
     void setBackground(const QColor& colour);
@@ -46,10 +47,21 @@ class BackingCanvas final : public DrawSurface {
     void box(float x1, float y1, float x2, float y2, qint32 color) override;
     void circle(float x, float y, float radius, qint32 color) override;
 
-    // The image is being painted on: the owner must show it again.
-    void touched();
+    // TextSurface: printed with the owner's font, transparently over what is there.
+    void setFontBold(bool bold) override;
+    void setForeColor(qint32 color) override;
+    void setCurrentX(float x) override;
+    void setCurrentY(float y) override;
+    void print(const QString& text) override;
+    float currentX() const { return m_currentX; }
+    float currentY() const { return m_currentY; }
+    bool fontBold() const { return m_fontBold; }
+    qint32 foreColor() const { return m_foreColor; }
 
   private:
+    void resizeTo(int width, int height);
+    // The image is being painted on: the owner must show it again.
+    void touched();
     void plotLine(double x1, double y1, double x2, double y2, quint32 pixel);
 
     QWidget& m_owner;
@@ -62,6 +74,10 @@ class BackingCanvas final : public DrawSurface {
     QColor m_background;
     qint16 m_scaleMode;
     bool m_updatePending = false;
+    bool m_fontBold = false;
+    qint32 m_foreColor = 0;
+    float m_currentX = 0.0f;
+    float m_currentY = 0.0f;
 };
 
 // 0x00BBGGRR to a Qt colour.

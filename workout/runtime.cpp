@@ -1,6 +1,7 @@
 #include "workout/runtime.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace kelvarin {
@@ -97,6 +98,50 @@ qint32 mul(qint32 a, qint32 b) {
     qint32 r;
     if (__builtin_mul_overflow(a, b, &r)) raiseError(err::Overflow);
     return r;
+}
+
+namespace {
+
+QString numberTextWith(double value, int significant, int largestFixedExponent) {
+    if (std::isnan(value)) return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    if (value == 0.0) return QStringLiteral("0");
+    // The value rounded to its significant digits: "d.dddddde[+-]x".
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+    const QString scientific = QString::fromLatin1(buffer);
+    const qsizetype e = scientific.indexOf(u'e');
+    QString digits = scientific.left(e);
+    digits.remove(u'.');
+    const int exponent = scientific.mid(e + 1).toInt();
+    while (digits.size() > 1 && digits.endsWith(u'0'))
+        digits.chop(1);
+
+    QString text = value < 0 ? QStringLiteral("-") : QString();
+    if (exponent < -5 || exponent > largestFixedExponent) {
+        text += digits.left(1);
+        if (digits.size() > 1) text += u'.' + digits.mid(1);
+        text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+        text += QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+    } else if (exponent < 0) {
+        text += u'.' + QString(-exponent - 1, u'0') + digits;
+    } else if (digits.size() <= exponent + 1) {
+        text += digits + QString(exponent + 1 - digits.size(), u'0');
+    } else {
+        text += digits.left(exponent + 1) + u'.' + digits.mid(exponent + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+QString numberText(float value) {
+    return numberTextWith(value, 7, 6);
+}
+
+QString numberText(double value) {
+    return numberTextWith(value, 15, 14);
 }
 
 qint32 rgb(qint32 red, qint32 green, qint32 blue) {

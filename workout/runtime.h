@@ -3,6 +3,7 @@
 // Semantics that every family of the library shares: conversions that round ties to even
 // with a range check, checked 32-bit arithmetic, and statement-by-statement error skipping.
 
+#include <QString>
 #include <QtGlobal>
 
 #include <new>
@@ -28,6 +29,14 @@ double divide(double a, double b);
 qint32 add(qint32 a, qint32 b);
 qint32 sub(qint32 a, qint32 b);
 qint32 mul(qint32 a, qint32 b);
+
+// The default decimal text of a number: at most seven significant digits for a single and
+// fifteen for a double, no trailing zeros, "." as decimal point, "-" for negative values and no
+// "0" before the point of a value between -1 and 1 (".5"). A value whose decimal exponent lies
+// outside -5 to 6 (single) or -5 to 14 (double) is written in exponent form: '1.234568E+07',
+// '1E-06'.
+QString numberText(float value);
+QString numberText(double value);
 
 // Composes 0x00BBGGRR from three channels; a channel above 255 is taken as 255, one below 0 as 0.
 qint32 rgb(qint32 red, qint32 green, qint32 blue);

@@ -4,6 +4,7 @@
 // background or picture box implements these, and tests implement them with recorders.
 // A member that a surface cannot perform throws workOutError, as a late-bound call would fail.
 
+#include <QString>
 #include <QtGlobal>
 
 namespace kelvarin {
@@ -33,6 +34,19 @@ class DrawSurface {
     virtual void box(float x1, float y1, float x2, float y2, qint32 color) = 0;
     // A full circle outline.
     virtual void circle(float x, float y, float radius, qint32 color) = 0;
+};
+
+// A surface that prints text at a current position, in its own scale units. The position is
+// the top-left corner of the printed text; after a print it moves to the start of the next line.
+class TextSurface {
+  public:
+    virtual ~TextSurface() = default;
+
+    virtual void setFontBold(bool bold) = 0;
+    virtual void setForeColor(qint32 color) = 0;
+    virtual void setCurrentX(float x) = 0;
+    virtual void setCurrentY(float y) = 0;
+    virtual void print(const QString& text) = 0;
 };
 
 }  // namespace kelvarin

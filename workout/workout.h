@@ -5,6 +5,7 @@
 // non-const references; all others are taken by value or by const reference.
 
 #include <QString>
+#include <QVariant>
 
 #include "workout/surfaces.h"
 #include "workout/workout_error.h"
@@ -27,6 +28,12 @@ class workOut {
                       qint32 DrawTypeOrRadius, qint32 CircleOrRectangle_FromX,
                       qint32 CircleOrRectangleY, qint32 Rectangle_ToX, qint32 RectangleY,
                       float CircleEffect, qint32 RectangleNumber);
+
+    // --- Shadowed text (shadow_text.cpp) ---
+    // Prints Words at (x, y) in ForeColor over a halo of eight copies in BackGround. A colour
+    // passed as 0 selects the default (255 red, 0xFFFFFF white) and is written back.
+    void printShadow(TextSurface& piC, const QVariant& Words, const QVariant& x, const QVariant& y,
+                     QVariant& BackGround, QVariant& ForeColor);
 };
 
 }  // namespace kelvarin
