@@ -45,7 +45,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
-    m_canvas.resizeTo(width(), height());
+    m_canvas.followOwnerSize();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+#include "about_window/sponsor.h"
 #include "platform/common_controls.h"
 #include "platform/wkout.h"
 #include "segment_window/author_contact.h"
@@ -130,6 +131,7 @@ void SEG8::buildControls() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
     Text5 = new CrLfTextBox(this);
     Text5->setObjectName(QStringLiteral("Text5"));
@@ -194,6 +196,12 @@ void SEG8::Form_Load() {
     rn([&] { m_services.random->seedFromClock(); });
     rn([&] { UpdateSegmentCode(); });
     rn([&] { Command4_Click(); });
+    rn([&] {
+        QVariant background(qint32(255)), foreground(qint32(16777215));
+        shared().printShadow(Picture2->canvas(),
+                             QStringLiteral("Kelvarin  ver:1.1.0.") + QStringLiteral("82"),
+                             QVariant(qint16(300)), QVariant(qint16(100)), background, foreground);
+    });
 }
 
 void SEG8::paintEvent(QPaintEvent*) {
@@ -202,7 +210,7 @@ void SEG8::paintEvent(QPaintEvent*) {
 }
 
 void SEG8::resizeEvent(QResizeEvent*) {
-    m_canvas.resizeTo(width(), height());
+    m_canvas.followOwnerSize();
     Form_Resize();
 }
 
@@ -267,6 +275,12 @@ void SEG8::Command6_Click() {
         type = -static_cast<qint32>(std::floor(r * 4.0 + 1.0));
     });
     rn([&] { shared().DrawChange(m_canvas, from, to, type, 0, 0, 0, 0, 0.2f, 1); });
+}
+
+void SEG8::Command8_Click() {
+    // Loaded afresh on every opening; the main window takes no input while it is open.
+    sponsor about(m_services, this);
+    about.exec();
 }
 
 void SEG8::Command7_Click() {

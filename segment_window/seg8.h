@@ -47,6 +47,8 @@ class SEG8 : public QWidget {
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    void Command8_Click();
+    PictureBox& banner() { return *Picture2; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

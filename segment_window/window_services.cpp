@@ -1,6 +1,7 @@
 #include "segment_window/window_services.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 
 namespace kelvarin {
@@ -22,6 +23,7 @@ WindowServices programServices() {
     services.random = &platform::runtimeRandom();
     services.today = [] { return QDate::currentDate(); };
     services.endProgram = [] { QCoreApplication::exit(0); };
+    services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     return services;
 }
 

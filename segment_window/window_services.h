@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
@@ -38,10 +39,12 @@ struct WindowServices {
     platform::RandomGenerator* random = nullptr;
     std::function<QDate()> today;
     std::function<void()> endProgram;
+    // Opens a web page in the user's browser; what it reports is not shown to the user.
+    std::function<void(const QUrl&)> openUrl;
 };
 
 // The services of the running program: desktop message boxes, the clock-seeded runtime
-// generator, the local date, and ending the application's event loop.
+// generator, the local date, ending the application's event loop, and the desktop's URL handler.
 WindowServices programServices();
 
 }  // namespace kelvarin

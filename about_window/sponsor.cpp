@@ -1,0 +1,128 @@
+#include "about_window/sponsor.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "platform/wkout.h"
+#include "segment_window/author_contact.h"
+#include "workout/runtime.h"
+#include "workout/workout.h"
+
+namespace kelvarin {
+
+namespace {
+
+workOut& shared() {
+    if (wkOut == nullptr) raiseError(err::ObjectNotSet);
+    return *wkOut;
+}
+
+struct Line {
+    QString words;
+    qint16 x, y;
+    qint32 background, foreground;
+};
+
+}  // namespace
+
+sponsor::sponsor(WindowServices services, QWidget* owner)
+    : QDialog(owner), m_services(std::move(services)), m_canvas(*this) {
+    setObjectName(QStringLiteral("sponsor"));
+    setWindowTitle(QStringLiteral("sponsor"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/sponsor.png")));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(kDesignWidth, kDesignHeight);
+    setModal(true);
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(480, 240, 5415, 2055));
+    Picture1->setFont(controlFont(10.5));
+
+    auto button = [this](const char* name, const QString& caption, QRect geometry) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setFont(controlFont(9));
+        b->setAutoDefault(false);
+        return b;
+    };
+    Command8 = button("Command8", QStringLiteral("赞助"), twips(3840, 2520, 975, 375));
+    Command1 = button("Command1", QStringLiteral("返回"), twips(4920, 2520, 975, 375));
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    setTabOrder(Picture1, Command8);
+    setTabOrder(Command8, Command1);
+
+    // The window sees every key press before the control that has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+
+    Form_Load();
+}
+
+void sponsor::Form_Load() {
+    const QList<Line> lines = {
+        {QStringLiteral("软件名称:Kelvarin"), 300, 100, 255, 16777215},
+        {QStringLiteral("版本号:v1.1.0.") + QStringLiteral("82"), 500, 500, 1, 16777215},
+        {QStringLiteral("软件的发展,只因有您,感谢您的使用."), 1000, 900, rt::rgb(50, 200, 150),
+         16777215},
+        {QStringLiteral("design bY:Quarvel"), 2000, 1300, 65535, 65280},
+        {QStringLiteral("mailto:") + authorEmail(), 2000, 1600, 65535, 65280},
+    };
+    rt::ResumeNext rn;
+    for (const Line& line : lines) {
+        rn([&] {
+            QVariant background(line.background), foreground(line.foreground);
+            shared().printShadow(Picture1->canvas(), line.words, QVariant(line.x), QVariant(line.y),
+                                 background, foreground);
+        });
+    }
+}
+
+void sponsor::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_canvas.paintOnto(p);
+}
+
+void sponsor::resizeEvent(QResizeEvent*) {
+    m_canvas.followOwnerSize();
+    Form_Resize();
+}
+
+bool sponsor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            Form_KeyPress(27);
+            return true;
+        }
+        if (key->text().size() == 1)
+            Form_KeyPress(static_cast<qint16>(key->text().at(0).unicode()));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void sponsor::Form_Resize() {
+    rt::ResumeNext rn;
+    rn([&] {
+        shared().DrawChange(m_canvas, rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0, 0, 0,
+                            0, 0.2f, 1);
+    });
+}
+
+void sponsor::Form_KeyPress(qint16 KeyAscii) {
+    if (KeyAscii == 27) close();
+}
+
+void sponsor::Command1_Click() {
+    close();
+}
+
+void sponsor::Command8_Click() {
+    if (m_services.openUrl) m_services.openUrl(QUrl(sponsorUrl()));
+}
+
+}  // namespace kelvarin
