@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 #include "workout/runtime.h"
@@ -74,6 +75,21 @@ bool equalsZero(const QVariant& v) {
     if (isText(v)) return false;
     if (!isNumeric(v)) return false;
     return toNumber(v) == 0.0;
+}
+
+int compare(const QVariant& a, const QVariant& b) {
+    const bool textA = isText(a), textB = isText(b);
+    if (textA || textB) {
+        if (textA && textB) return std::clamp(a.toString().compare(b.toString()), -1, 1);
+        const QVariant& other = textA ? b : a;
+        if (!other.isValid()) {
+            const int c = std::clamp(QString().compare(textA ? a.toString() : b.toString()), -1, 1);
+            return textA ? -c : c;
+        }
+        return textA ? 1 : -1;
+    }
+    const double x = toNumber(a), y = toNumber(b);
+    return x < y ? -1 : (x > y ? 1 : 0);
 }
 
 QString printText(const QVariant& v) {

@@ -16,6 +16,10 @@ double toNumber(const QVariant& v);
 qint32 toLongValue(const QVariant& v);
 // True when the variant equals 0 (an empty variant included); a text is never 0 here.
 bool equalsZero(const QVariant& v);
+// Compares two values: -1, 0 or 1. Numbers (and empty and Booleans) compare as numbers, texts
+// as texts, code unit by code unit; a number is less than a text; an empty value against a
+// text counts as the empty text.
+int compare(const QVariant& a, const QVariant& b);
 // The text the platform's print statement writes for a value: texts as they are, numbers with a
 // leading space for the sign of a positive value and a trailing space, "True" and "False".
 QString printText(const QVariant& v);
