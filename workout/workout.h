@@ -4,7 +4,10 @@
 // this class gathers them behind one interface. Parameters that an operation writes back are
 // non-const references; all others are taken by value or by const reference.
 
+#include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "workout/surfaces.h"
@@ -12,6 +15,8 @@
 
 namespace kelvarin {
 
+// Arrays of texts and of 32-bit integers are QStringList and QList<qint32>, with index k at
+// position k (lower bound 0); an operation that writes a caller's array never writes outside it.
 class workOut {
   public:
     // --- Radix conversion (radix.cpp) ---
@@ -34,6 +39,91 @@ class workOut {
     // passed as 0 selects the default (255 red, 0xFFFFFF white) and is written back.
     void printShadow(TextSurface& piC, const QVariant& Words, const QVariant& x, const QVariant& y,
                      QVariant& BackGround, QVariant& ForeColor);
+
+    // --- Substring functions (substrings.cpp) ---
+    // Positions are 1-based, a search that finds nothing gives 0, comparisons are exact.
+    // The first pLng characters; empty for a negative pLng.
+    QString Left(const QString& pStr, qint32 pLng);
+    // The last pLng characters; empty when pLng is negative or greater than the length.
+    QString Right(const QString& pStr, qint32 pLng);
+    // Position of FindStr at or after Start (rounded ties to even at each step).
+    float LeftInStr(float Start, const QString& StartStr, const QString& FindStr);
+    // Position of FindStr searched from the right; OppositePStr 1 starts at the last character.
+    float RightInStr(float OppositePStr, const QString& OppStartStr, const QString& FindStr);
+    // Splits pStr at the first CutChar into A and B; returns the empty text.
+    QString CutLeftRight(const QString& pStr, const QString& CutChar, QString& A, QString& B);
+    // The text between the first Ls and the last Rs; error 5 when they overlap.
+    QString GetLRBetween(const QString& pStr, const QString& Ls, const QString& Rs);
+    // The text between the first Ls and the first Rs after it; error 5 when they overlap.
+    QString GetLLBetween(const QString& pStr, const QString& Ls, const QString& Rs);
+    // Removes the stretch from the first opening to the last closing character of
+    // DelCharsForTwo, delimiters included, and hands out what was inside in include.
+    QString DelCharsBetween(const QString& pStr, QString& include, const QString& DelCharsForTwo);
+    // Splits name=value at the first "="; 0 when split, 1 (outputs unchanged) without "=".
+    qint32 AChr42BGetLeftRight(const QString& Value, QString& vGetLeft, QString& vGetRight);
+    // Wraps a text in "*" wildcards where it lacks them.
+    QString AddChr42LR(const QString& siNput);
+    // Occurrences of A in B, overlapping ones included.
+    qint32 CountAinB(const QString& A, const QString& B);
+    // True when a character of EachAStr occurs in BStr.
+    bool iFAinB(const QString& EachAStr, const QString& BStr);
+    // The fields between successive separators, written to pGet from index 1; error 9 for an
+    // index pGet lacks. Doubled separators are deleted from pStr first.
+    qint32 GetSTRinChar(QString& pStr, const QString& Char, QStringList& pGet);
+    // Each character followed by Num spaces, then trimmed; error 5 for a negative Num.
+    QString SpaceChar(const QString& pStr, qint32 Num);
+    // The words of pStr written to xArray from index 1, as many as it has places for.
+    qint32 SpaceWords(QString& pStr, QStringList& xArray);
+    // sStr without the characters of EachChar at either end.
+    QString Del_LRChr(const QString& sStr, const QString& EachChar);
+    // Latin letters swapped (equal texts), lowered (LCaseStr given) or raised (UCaseStr).
+    QString LUCase(const QString& LCaseStr, const QString& UCaseStr);
+    // Display width: two for a character written with two bytes in code page 936, else one.
+    qint32 LenChineseEnglish(const QString& pStr);
+    // A number text turned into a zero pattern of at least lent characters.
+    QString replaceFormat(const QString& pStr, qint32 lent);
+
+    // --- Numeric and bit-string helpers (numeric.cpp) ---
+    // The sum of terms joined by "+" and "-"; pStr is left holding the last term.
+    double plusMinus(QString& pStr);
+    // A when A > B, else B.
+    QVariant Max(const QVariant& A, const QVariant& B);
+    // Exclusive-or of two binary texts aligned at their right ends; "-1" for another digit.
+    // Both are trimmed, and exchanged when A is the shorter.
+    QString XorRunTwice(QString& A, QString& B);
+    // A random binary text of pLen digits (at least one), starting with "1" when First1.
+    QString RandomTwice(qint32 pLen, bool First1);
+    // Binary and octal digits of pGet; "-1" for a negative pGet.
+    QString jzTransTwice(qint32 pGet);
+    QString jzTransEighth(qint32 pGet);
+    // The value of digits 0-9 and A-Z in base DecMax36; -1 on overflow. pGet is trimmed and
+    // raised to upper case.
+    qint32 DecTrans(QString& pGet, qint32 DecMax36);
+    // OppStr reversed.
+    QString Opposite(const QString& OppStr);
+    // SqrNum to the power of the whole part of SqrTo; 1 below 1; 0 beyond the single range.
+    float SqrTen(float SqrNum, float SqrTo);
+    void Swap(QVariant& FirstSwap, QVariant& SecondSwap);
+    // True when Min < BetweenInt < Max.
+    bool Between(float BetweenInt, float Min, float Max);
+    // The number's text, with "0" in front of values below 1.
+    QString FormatNum(float PoSNum);
+    QString IncStr(const QString& FirstStr, const QString& SecOndStr, const QString& ThirdStr);
+    // Arrays becomes the powers of two that make up Num, largest first, then zeros (at least
+    // eleven entries, grown by ten as needed). The result is always empty.
+    QVariant Get_2N_inA(qint32 Num, QList<qint32>& Arrays);
+    // True when v2NNum is among the entries Get_2N_inA gives for Num (0 always is).
+    bool iF_2N_inA(qint32 v2NNum, qint32 Num);
+    // True for "true", False for "false", letter case ignored; otherwise False with wrong = 1.
+    bool GetTrueFalse(const QString& TF, qint32& wrong);
+
+    // --- Date helpers (dates.cpp) ---
+    // Gregorian leap year; -1 asks about the current year.
+    bool iFYunNian(qint32 ThisYear);
+    // Seconds of pGet within its year, the day of the month counted in full.
+    qint32 DateTransSecend(const QDateTime& pGet);
+    // A duration in milliseconds as two digits of minutes and of seconds: '12分34秒'.
+    QString LeaveAway(qint32 Number);
 };
 
 }  // namespace kelvarin
