@@ -13,11 +13,6 @@ namespace kelvarin {
 
 namespace {
 
-workOut& shared() {
-    if (wkOut == nullptr) raiseError(err::ObjectNotSet);
-    return *wkOut;
-}
-
 struct Line {
     QString words;
     qint16 x, y;
@@ -40,25 +35,15 @@ sponsor::sponsor(WindowServices services, QWidget* owner)
     Picture1->setGeometry(twips(480, 240, 5415, 2055));
     Picture1->setFont(controlFont(10.5));
 
-    auto button = [this](const char* name, const QString& caption, QRect geometry) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        b->setFont(controlFont(9));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Command8 = button("Command8", QStringLiteral("赞助"), twips(3840, 2520, 975, 375));
-    Command1 = button("Command1", QStringLiteral("返回"), twips(4920, 2520, 975, 375));
+    Command8 = addButton(this, "Command8", QStringLiteral("赞助"), twips(3840, 2520, 975, 375));
+    Command1 = addButton(this, "Command1", QStringLiteral("返回"), twips(4920, 2520, 975, 375));
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     setTabOrder(Picture1, Command8);
     setTabOrder(Command8, Command1);
 
     // The window sees every key press before the control that has the focus.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    new KeyPreview(*this, [this](qint16 code) { Form_KeyPress(code); });
 
     Form_Load();
 }
@@ -76,8 +61,8 @@ void sponsor::Form_Load() {
     for (const Line& line : lines) {
         rn([&] {
             QVariant background(line.background), foreground(line.foreground);
-            shared().printShadow(Picture1->canvas(), line.words, QVariant(line.x), QVariant(line.y),
-                                 background, foreground);
+            sharedWorkOut().printShadow(Picture1->canvas(), line.words, QVariant(line.x),
+                                        QVariant(line.y), background, foreground);
         });
     }
 }
@@ -92,24 +77,11 @@ void sponsor::resizeEvent(QResizeEvent*) {
     Form_Resize();
 }
 
-bool sponsor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            Form_KeyPress(27);
-            return true;
-        }
-        if (key->text().size() == 1)
-            Form_KeyPress(static_cast<qint16>(key->text().at(0).unicode()));
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void sponsor::Form_Resize() {
     rt::ResumeNext rn;
     rn([&] {
-        shared().DrawChange(m_canvas, rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0, 0, 0,
-                            0, 0.2f, 1);
+        sharedWorkOut().DrawChange(m_canvas, rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0,
+                                   0, 0, 0, 0.2f, 1);
     });
 }
 

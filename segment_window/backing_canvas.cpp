@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <new>
+#include <optional>
 
 #include "workout/workout_error.h"
 
@@ -20,33 +21,30 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr size_t kHugePage = size_t(2) << 20;
 
-// Twips in one unit of each scale mode, horizontally and vertically.
-bool twipsPerUnit(qint16 mode, double& x, double& y) {
+struct UnitSize {
+    double x, y;
+};
+
+// Twips in one unit of each scale mode, horizontally and vertically; nothing for a mode the
+// canvas does not have.
+std::optional<UnitSize> twipsPerUnit(qint16 mode) {
     switch (mode) {
         case scale::Twips:
-            x = y = 1.0;
-            return true;
+            return UnitSize{1.0, 1.0};
         case scale::Points:
-            x = y = 20.0;
-            return true;
+            return UnitSize{20.0, 20.0};
         case scale::Pixels:
-            x = y = kTwipsPerPixel;
-            return true;
+            return UnitSize{kTwipsPerPixel, kTwipsPerPixel};
         case scale::Characters:
-            x = 120.0;
-            y = 240.0;
-            return true;
+            return UnitSize{120.0, 240.0};
         case scale::Inches:
-            x = y = 1440.0;
-            return true;
+            return UnitSize{1440.0, 1440.0};
         case scale::Millimeters:
-            x = y = 1440.0 / 25.4;
-            return true;
+            return UnitSize{1440.0 / 25.4, 1440.0 / 25.4};
         case scale::Centimeters:
-            x = y = 1440.0 / 2.54;
-            return true;
+            return UnitSize{1440.0 / 2.54, 1440.0 / 2.54};
         default:
-            return false;
+            return std::nullopt;
     }
 }
 
@@ -155,32 +153,23 @@ void BackingCanvas::touched() {
 }
 
 double BackingCanvas::toPixelsX(double units) const {
-    double x = kTwipsPerPixel, y = kTwipsPerPixel;
-    twipsPerUnit(m_scaleMode, x, y);
-    return units * x / kTwipsPerPixel;
+    return units * twipsPerUnit(m_scaleMode)->x / kTwipsPerPixel;
 }
 
 double BackingCanvas::toPixelsY(double units) const {
-    double x = kTwipsPerPixel, y = kTwipsPerPixel;
-    twipsPerUnit(m_scaleMode, x, y);
-    return units * y / kTwipsPerPixel;
+    return units * twipsPerUnit(m_scaleMode)->y / kTwipsPerPixel;
 }
 
 double BackingCanvas::fromPixelsX(double pixels) const {
-    double x = kTwipsPerPixel, y = kTwipsPerPixel;
-    twipsPerUnit(m_scaleMode, x, y);
-    return pixels * kTwipsPerPixel / x;
+    return pixels * kTwipsPerPixel / twipsPerUnit(m_scaleMode)->x;
 }
 
 double BackingCanvas::fromPixelsY(double pixels) const {
-    double x = kTwipsPerPixel, y = kTwipsPerPixel;
-    twipsPerUnit(m_scaleMode, x, y);
-    return pixels * kTwipsPerPixel / y;
+    return pixels * kTwipsPerPixel / twipsPerUnit(m_scaleMode)->y;
 }
 
 void BackingCanvas::setScaleMode(qint16 mode) {
-    double x = 0.0, y = 0.0;
-    if (!twipsPerUnit(mode, x, y)) raiseError(err::InvalidPropertyValue);
+    if (!twipsPerUnit(mode)) raiseError(err::InvalidPropertyValue);
     m_scaleMode = mode;
 }
 

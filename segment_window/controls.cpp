@@ -1,10 +1,15 @@
 #include "segment_window/controls.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
+
+#include "platform/wkout.h"
+#include "workout/workout.h"
 
 namespace kelvarin {
 
@@ -21,6 +26,39 @@ QFont controlFont(double points) {
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+workOut& sharedWorkOut() {
+    if (wkOut == nullptr) raiseError(err::ObjectNotSet);
+    return *wkOut;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(controlFont(9));
+    button->setAutoDefault(false);
+    return button;
+}
+
+KeyPreview::KeyPreview(QWidget& window, std::function<void(qint16)> handler)
+    : QObject(&window), m_handler(std::move(handler)) {
+    window.installEventFilter(this);
+    for (QWidget* child : window.findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            m_handler(27);
+            return true;
+        }
+        if (key->text().size() == 1) m_handler(static_cast<qint16>(key->text().at(0).unicode()));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), m_canvas(*this) {

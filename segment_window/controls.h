@@ -4,8 +4,11 @@
 // boxes with a backing image, and a text box that holds its text with CR LF line ends.
 
 #include <QPlainTextEdit>
+#include <QPushButton>
+
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 #include "segment_window/backing_canvas.h"
 
@@ -18,6 +21,28 @@ QRect twips(int left, int top, int width, int height);
 
 // The controls' typeface at the given size, falling back to an installed CJK typeface.
 QFont controlFont(double points);
+
+class workOut;
+
+// The shared utility object the main window created; using it before then is error 91.
+workOut& sharedWorkOut();
+
+// A push button of the windows: named, placed, in the controls' typeface.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+
+// Lets a window see every key press before the control that has the focus: the window and all
+// its controls report the character code of each key (27 for Esc) to the handler. Esc goes no
+// further than the handler.
+class KeyPreview : public QObject {
+  public:
+    KeyPreview(QWidget& window, std::function<void(qint16)> handler);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void(qint16)> m_handler;
+};
 
 // A picture box: it keeps what is drawn on it in a backing image, can be cleared to its
 // background colour, and reports clicks.

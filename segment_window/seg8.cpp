@@ -47,12 +47,6 @@ qint32 randomChannel(platform::RandomGenerator& random) {
     return static_cast<qint32>(rt::roundHalfEven(r * 200.0f + 50.0f));
 }
 
-// The shared utility object; using it before the window created it is error 91.
-workOut& shared() {
-    if (wkOut == nullptr) raiseError(err::ObjectNotSet);
-    return *wkOut;
-}
-
 }  // namespace
 
 SEG8::SEG8(WindowServices services, QWidget* parent)
@@ -73,15 +67,6 @@ void SEG8::buildControls() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
-
-    auto button = [this](const char* name, const QString& caption, QRect geometry) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        b->setFont(controlFont(9));
-        b->setAutoDefault(false);
-        return b;
-    };
 
     for (int k = 0; k < 8; ++k) {
         auto* box = new PictureBox(this);
@@ -114,16 +99,21 @@ void SEG8::buildControls() {
         if (on) Option2_Click();
     });
 
-    Command8 = button("Command8", QStringLiteral("赞助/关于"), twips(8040, 360, 1215, 375));
-    Command1 =
-        button("Command1", QStringLiteral("共阴数码管常用段码"), twips(6960, 840, 2295, 375));
-    Command2 =
-        button("Command2", QStringLiteral("共阳数码管常用段码"), twips(6960, 1200, 2295, 375));
-    Command6 = button("Command6", QStringLiteral("随机换色"), twips(3240, 1920, 1095, 375));
-    Command7 = button("Command7", QStringLiteral("还原窗口"), twips(4320, 1920, 1095, 375));
-    Command5 = button("Command5", QStringLiteral("复制到剪贴板"), twips(5640, 1920, 1575, 375));
-    Command4 = button("Command4", QStringLiteral("清空"), twips(7200, 1920, 735, 375));
-    Command3 = button("Command3", QStringLiteral("添加到文本框"), twips(7920, 1920, 1575, 375));
+    Command8 =
+        addButton(this, "Command8", QStringLiteral("赞助/关于"), twips(8040, 360, 1215, 375));
+    Command1 = addButton(this, "Command1", QStringLiteral("共阴数码管常用段码"),
+                         twips(6960, 840, 2295, 375));
+    Command2 = addButton(this, "Command2", QStringLiteral("共阳数码管常用段码"),
+                         twips(6960, 1200, 2295, 375));
+    Command6 =
+        addButton(this, "Command6", QStringLiteral("随机换色"), twips(3240, 1920, 1095, 375));
+    Command7 =
+        addButton(this, "Command7", QStringLiteral("还原窗口"), twips(4320, 1920, 1095, 375));
+    Command5 =
+        addButton(this, "Command5", QStringLiteral("复制到剪贴板"), twips(5640, 1920, 1575, 375));
+    Command4 = addButton(this, "Command4", QStringLiteral("清空"), twips(7200, 1920, 735, 375));
+    Command3 =
+        addButton(this, "Command3", QStringLiteral("添加到文本框"), twips(7920, 1920, 1575, 375));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -184,9 +174,7 @@ void SEG8::buildControls() {
         setTabOrder(order[k - 1], order[k]);
 
     // The window sees every key press before the control that has the focus.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    new KeyPreview(*this, [this](qint16 code) { Form_KeyPress(code); });
 }
 
 void SEG8::Form_Load() {
@@ -198,9 +186,9 @@ void SEG8::Form_Load() {
     rn([&] { Command4_Click(); });
     rn([&] {
         QVariant background(qint32(255)), foreground(qint32(16777215));
-        shared().printShadow(Picture2->canvas(),
-                             QStringLiteral("Kelvarin  ver:1.1.0.") + QStringLiteral("82"),
-                             QVariant(qint16(300)), QVariant(qint16(100)), background, foreground);
+        sharedWorkOut().printShadow(
+            Picture2->canvas(), QStringLiteral("Kelvarin  ver:1.1.0.") + QStringLiteral("82"),
+            QVariant(qint16(300)), QVariant(qint16(100)), background, foreground);
     });
 }
 
@@ -227,29 +215,11 @@ void SEG8::closeEvent(QCloseEvent* event) {
     }
 }
 
-bool SEG8::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        qint16 code = 0;
-        if (key->key() == Qt::Key_Escape) {
-            code = 27;
-        } else if (key->text().size() == 1) {
-            code = static_cast<qint16>(key->text().at(0).unicode());
-        }
-        if (code == 27) {
-            Form_KeyPress(code);
-            return true;
-        }
-        if (code != 0) Form_KeyPress(code);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void SEG8::Form_Resize() {
     rt::ResumeNext rn;
     rn([&] {
-        shared().DrawChange(m_canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0, 0, 0,
-                            0, 0.2f, 1);
+        sharedWorkOut().DrawChange(m_canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0,
+                                   0, 0, 0, 0.2f, 1);
     });
     // A minimised or maximised window refuses size changes.
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
@@ -274,7 +244,7 @@ void SEG8::Command6_Click() {
         const double r = m_services.random->next();
         type = -static_cast<qint32>(std::floor(r * 4.0 + 1.0));
     });
-    rn([&] { shared().DrawChange(m_canvas, from, to, type, 0, 0, 0, 0, 0.2f, 1); });
+    rn([&] { sharedWorkOut().DrawChange(m_canvas, from, to, type, 0, 0, 0, 0, 0.2f, 1); });
 }
 
 void SEG8::Command8_Click() {
@@ -308,7 +278,7 @@ void SEG8::Picture1_Click(qint16 Index) {
             rn([&] {
                 const qint32 a = randomColour();
                 const qint32 b = randomColour();
-                shared().DrawChange(Picture1[k]->canvas(), a, b, -4, 0, 0, 0, 0, 0.2f, 1);
+                sharedWorkOut().DrawChange(Picture1[k]->canvas(), a, b, -4, 0, 0, 0, 0, 0.2f, 1);
             });
         } else {
             Picture1[k]->clearDrawing();
@@ -322,11 +292,11 @@ void SEG8::UpdateSegmentCode() {
     QString bits;
     for (int i = 0; i <= 7; ++i)
         bits += QString::number(SegState[static_cast<size_t>(7 - i)]);
-    if (!Option1->isChecked()) rn([&] { bits = shared().XorTwice(bits); });
+    if (!Option1->isChecked()) rn([&] { bits = sharedWorkOut().XorTwice(bits); });
     Text4->setText(bits + u'b');
     qint32 value = 0;
     bool wrong = false;
-    rn([&] { value = shared().jzToDec(bits, 2, wrong); });
+    rn([&] { value = sharedWorkOut().jzToDec(bits, 2, wrong); });
     Text1->setText(QStringLiteral("0x") +
                    FormatHexByte(QString::number(value, 16).toUpper(), true) + u',');
     if (Check1->isChecked()) copyToClipboard(Text1->text());
