@@ -93,6 +93,8 @@ void SubstringsTest::searches_data() {
                                      << "" << 4.0f;
     QTest::newRow("left start below one") << true << 0.25f << "abc"
                                           << "c" << 0.25f;
+    QTest::newRow("left start rounding to 0") << true << 0.5f << "abc"
+                                              << "c" << 0.5f;
     QTest::newRow("left missing") << true << 1.0f << "abc"
                                   << "x" << 0.0f;
     QTest::newRow("right last") << false << 1.0f << "abcabc"
@@ -404,6 +406,7 @@ void SubstringsTest::spaces_data() {
     QTest::newRow("zero trims") << " ab " << 0 << "ab";
     QTest::newRow("negative") << "ab" << -1 << "!5";
     QTest::newRow("too long") << "ab" << 0x7FFFFFFF << "!14";
+    QTest::newRow("empty spreads to nothing") << "" << 1 << "";
 }
 
 void SubstringsTest::spaces() {

@@ -16,8 +16,9 @@ namespace {
 // The search positions are counted in double precision, so that they keep moving past 2^24
 // characters; the position itself is a whole number, rounded ties to even.
 bool matchesAt(const QString& text, double position, const QString& find) {
-    if (!(position >= 0.5)) raiseError(err::InvalidArgument);
-    const double p = rt::roundHalfEven(position);
+    // A position that rounds below 1 is an invalid argument, as for any substring.
+    const double p = position >= 0.5 ? rt::roundHalfEven(position) : 0.0;
+    if (p < 1.0) raiseError(err::InvalidArgument);
     // Past the end the substring is empty.
     if (p > static_cast<double>(text.size())) return find.isEmpty();
     return QStringView(text).mid(static_cast<qsizetype>(p) - 1).startsWith(find);
@@ -185,11 +186,11 @@ qint32 workOut::GetSTRinChar(QString& pStr, const QString& Char, QStringList& pG
 
 QString workOut::SpaceChar(const QString& pStr, qint32 Num) {
     if (Num < 0) raiseError(err::InvalidArgument);
-    const QString gap = rt::repeatChar(Num, u' ');
-    if (static_cast<qint64>(pStr.size()) * (static_cast<qint64>(Num) + 1) > rt::kLongestText)
-        raiseError(err::OutOfStringSpace);
+    const qint64 length = static_cast<qint64>(pStr.size()) * (static_cast<qint64>(Num) + 1);
+    if (length > rt::kLongestText) raiseError(err::OutOfStringSpace);
+    const QString gap = rt::repeatChar(pStr.isEmpty() ? 0 : Num, u' ');
     QString spread;
-    spread.reserve(pStr.size() * (Num + 1));
+    spread.reserve(static_cast<qsizetype>(length));
     for (const QChar ch : pStr) {
         spread += ch;
         spread += gap;
