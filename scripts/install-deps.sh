@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   build-essential
   cmake
-  clang-format
   qt6-base-dev
   qt6-base-dev-tools
   libgl-dev
