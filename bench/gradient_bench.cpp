@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
             timer.start();
             w.DrawChange(canvas, kelvarin::rt::rgb(130, 200, 180), kelvarin::rt::rgb(130, 130, 180),
                          c.mode, 0, 0, 0, 0, 0.2f, 3);
+            canvas.image();  // every figure painted into the image
             ms.push_back(timer.nsecsElapsed() / 1e6);
         }
         std::sort(ms.begin(), ms.end());

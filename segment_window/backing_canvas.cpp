@@ -52,35 +52,6 @@ quint32 pixelOf(qint32 rgb) {
     return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-// Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax]; false when nothing is left.
-bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
-          double ymax) {
-    const double dx = x2 - x1, dy = y2 - y1;
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0.0) {
-            if (q[k] < 0.0) return false;
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0.0) {
-            if (t > t1) return false;
-            if (t > t0) t0 = t;
-        } else {
-            if (t < t0) return false;
-            if (t < t1) t1 = t;
-        }
-    }
-    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
-    x2 = x1 + t1 * dx;
-    y2 = y1 + t1 * dy;
-    x1 = nx1;
-    y1 = ny1;
-    return true;
-}
-
 }  // namespace
 
 void BackingCanvas::FreePixels::operator()(quint32* p) const {
@@ -99,10 +70,18 @@ void BackingCanvas::resizeTo(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (m_image.width() == width && m_image.height() == height) return;
+    flushLines();
     // Large images go into huge pages where the system offers them: a vertical or diagonal
     // line touches one row after another, and with small pages every row is a page of its own,
     // so the line would spend its time on address translation rather than on pixels.
-    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(std::max(height, 1)) * 4;
+    // Rows are padded to an odd number of cache lines: with an even number the pixels of one
+    // column fall into a few cache sets only, and a band of rows no longer stays in the cache.
+    constexpr qsizetype pixelsPerCacheLine = 16;
+    qsizetype cacheLines =
+        (static_cast<qsizetype>(width) + pixelsPerCacheLine - 1) / pixelsPerCacheLine;
+    if (cacheLines % 2 == 0) ++cacheLines;
+    const qsizetype stride = cacheLines * pixelsPerCacheLine;
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(std::max(height, 1)) * 4;
     std::unique_ptr<quint32[], FreePixels> pixels;
     if (bytes >= kHugePage) {
         const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
@@ -114,8 +93,8 @@ void BackingCanvas::resizeTo(int width, int height) {
         pixels.reset(static_cast<quint32*>(std::malloc(std::max<size_t>(bytes, 4))));
     }
     if (!pixels) throw std::bad_alloc();
-    QImage next(reinterpret_cast<uchar*>(pixels.get()), width, height,
-                static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
+    QImage next(reinterpret_cast<uchar*>(pixels.get()), width, height, stride * 4,
+                QImage::Format_RGB32);
     next.fill(m_background);
     if (!m_image.isNull()) {
         QPainter p(&next);
@@ -132,6 +111,8 @@ void BackingCanvas::followOwnerSize() {
 
 void BackingCanvas::clear() {
     followOwnerSize();
+    // Lines not yet painted would be covered anyway.
+    m_lines = raster::LineQueue();
     m_image.fill(m_background);
     touched();
 }
@@ -142,6 +123,7 @@ void BackingCanvas::setBackground(const QColor& colour) {
 
 void BackingCanvas::paintOnto(QPainter& painter) {
     m_updatePending = false;
+    flushLines();
     painter.drawImage(0, 0, m_image);
 }
 
@@ -207,6 +189,7 @@ void BackingCanvas::circle(float x, float y, float radius, qint32 color) {
     // that the rasteriser could reach sensibly.
     const double limit = 4.0 * (m_image.width() + m_image.height()) + 1e6;
     if (std::fabs(cx) > limit || std::fabs(cy) > limit || rx > limit || ry > limit) return;
+    flushLines();
     QPainter p(&m_image);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(colourFromRgb(color), 0));
@@ -238,6 +221,7 @@ void BackingCanvas::print(const QString& text) {
     const QFontMetricsF metrics(font);
     const double x = toPixelsX(m_currentX), top = toPixelsY(m_currentY);
     if (!text.isEmpty() && !m_image.isNull() && std::isfinite(x) && std::isfinite(top)) {
+        flushLines();
         QPainter p(&m_image);
         p.setFont(font);
         p.setPen(colourFromRgb(m_foreColor));
@@ -251,51 +235,20 @@ void BackingCanvas::print(const QString& text) {
 }
 
 void BackingCanvas::plotLine(double x1, double y1, double x2, double y2, quint32 pixel) {
-    const int w = m_image.width(), h = m_image.height();
-    if (w == 0 || h == 0) return;
-    if (!std::isfinite(x1 + y1 + x2 + y2)) return;
-    if (!clip(x1, y1, x2, y2, -0.5, -0.5, w - 0.5, h - 0.5)) return;
+    raster::PixelLine line{0, 0, 0, 0, pixel};
+    if (!raster::clipToImage(x1, y1, x2, y2, m_image.width(), m_image.height(), line)) return;
+    m_lines.add(line);
+    // Bounded: a long run of lines is painted in batches.
+    if (m_lines.size() >= (std::size_t(1) << 16)) flushLines();
+}
 
-    // Pixel centres of the clipped end points, kept inside the image; the pixels between two
-    // points inside a rectangle lie inside it too, so the loops below need no bounds checks.
-    auto pixelAt = [](double v, int size) {
-        return std::clamp(static_cast<int>(std::floor(v + 0.5)), 0, size - 1);
-    };
-    int px = pixelAt(x1, w), py = pixelAt(y1, h);
-    const int ex = pixelAt(x2, w), ey = pixelAt(y2, h);
-    const qsizetype stride = m_image.bytesPerLine() / 4;
-    quint32* const bits = reinterpret_cast<quint32*>(m_image.bits());
-    const int adx = std::abs(ex - px), ady = std::abs(ey - py);
-    const int sx = px < ex ? 1 : -1, sy = py < ey ? 1 : -1;
+void BackingCanvas::flushLines() const {
+    m_lines.paintInto(m_image);
+}
 
-    if (ady == 0) {
-        quint32* row = bits + py * stride;
-        std::fill(row + std::min(px, ex), row + std::max(px, ex) + 1, pixel);
-        return;
-    }
-    if (adx == 0 || adx == ady) {
-        // Vertical and 45-degree lines: one pixel per row at a fixed offset.
-        const qsizetype step = sy * stride + (adx == 0 ? 0 : sx);
-        quint32* p = bits + py * stride + px;
-        for (int n = 0; n <= ady; ++n, p += step)
-            *p = pixel;
-        return;
-    }
-    const int dx = adx, dy = -ady;
-    int error = dx + dy;
-    for (;;) {
-        bits[py * stride + px] = pixel;
-        if (px == ex && py == ey) break;
-        const int e2 = 2 * error;
-        if (e2 >= dy) {
-            error += dy;
-            px += sx;
-        }
-        if (e2 <= dx) {
-            error += dx;
-            py += sy;
-        }
-    }
+const QImage& BackingCanvas::image() const {
+    flushLines();
+    return m_image;
 }
 
 }  // namespace kelvarin

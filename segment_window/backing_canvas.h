@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "segment_window/line_raster.h"
 #include "workout/surfaces.h"
 
 class QPainter;
@@ -29,7 +30,8 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     void setBackground(const QColor& colour);
     QColor background() const { return m_background; }
 
-    const QImage& image() const { return m_image; }
+    // The image with every figure drawn so far.
+    const QImage& image() const;
     void paintOnto(QPainter& painter);
 
     qint16 scaleMode() const { return m_scaleMode; }
@@ -63,6 +65,8 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     // The image is being painted on: the owner must show it again.
     void touched();
     void plotLine(double x1, double y1, double x2, double y2, quint32 pixel);
+    // Paints the queued lines into the image.
+    void flushLines() const;
 
     QWidget& m_owner;
     // The image's pixels, in memory of their own (see resizeTo).
@@ -70,7 +74,9 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
         void operator()(quint32* p) const;
     };
     std::unique_ptr<quint32[], FreePixels> m_pixels;
-    QImage m_image;
+    mutable QImage m_image;
+    // Lines drawn but not yet painted into the image.
+    mutable raster::LineQueue m_lines;
     QColor m_background;
     qint16 m_scaleMode;
     bool m_updatePending = false;
