@@ -1,10 +1,8 @@
 #include "segment_window/seg8.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -328,10 +326,8 @@ void SEG8::Option2_Click() {
 }
 
 void SEG8::copyToClipboard(const QString& text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard == nullptr) return;
-    clipboard->clear();
-    clipboard->setText(text);
+    m_services.clipboard->clear();
+    m_services.clipboard->setText(text);
 }
 
 void SEG8::Command3_Click() {
@@ -358,8 +354,7 @@ void SEG8::Command5_Click() {
     const QString declaration = Text5->text();
     copyToClipboard(declaration);
     CodeCount = 0;
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    const bool copied = clipboard != nullptr && clipboard->text() == declaration;
+    const bool copied = m_services.clipboard->text() == declaration;
     m_services.messageBoxes->show(
         this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
         MessageBoxes::Buttons::Ok,

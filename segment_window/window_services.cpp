@@ -1,7 +1,9 @@
 #include "segment_window/window_services.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace kelvarin {
@@ -16,10 +18,25 @@ MessageBoxes::Answer DesktopMessageBoxes::show(QWidget* parent, const QString& p
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+void DesktopClipboard::clear() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+}
+
+void DesktopClipboard::setText(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+QString DesktopClipboard::text() const {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard != nullptr ? clipboard->text() : QString();
+}
+
 WindowServices programServices() {
     static DesktopMessageBoxes boxes;
+    static DesktopClipboard clipboard;
     WindowServices services;
     services.messageBoxes = &boxes;
+    services.clipboard = &clipboard;
     services.random = &platform::runtimeRandom();
     services.today = [] { return QDate::currentDate(); };
     services.endProgram = [] { QCoreApplication::exit(0); };

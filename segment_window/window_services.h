@@ -34,8 +34,26 @@ class DesktopMessageBoxes final : public MessageBoxes {
                 const QString& title) override;
 };
 
+// The clipboard, plain text: clear, set, and read back what it holds now.
+class ClipboardAccess {
+  public:
+    virtual ~ClipboardAccess() = default;
+    virtual void clear() = 0;
+    virtual void setText(const QString& text) = 0;
+    virtual QString text() const = 0;
+};
+
+// The desktop's clipboard.
+class DesktopClipboard final : public ClipboardAccess {
+  public:
+    void clear() override;
+    void setText(const QString& text) override;
+    QString text() const override;
+};
+
 struct WindowServices {
     MessageBoxes* messageBoxes = nullptr;
+    ClipboardAccess* clipboard = nullptr;
     platform::RandomGenerator* random = nullptr;
     std::function<QDate()> today;
     std::function<void()> endProgram;
@@ -43,8 +61,9 @@ struct WindowServices {
     std::function<void(const QUrl&)> openUrl;
 };
 
-// The services of the running program: desktop message boxes, the clock-seeded runtime
-// generator, the local date, ending the application's event loop, and the desktop's URL handler.
+// The services of the running program: desktop message boxes and clipboard, the clock-seeded
+// runtime generator, the local date, ending the application's event loop, and the desktop's URL
+// handler.
 WindowServices programServices();
 
 }  // namespace kelvarin

@@ -43,6 +43,7 @@ class SegmentWindowTest : public QObject {
     void tenCodesToALine();
     void copyRestartsCountButNotLine();
     void copyConfirms();
+    void failedCopyIsReported();
     void standardTables_data();
     void standardTables();
     void escapeEndsProgram();
@@ -228,6 +229,21 @@ void SegmentWindowTest::copyConfirms() {
     press("Command5");
     QCOMPARE(clipboardText(), kHeaderCc);
     QCOMPARE(m_harness->boxes.shown.last().prompt, QStringLiteral("复制成功"));
+}
+
+void SegmentWindowTest::failedCopyIsReported() {
+    HeldClipboard held;
+    Harness h;
+    h.clipboard = &held;
+    SEG8 window(h.services());
+    window.findChild<QPushButton*>("Command3")->click();
+    window.findChild<QPushButton*>("Command5")->click();
+    QCOMPARE(h.boxes.shown.size(), 1);
+    const ShownMessage& m = h.boxes.shown.first();
+    QCOMPARE(m.prompt, QStringLiteral("复制失败"));
+    QCOMPARE(m.icon, MessageBoxes::Icon::Warning);
+    QCOMPARE(m.title, QStringLiteral("复制到剪贴板"));
+    QCOMPARE(window.codeCount(), 0);
 }
 
 void SegmentWindowTest::standardTables_data() {

@@ -39,8 +39,18 @@ class SequenceRandom : public platform::RandomGenerator {
     void seedFromClock() override { ++seeded; }
 };
 
+// A clipboard that another program holds: nothing set on it arrives.
+class HeldClipboard : public ClipboardAccess {
+  public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return QStringLiteral("held by another program"); }
+};
+
 struct Harness {
     ScriptedMessageBoxes boxes;
+    DesktopClipboard desktopClipboard;
+    ClipboardAccess* clipboard = &desktopClipboard;
     SequenceRandom random;
     QDate date{2026, 12, 7};
     int ended = 0;
@@ -48,6 +58,7 @@ struct Harness {
     WindowServices services() {
         WindowServices s;
         s.messageBoxes = &boxes;
+        s.clipboard = clipboard;
         s.random = &random;
         s.today = [this] { return date; };
         s.endProgram = [this] { ++ended; };
