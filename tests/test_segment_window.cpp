@@ -173,21 +173,24 @@ void SegmentWindowTest::automaticCopying() {
 }
 
 void SegmentWindowTest::litSegmentIsPaintedDarkCleared() {
-    m_harness->random.values = {0.0f, 0.5f, 0.99999994f};
+    // Colour A from three draws of 0 (every channel 50), colour B from three draws just below
+    // 1 (every channel 250): a sweep from the bottom-left corner over 57 + 17 steps.
+    m_harness->random.values = {0.0f, 0.0f, 0.0f, 0.99999994f, 0.99999994f, 0.99999994f};
+    m_harness->random.position = 0;
     clickSegment(0);
+    QCOMPARE(m_harness->random.position, 6);
     const QImage lit = segment(0)->canvas().image();
     QCOMPARE(lit.size(), QSize(57, 17));
-    for (int y = 0; y < lit.height(); ++y) {
-        for (int x = 0; x < lit.width(); ++x) {
-            const QColor c = lit.pixelColor(x, y);
-            for (int channel : {c.red(), c.green(), c.blue()}) {
-                QVERIFY2(channel >= 50 && channel <= 250, qPrintable(QString::number(channel)));
-            }
-        }
-    }
+    // The first line inside the box is the second of the sweep; B is reached at (55, 0).
+    QCOMPARE(lit.pixelColor(0, 16), QColor(53, 53, 53));
+    QCOMPARE(lit.pixelColor(55, 0), QColor(250, 250, 250));
+    // Every pixel is painted: none keeps the background.
+    const QColor background = segment(0)->canvas().background();
+    for (int y = 0; y < lit.height(); ++y)
+        for (int x = 0; x < lit.width(); ++x)
+            QVERIFY(lit.pixelColor(x, y) != background);
     clickSegment(0);
     const QImage dark = segment(0)->canvas().image();
-    const QColor background = segment(0)->canvas().background();
     for (int y = 0; y < dark.height(); ++y)
         for (int x = 0; x < dark.width(); ++x)
             QCOMPARE(dark.pixelColor(x, y), background);
