@@ -1,6 +1,5 @@
 #include "about_window/sponsor.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
