@@ -5,11 +5,18 @@
 using namespace kelvarin;
 
 namespace {
-// Marks an expected error in a table: the error number after "!".
-bool expectsError(const QString& expected, int& number) {
-    if (!expected.startsWith(u'!')) return false;
-    number = expected.mid(1).toInt();
-    return true;
+// Compares the text a call gives with the expected one; an expected "!n" stands for error n.
+template <class Call>
+void expectText(Call&& call, const QString& expected) {
+    const bool error = expected.startsWith(u'!');
+    try {
+        const QString got = call();
+        QVERIFY2(!error, qPrintable(QStringLiteral("no error, gave '%1'").arg(got)));
+        QCOMPARE(got, expected);
+    } catch (const workOutError& e) {
+        QVERIFY2(error, e.what());
+        QCOMPARE(e.number(), expected.mid(1).toInt());
+    }
 }
 }  // namespace
 
@@ -226,17 +233,9 @@ void SubstringsTest::between() {
     QFETCH(QString, rs);
     QFETCH(QString, result);
     workOut w;
-    int number = 0;
-    const bool error = expectsError(result, number);
-    try {
-        const QString got =
-            lastClosing ? w.GetLRBetween(text, ls, rs) : w.GetLLBetween(text, ls, rs);
-        QVERIFY(!error);
-        QCOMPARE(got, result);
-    } catch (const workOutError& e) {
-        QVERIFY(error);
-        QCOMPARE(e.number(), number);
-    }
+    expectText(
+        [&] { return lastClosing ? w.GetLRBetween(text, ls, rs) : w.GetLLBetween(text, ls, rs); },
+        result);
 }
 
 void SubstringsTest::betweenOnLongTexts() {
@@ -414,15 +413,7 @@ void SubstringsTest::spaces() {
     QFETCH(int, num);
     QFETCH(QString, result);
     workOut w;
-    int number = 0;
-    const bool error = expectsError(result, number);
-    try {
-        QCOMPARE(w.SpaceChar(text, num), result);
-        QVERIFY(!error);
-    } catch (const workOutError& e) {
-        QVERIFY(error);
-        QCOMPARE(e.number(), number);
-    }
+    expectText([&] { return w.SpaceChar(text, num); }, result);
 }
 
 void SubstringsTest::words_data() {
@@ -534,15 +525,7 @@ void SubstringsTest::zeroPattern() {
     QFETCH(int, lent);
     QFETCH(QString, result);
     workOut w;
-    int number = 0;
-    const bool error = expectsError(result, number);
-    try {
-        QCOMPARE(w.replaceFormat(text, lent), result);
-        QVERIFY(!error);
-    } catch (const workOutError& e) {
-        QVERIFY(error);
-        QCOMPARE(e.number(), number);
-    }
+    expectText([&] { return w.replaceFormat(text, lent); }, result);
 }
 
 QTEST_APPLESS_MAIN(SubstringsTest)
