@@ -314,6 +314,15 @@ void SegmentWindowTest::minimumSizeAndRestore() {
     QTest::qWait(20);
     QVERIFY(!(m_window->windowState() & Qt::WindowMaximized));
     QCOMPARE(m_window->size(), QSize(651, 377));
+    // Minimising shows nothing and fails nothing; the restore button brings the window back.
+    m_window->resize(700, 400);
+    m_window->showMinimized();
+    QTest::qWait(20);
+    QVERIFY(m_harness->boxes.shown.isEmpty());
+    press("Command7");
+    QTest::qWait(20);
+    QVERIFY(!(m_window->windowState() & Qt::WindowMinimized));
+    QCOMPARE(m_window->size(), QSize(651, 377));
 }
 
 void SegmentWindowTest::backgroundGradient() {
