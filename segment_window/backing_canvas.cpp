@@ -17,7 +17,6 @@ namespace kelvarin {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr size_t kHugePage = size_t(2) << 20;
 
 struct UnitSize {

@@ -17,6 +17,9 @@ class QWidget;
 
 namespace kelvarin {
 
+// Window geometry is in twips: 15 to a pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
 class BackingCanvas final : public DrawSurface, public TextSurface {
   public:
     explicit BackingCanvas(QWidget& owner);

@@ -14,8 +14,6 @@
 
 namespace kelvarin {
 
-inline constexpr int kTwipsPerPixel = 15;
-
 // A rectangle given in twips, in pixels.
 QRect twips(int left, int top, int width, int height);
 
