@@ -1,11 +1,14 @@
 #include "about_window/sponsor.h"
 
-#include <QPainter>
 #include <QPushButton>
 
+#include "platform/conversion.h"
+#include "platform/gui/app_info.h"
+#include "platform/gui/control_font.h"
+#include "platform/gui/key_preview.h"
+#include "platform/gui/twips.h"
+#include "platform/resume_next.h"
 #include "platform/wkout.h"
-#include "segment_window/author_contact.h"
-#include "workout/runtime.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -20,12 +23,12 @@ struct Line {
 
 }  // namespace
 
-sponsor::sponsor(WindowServices services, QWidget* owner)
-    : QDialog(owner), m_services(std::move(services)), m_canvas(*this) {
+sponsor::sponsor(const platform::Services& services, QWidget* owner)
+    : QDialog(owner), m_services(services) {
     setObjectName(QStringLiteral("sponsor"));
     setWindowTitle(QStringLiteral("sponsor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/sponsor.png")));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_background = new WindowBackground(*this, [this] { Form_Resize(); });
     setFixedSize(kDesignWidth, kDesignHeight);
     setModal(true);
 
@@ -50,7 +53,7 @@ sponsor::sponsor(WindowServices services, QWidget* owner)
 void sponsor::Form_Load() {
     const QList<Line> lines = {
         {QStringLiteral("软件名称:Kelvarin"), 300, 100, 255, 16777215},
-        {QStringLiteral("版本号:v1.1.0.") + QStringLiteral("82"), 500, 500, 1, 16777215},
+        {QStringLiteral("版本号:v") + versionHead() + versionRevision(), 500, 500, 1, 16777215},
         {QStringLiteral("软件的发展,只因有您,感谢您的使用."), 1000, 900, rt::rgb(50, 200, 150),
          16777215},
         {QStringLiteral("design bY:Quarvel"), 2000, 1300, 65535, 65280},
@@ -66,20 +69,10 @@ void sponsor::Form_Load() {
     }
 }
 
-void sponsor::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_canvas.paintOnto(p);
-}
-
-void sponsor::resizeEvent(QResizeEvent*) {
-    m_canvas.followOwnerSize();
-    Form_Resize();
-}
-
 void sponsor::Form_Resize() {
     rt::ResumeNext rn;
     rn([&] {
-        sharedWorkOut().DrawChange(m_canvas, rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0,
+        sharedWorkOut().DrawChange(canvas(), rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0,
                                    0, 0, 0, 0.2f, 1);
     });
 }
@@ -93,7 +86,7 @@ void sponsor::Command1_Click() {
 }
 
 void sponsor::Command8_Click() {
-    if (m_services.openUrl) m_services.openUrl(QUrl(sponsorUrl()));
+    if (m_services.urlOpener != nullptr) m_services.urlOpener->open(QUrl(sponsorUrl()));
 }
 
 }  // namespace kelvarin

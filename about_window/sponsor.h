@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
-#include "segment_window/backing_canvas.h"
-#include "segment_window/controls.h"
-#include "segment_window/window_services.h"
+#include "platform/gui/picture_box.h"
+#include "platform/gui/window_background.h"
+#include "platform/services.h"
 
 class QPushButton;
 
@@ -16,28 +16,24 @@ namespace kelvarin {
 class sponsor : public QDialog {
     Q_OBJECT
   public:
-    explicit sponsor(WindowServices services, QWidget* owner = nullptr);
+    explicit sponsor(const platform::Services& services, QWidget* owner = nullptr);
 
     // Design size of the client area: 6375 x 3150 twips.
     static constexpr int kDesignWidth = 425;
     static constexpr int kDesignHeight = 210;
 
-    BackingCanvas& canvas() { return m_canvas; }
+    BackingCanvas& canvas() { return m_background->canvas(); }
 
     void Form_Resize();
     void Form_KeyPress(qint16 KeyAscii);
     void Command1_Click();
     void Command8_Click();
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
   private:
     void Form_Load();
 
-    WindowServices m_services;
-    BackingCanvas m_canvas;
+    platform::Services m_services;
+    WindowBackground* m_background = nullptr;
     PictureBox* Picture1 = nullptr;
     QPushButton* Command8 = nullptr;
     QPushButton* Command1 = nullptr;

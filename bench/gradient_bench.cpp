@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "segment_window/backing_canvas.h"
-#include "workout/runtime.h"
+#include "platform/conversion.h"
+#include "platform/gui/backing_canvas.h"
 #include "workout/workout.h"
 
 int main(int argc, char* argv[]) {

@@ -1,3 +1,5 @@
+// The clock-seeded random generator of the running program.
+
 #include "platform/random_generator.h"
 
 #include <chrono>
@@ -21,11 +23,6 @@ void ClockSeededRandom::seedFromClock() {
 
 void ClockSeededRandom::seed(quint64 value) {
     m_engine.seed(value);
-}
-
-RandomGenerator& runtimeRandom() {
-    static ClockSeededRandom generator;
-    return generator;
 }
 
 }  // namespace kelvarin::platform

@@ -29,7 +29,4 @@ class ClockSeededRandom final : public RandomGenerator {
     std::mt19937_64 m_engine;
 };
 
-// The generator the program itself uses.
-RandomGenerator& runtimeRandom();
-
 }  // namespace kelvarin::platform

@@ -1,8 +1,10 @@
-// The program's only entry: the main window SEG8 is the start-up window, and the program ends
-// when it ends.
+// The program's only entry: composes the services, and starts the main window SEG8; the program
+// ends when it ends.
 
 #include <QApplication>
+#include <QScreen>
 
+#include "platform/gui/desktop_services.h"
 #include "segment_window/seg8.h"
 
 int main(int argc, char* argv[]) {
@@ -10,7 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QApplication::setDesktopFileName(QStringLiteral("kelvarin"));
 
-    kelvarin::SEG8 window;
+    kelvarin::platform::Services& services = kelvarin::platform::programServices();
+    kelvarin::platform::installDesktopServices(services);
+
+    kelvarin::SEG8 window(services);
     // Opens centred on the screen.
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

@@ -4,18 +4,21 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
 
 #include "about_window/sponsor.h"
-#include "platform/common_controls.h"
+#include "platform/conversion.h"
+#include "platform/gui/app_info.h"
+#include "platform/gui/common_controls.h"
+#include "platform/gui/control_font.h"
+#include "platform/gui/key_preview.h"
+#include "platform/gui/twips.h"
+#include "platform/resume_next.h"
 #include "platform/wkout.h"
-#include "segment_window/author_contact.h"
 #include "segment_window/standard_tables.h"
-#include "workout/runtime.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -23,6 +26,10 @@ namespace kelvarin {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The states in which the window refuses size changes.
+constexpr Qt::WindowStates kSizeFixedStates =
+    Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
 struct SegmentBox {
     int left, top, width, height;
@@ -46,8 +53,8 @@ qint32 randomChannel(platform::RandomGenerator& random) {
 
 }  // namespace
 
-SEG8::SEG8(WindowServices services, QWidget* parent)
-    : QWidget(parent), m_services(std::move(services)), m_canvas(*this) {
+SEG8::SEG8(const platform::Services& services, QWidget* parent)
+    : QWidget(parent), m_services(services) {
     Form_Initialize();
     buildControls();
     Form_Load();
@@ -61,7 +68,7 @@ void SEG8::buildControls() {
     setObjectName(QStringLiteral("SEG8"));
     setWindowTitle(QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail());
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvarin.png")));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_background = new WindowBackground(*this, [this] { Form_Resize(); });
     resize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
 
@@ -176,27 +183,18 @@ void SEG8::buildControls() {
 
 void SEG8::Form_Load() {
     // The shared utility object comes first: nothing may use it before this step.
-    if (wkOut == nullptr) wkOut = new workOut();
+    if (wkOut == nullptr) wkOut = new workOut(m_services);
     rt::ResumeNext rn;
-    rn([&] { m_services.random->seedFromClock(); });
+    rn([&] { platform::require(m_services.random).seedFromClock(); });
     rn([&] { UpdateSegmentCode(); });
     rn([&] { Command4_Click(); });
     rn([&] {
         QVariant background(qint32(255)), foreground(qint32(16777215));
         sharedWorkOut().printShadow(
-            Picture2->canvas(), QStringLiteral("Kelvarin  ver:1.1.0.") + QStringLiteral("82"),
+            Picture2->canvas(),
+            QStringLiteral("Kelvarin  ver:") + versionHead() + versionRevision(),
             QVariant(qint16(300)), QVariant(qint16(100)), background, foreground);
     });
-}
-
-void SEG8::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_canvas.paintOnto(p);
-}
-
-void SEG8::resizeEvent(QResizeEvent*) {
-    m_canvas.followOwnerSize();
-    Form_Resize();
 }
 
 void SEG8::changeEvent(QEvent* event) {
@@ -206,29 +204,30 @@ void SEG8::changeEvent(QEvent* event) {
 
 void SEG8::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!m_ended) {
-        m_ended = true;
-        if (m_services.endProgram) m_services.endProgram();
-    }
+    endProgram();
 }
 
 void SEG8::Form_Resize() {
     rt::ResumeNext rn;
     rn([&] {
-        sharedWorkOut().DrawChange(m_canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0,
+        sharedWorkOut().DrawChange(canvas(), rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0,
                                    0, 0, 0, 0.2f, 1);
     });
     // A minimised or maximised window refuses size changes.
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    if (windowState() & kSizeFixedStates) return;
     if (width() < kDesignWidth) resize(kDesignWidth, height());
     if (height() < kDesignHeight) resize(width(), kDesignHeight);
 }
 
 void SEG8::Form_KeyPress(qint16 KeyAscii) {
-    if (KeyAscii != 27) return;
+    if (KeyAscii == 27) endProgram();
+}
+
+void SEG8::endProgram() {
+    // Once is enough: closing the window after Esc must not end the program a second time.
     if (m_ended) return;
     m_ended = true;
-    if (m_services.endProgram) m_services.endProgram();
+    if (m_services.program != nullptr) m_services.program->end();
 }
 
 void SEG8::Command6_Click() {
@@ -238,10 +237,10 @@ void SEG8::Command6_Click() {
     rn([&] { to = randomColour(); });
     rn([&] {
         // In double precision, so that r just below 1 cannot round up to a fifth type.
-        const double r = m_services.random->next();
+        const double r = platform::require(m_services.random).next();
         type = -static_cast<qint32>(std::floor(r * 4.0 + 1.0));
     });
-    rn([&] { sharedWorkOut().DrawChange(m_canvas, from, to, type, 0, 0, 0, 0, 0.2f, 1); });
+    rn([&] { sharedWorkOut().DrawChange(canvas(), from, to, type, 0, 0, 0, 0, 0.2f, 1); });
 }
 
 void SEG8::Command8_Click() {
@@ -251,15 +250,13 @@ void SEG8::Command8_Click() {
 }
 
 void SEG8::Command7_Click() {
-    setWindowState(windowState() &
-                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    setWindowState(windowState() & ~kSizeFixedStates);
     resize(kDesignWidth, kDesignHeight);
-    setWindowState(windowState() &
-                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    setWindowState(windowState() & ~kSizeFixedStates);
 }
 
 qint32 SEG8::randomColour() {
-    platform::RandomGenerator& random = *m_services.random;
+    platform::RandomGenerator& random = platform::require(m_services.random);
     const qint32 red = randomChannel(random);
     const qint32 green = randomChannel(random);
     const qint32 blue = randomChannel(random);
@@ -325,8 +322,9 @@ void SEG8::Option2_Click() {
 }
 
 void SEG8::copyToClipboard(const QString& text) {
-    m_services.clipboard->clear();
-    m_services.clipboard->setText(text);
+    rt::ResumeNext rn;
+    rn([&] { platform::require(m_services.clipboard).clear(); });
+    rn([&] { platform::require(m_services.clipboard).setText(text); });
 }
 
 void SEG8::Command3_Click() {
@@ -337,7 +335,9 @@ void SEG8::Command3_Click() {
 }
 
 void SEG8::Command4_Click() {
-    const QDate today = m_services.today ? m_services.today() : QDate::currentDate();
+    rt::ResumeNext rn;
+    QDate today;
+    rn([&] { today = platform::require(m_services.clock).now().date(); });
     const QString type = Option1->isChecked() ? QStringLiteral("cc") : QStringLiteral("ca");
     const QString date = QStringLiteral("%1年%2月%3日")
                              .arg(today.year() % 100, 2, 10, QLatin1Char('0'))
@@ -353,20 +353,31 @@ void SEG8::Command5_Click() {
     const QString declaration = Text5->text();
     copyToClipboard(declaration);
     CodeCount = 0;
-    const bool copied = m_services.clipboard->text() == declaration;
-    m_services.messageBoxes->show(
-        this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
-        MessageBoxes::Buttons::Ok,
-        copied ? MessageBoxes::Icon::Information : MessageBoxes::Icon::Warning,
-        QStringLiteral("复制到剪贴板"));
+    rt::ResumeNext rn;
+    bool copied = false;
+    rn([&] { copied = platform::require(m_services.clipboard).text() == declaration; });
+    using Boxes = platform::MessageBoxes;
+    rn([&] {
+        platform::require(m_services.messageBoxes)
+            .show(this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
+                  Boxes::Buttons::Ok, copied ? Boxes::Icon::Information : Boxes::Icon::Warning,
+                  QStringLiteral("复制到剪贴板"));
+    });
 }
 
 void SEG8::offerStandardTable(const QString& table) {
-    const MessageBoxes::Answer answer = m_services.messageBoxes->show(
-        this, table + kCrLf + kCrLf + QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
-        MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Information,
-        QStringLiteral("选择[是]复制到剪贴板"));
-    if (answer == MessageBoxes::Answer::Yes) copyToClipboard(table);
+    using Boxes = platform::MessageBoxes;
+    rt::ResumeNext rn;
+    Boxes::Answer answer = Boxes::Answer::No;
+    rn([&] {
+        answer =
+            platform::require(m_services.messageBoxes)
+                .show(this,
+                      table + kCrLf + kCrLf + QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
+                      Boxes::Buttons::YesNo, Boxes::Icon::Information,
+                      QStringLiteral("选择[是]复制到剪贴板"));
+    });
+    if (answer == Boxes::Answer::Yes) copyToClipboard(table);
 }
 
 void SEG8::Command1_Click() {

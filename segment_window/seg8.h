@@ -8,9 +8,10 @@
 
 #include <array>
 
-#include "segment_window/backing_canvas.h"
-#include "segment_window/controls.h"
-#include "segment_window/window_services.h"
+#include "platform/gui/crlf_text_box.h"
+#include "platform/gui/picture_box.h"
+#include "platform/gui/window_background.h"
+#include "platform/services.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -23,7 +24,7 @@ namespace kelvarin {
 class SEG8 : public QWidget {
     Q_OBJECT
   public:
-    explicit SEG8(WindowServices services = programServices(), QWidget* parent = nullptr);
+    explicit SEG8(const platform::Services& services, QWidget* parent = nullptr);
 
     // Design size of the client area: 9765 x 5655 twips.
     static constexpr int kDesignWidth = 651;
@@ -32,7 +33,7 @@ class SEG8 : public QWidget {
     // Segment state k (0 = a ... 7 = dp): 0 dark, 1 lit.
     quint8 segState(int index) const { return SegState.at(static_cast<size_t>(index)); }
     qint32 codeCount() const { return CodeCount; }
-    BackingCanvas& canvas() { return m_canvas; }
+    BackingCanvas& canvas() { return m_background->canvas(); }
 
     // Event handlers, public so that the program and its tests can raise them as events would.
     void Form_Resize();
@@ -51,8 +52,6 @@ class SEG8 : public QWidget {
     PictureBox& banner() { return *Picture2; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -64,10 +63,11 @@ class SEG8 : public QWidget {
     static QString FormatHexByte(QString HexText, bool LowerCase);
     qint32 randomColour();
     void copyToClipboard(const QString& text);
+    void endProgram();
     void offerStandardTable(const QString& table);
 
-    WindowServices m_services;
-    BackingCanvas m_canvas;
+    platform::Services m_services;
+    WindowBackground* m_background = nullptr;
     std::array<quint8, 8> SegState{};
     qint32 CodeCount = 0;
     bool m_ended = false;

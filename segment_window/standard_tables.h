@@ -1,5 +1,7 @@
 #pragma once
 
+// The main window's two standard tables of segment codes.
+
 #include <QString>
 
 namespace kelvarin {

@@ -5,13 +5,14 @@
 
 #include <cstdlib>
 
-#include "workout/runtime.h"
+#include "platform/conversion.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
 
 bool workOut::iFYunNian(qint32 ThisYear) {
-    const qint32 y = ThisYear == -1 ? QDate::currentDate().year() : ThisYear;
+    const qint32 y =
+        ThisYear == -1 ? platform::require(m_services.clock).now().date().year() : ThisYear;
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 

@@ -6,7 +6,8 @@
 #include <limits>
 #include <utility>
 
-#include "workout/runtime.h"
+#include "platform/conversion.h"
+#include "platform/resume_next.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

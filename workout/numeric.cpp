@@ -6,9 +6,11 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/random_generator.h"
-#include "workout/runtime.h"
-#include "workout/variant.h"
+#include "platform/conversion.h"
+#include "platform/number_text.h"
+#include "platform/resume_next.h"
+#include "platform/string_runtime.h"
+#include "platform/variant_rules.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -71,7 +73,7 @@ QString workOut::XorRunTwice(QString& A, QString& B) {
 }
 
 QString workOut::RandomTwice(qint32 pLen, bool First1) {
-    platform::RandomGenerator& random = platform::runtimeRandom();
+    platform::RandomGenerator& random = platform::require(m_services.random);
     random.seedFromClock();
     if (pLen > rt::kLongestText) raiseError(err::OutOfStringSpace);
     QString text = First1 ? QStringLiteral("1") : QStringLiteral("0");

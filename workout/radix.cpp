@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "workout/runtime.h"
+#include "platform/conversion.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

@@ -1,8 +1,9 @@
 // Shadowed text: a line printed eight times in a halo colour around its position, then once in
 // its own colour on top.
 
-#include "workout/runtime.h"
-#include "workout/variant.h"
+#include "platform/conversion.h"
+#include "platform/resume_next.h"
+#include "platform/variant_rules.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

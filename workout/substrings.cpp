@@ -6,7 +6,10 @@
 #include <cmath>
 #include <limits>
 
-#include "workout/runtime.h"
+#include "platform/ansi_code_page.h"
+#include "platform/conversion.h"
+#include "platform/resume_next.h"
+#include "platform/string_runtime.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

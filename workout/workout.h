@@ -10,8 +10,9 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "workout/surfaces.h"
-#include "workout/workout_error.h"
+#include "platform/errors.h"
+#include "platform/services.h"
+#include "platform/surfaces.h"
 
 namespace kelvarin {
 
@@ -19,6 +20,11 @@ namespace kelvarin {
 // position k (lower bound 0); an operation that writes a caller's array never writes outside it.
 class workOut {
   public:
+    // A workOut on the running program's services.
+    workOut();
+    // A workOut on the given services (tests fix the random generator, the clock and the rest).
+    explicit workOut(const platform::Services& services);
+
     // --- Radix conversion (radix.cpp) ---
     // Reads pStr as digits in base jz (below 10, or 16). wrong reports an unsupported base, a
     // character that is not a hexadecimal digit, or an overflow (the digits read so far are kept).
@@ -124,6 +130,9 @@ class workOut {
     qint32 DateTransSecend(const QDateTime& pGet);
     // A duration in milliseconds as two digits of minutes and of seconds: '12分34秒'.
     QString LeaveAway(qint32 Number);
+
+  private:
+    platform::Services m_services;
 };
 
 }  // namespace kelvarin

@@ -1,0 +1,47 @@
+// Run-time errors: the message of each error number and the exception that carries it.
+
+#include "platform/errors.h"
+
+namespace kelvarin {
+
+namespace {
+const char* messageFor(int number) {
+    switch (number) {
+        case err::InvalidArgument:
+            return "Invalid procedure call or argument";
+        case err::Overflow:
+            return "Overflow";
+        case err::OutOfMemory:
+            return "Out of memory";
+        case err::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case err::DivisionByZero:
+            return "Division by zero";
+        case err::OutOfStringSpace:
+            return "Out of string space";
+        case err::TypeMismatch:
+            return "Type mismatch";
+        case err::FileNotFound:
+            return "File not found";
+        case err::ObjectNotSet:
+            return "Object variable not set";
+        case err::InvalidPropertyValue:
+            return "Invalid property value";
+        case err::NotSupported:
+            return "Object doesn't support this property or method";
+        default:
+            return "Application-defined or object-defined error";
+    }
+}
+}  // namespace
+
+workOutError::workOutError(int number) : std::runtime_error(messageFor(number)), m_number(number) {}
+
+workOutError::workOutError(int number, const char* what)
+    : std::runtime_error(what), m_number(number) {}
+
+void raiseError(int number) {
+    throw workOutError(number);
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,28 @@
+// The controls' typeface, and push buttons made with it.
+
+#include "platform/gui/control_font.h"
+
+#include <QPushButton>
+
+namespace kelvarin {
+
+QFont controlFont(double points) {
+    QFont font;
+    font.setFamilies({QStringLiteral("微软雅黑"), QStringLiteral("Microsoft YaHei"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Noto Sans SC"), QStringLiteral("Droid Sans Fallback")});
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(controlFont(9));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace kelvarin

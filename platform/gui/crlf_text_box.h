@@ -1,0 +1,22 @@
+#pragma once
+
+// A multi-line text box whose text is read and written with CR LF line ends.
+
+#include <QPlainTextEdit>
+
+namespace kelvarin {
+
+// A multi-line text box whose text is read and written with CR LF line ends, whatever the
+// widget stores internally.
+class CrLfTextBox : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    explicit CrLfTextBox(QWidget* parent = nullptr);
+
+    QString text() const;
+    void setText(const QString& text);
+    // Appends at the end of the text without moving the user's view.
+    void appendText(const QString& text);
+};
+
+}  // namespace kelvarin

@@ -1,0 +1,40 @@
+#pragma once
+
+// The desktop's services for the running program: Qt message boxes, the desktop clipboard, the
+// desktop's URL handler and the application's event loop.
+
+#include "platform/services.h"
+
+namespace kelvarin::platform {
+
+// Message boxes shown with QMessageBox, modal to the owner window.
+class DesktopMessageBoxes final : public MessageBoxes {
+  public:
+    Answer show(QObject* owner, const QString& prompt, Buttons buttons, Icon icon,
+                const QString& title) override;
+};
+
+// The desktop's clipboard.
+class DesktopClipboard final : public Clipboard {
+  public:
+    void clear() override;
+    void setText(const QString& text) override;
+    QString text() const override;
+};
+
+// Web pages open in the desktop's browser.
+class DesktopUrlOpener final : public UrlOpener {
+  public:
+    void open(const QUrl& url) override;
+};
+
+// Ending the program ends the application's event loop.
+class ApplicationControl final : public ProgramControl {
+  public:
+    void end() override;
+};
+
+// Adds the desktop's services to the program's: call once the application object exists.
+void installDesktopServices(Services& services);
+
+}  // namespace kelvarin::platform

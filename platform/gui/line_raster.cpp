@@ -1,0 +1,158 @@
+// The line raster: clipping, rows of a line, and band-by-band painting.
+
+#include "platform/gui/line_raster.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace kelvarin::raster {
+
+namespace {
+
+// Rows per band. A steep line touches one cache line per row; 256 of them (16 KB) stay in the
+// first-level cache while the next lines, one pixel further along, touch the same ones again.
+constexpr int kBandRows = 256;
+
+// Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax].
+bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
+          double ymax) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t;
+        }
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+}  // namespace
+
+bool clipToImage(double x1, double y1, double x2, double y2, int width, int height,
+                 PixelLine& line) {
+    if (width <= 0 || height <= 0) return false;
+    if (!std::isfinite(x1 + y1 + x2 + y2)) return false;
+    // Ends to pixel centres first, then clipped to the centres of the image's pixels: a line
+    // between whole pixels keeps its slope where it is cut (a diagonal stays diagonal).
+    x1 = std::floor(x1 + 0.5);
+    y1 = std::floor(y1 + 0.5);
+    x2 = std::floor(x2 + 0.5);
+    y2 = std::floor(y2 + 0.5);
+    if (!clip(x1, y1, x2, y2, 0.0, 0.0, width - 1.0, height - 1.0)) return false;
+    // The pixels between two pixels of the image lie in it too: the painting needs no checks.
+    auto centre = [](double v, int size) {
+        return std::clamp(static_cast<int>(std::floor(v + 0.5)), 0, size - 1);
+    };
+    line.x0 = centre(x1, width);
+    line.y0 = centre(y1, height);
+    line.x1 = centre(x2, width);
+    line.y1 = centre(y2, height);
+    return true;
+}
+
+void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, int bottom) {
+    // Run from the upper end down; a horizontal line from its left end.
+    int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
+    if (y0 > y1 || (y0 == y1 && x0 > x1)) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    top = std::max(top, y0);
+    bottom = std::min(bottom, y1);
+    if (top > bottom) return;
+    const qint64 adx = std::abs(x1 - x0), ady = y1 - y0;
+    const int sx = x1 < x0 ? -1 : 1;
+
+    if (ady == 0) {
+        quint32* row = bits + y0 * stride;
+        std::fill(row + x0, row + x1 + 1, line.pixel);
+        return;
+    }
+    if (adx <= ady) {
+        // Steep: one pixel per row, at x0 + floor((2 n adx + ady) / (2 ady)) for row y0 + n.
+        const qint64 n = top - y0;
+        if (adx == 0 || adx == ady) {
+            // Vertical or diagonal: the column moves by 0 or 1 with every row.
+            const int slope = adx == 0 ? 0 : sx;
+            quint32* p = bits + top * stride + (x0 + slope * n);
+            const qsizetype step = stride + slope;
+            for (int y = top; y <= bottom; ++y, p += step)
+                *p = line.pixel;
+            return;
+        }
+        const qint64 den = 2 * ady;
+        qint64 num = 2 * n * adx + ady;
+        quint32* p = bits + top * stride + (x0 + sx * (num / den));
+        num %= den;
+        for (int y = top; y <= bottom; ++y, p += stride) {
+            *p = line.pixel;
+            num += 2 * adx;
+            if (num >= den) {
+                num -= den;
+                p += sx;
+            }
+        }
+        return;
+    }
+    // Shallow: one pixel per column, row y0 + floor((2 m ady + adx) / (2 adx)) for column
+    // x0 + sx m. The columns of row y0 + k run from first(k) to first(k + 1) - 1, where first(0)
+    // is 0 and first(k) = ceil(adx (2k - 1) / (2 ady)); first(k + 1) is followed row by row as a
+    // quotient and remainder, so that no row needs a division.
+    const qint64 den = 2 * ady, last = adx + 1;
+    const qint64 k = top - y0;
+    qint64 from = k == 0 ? 0 : (adx * (2 * k - 1) + den - 1) / den;
+    const qint64 start = adx * (2 * k + 1) + den - 1;
+    qint64 next = start / den, rest = start % den;
+    const qint64 stepQuotient = (2 * adx) / den, stepRest = (2 * adx) % den;
+    for (int y = top; y <= bottom; ++y) {
+        const qint64 to = std::min(last, next) - 1;
+        if (from <= to) {
+            quint32* row = bits + y * stride;
+            const qint64 a = x0 + sx * from, b = x0 + sx * to;
+            std::fill(row + std::min(a, b), row + std::max(a, b) + 1, line.pixel);
+        }
+        from = std::min(last, next);
+        next += stepQuotient;
+        rest += stepRest;
+        if (rest >= den) {
+            rest -= den;
+            ++next;
+        }
+    }
+}
+
+void LineQueue::paintInto(QImage& image) {
+    if (m_lines.empty()) return;
+    const int height = image.height();
+    const qsizetype stride = image.bytesPerLine() / 4;
+    quint32* const bits = reinterpret_cast<quint32*>(image.bits());
+    for (int top = 0; top < height; top += kBandRows) {
+        const int bottom = std::min(height, top + kBandRows) - 1;
+        for (const PixelLine& line : m_lines) {
+            if (std::max(line.y0, line.y1) < top || std::min(line.y0, line.y1) > bottom) continue;
+            paintRows(bits, stride, line, top, bottom);
+        }
+    }
+    m_lines.clear();
+}
+
+}  // namespace kelvarin::raster

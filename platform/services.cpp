@@ -1,0 +1,25 @@
+// The running program's services of this layer.
+
+#include "platform/services.h"
+
+#include "platform/errors.h"
+
+namespace kelvarin::platform {
+
+Services& programServices() {
+    static ClockSeededRandom random;
+    static SystemClock clock;
+    static Services services = [] {
+        Services s;
+        s.random = &random;
+        s.clock = &clock;
+        return s;
+    }();
+    return services;
+}
+
+void raiseObjectNotSet() {
+    raiseError(err::ObjectNotSet);
+}
+
+}  // namespace kelvarin::platform

@@ -1,0 +1,72 @@
+#pragma once
+
+// Test doubles for the platform's services: message boxes answered from a script, a random
+// generator with a fixed sequence, a fixed clock, a held clipboard, a recorded browser and a
+// recorded program end.
+
+#include <QList>
+#include <QUrl>
+
+#include "platform/services.h"
+
+namespace kelvarin::testing {
+
+using platform::MessageBoxes;
+
+struct ShownMessage {
+    QString prompt;
+    MessageBoxes::Buttons buttons;
+    MessageBoxes::Icon icon;
+    QString title;
+};
+
+class ScriptedMessageBoxes : public MessageBoxes {
+  public:
+    QList<ShownMessage> shown;
+    QList<Answer> answers;  // taken in order; Yes/No boxes without a scripted answer get No
+
+    Answer show(QObject*, const QString& prompt, Buttons buttons, Icon icon,
+                const QString& title) override {
+        shown << ShownMessage{prompt, buttons, icon, title};
+        if (buttons == Buttons::Ok) return Answer::Ok;
+        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+    }
+};
+
+class SequenceRandom : public platform::RandomGenerator {
+  public:
+    QList<float> values{0.5f};
+    qsizetype position = 0;
+    int seeded = 0;
+
+    float next() override { return values[position++ % values.size()]; }
+    void seedFromClock() override { ++seeded; }
+};
+
+class FixedClock : public platform::Clock {
+  public:
+    QDateTime moment{QDate(2026, 12, 7), QTime(10, 0)};
+    QDateTime now() const override { return moment; }
+};
+
+// A clipboard that another program holds: nothing set on it arrives.
+class HeldClipboard : public platform::Clipboard {
+  public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return QStringLiteral("held by another program"); }
+};
+
+class RecordedBrowser : public platform::UrlOpener {
+  public:
+    QList<QUrl> opened;
+    void open(const QUrl& url) override { opened << url; }
+};
+
+class RecordedProgramEnd : public platform::ProgramControl {
+  public:
+    int ended = 0;
+    void end() override { ++ended; }
+};
+
+}  // namespace kelvarin::testing

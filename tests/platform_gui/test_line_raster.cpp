@@ -1,0 +1,137 @@
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+#include "platform/gui/line_raster.h"
+
+using namespace kelvarin::raster;
+
+namespace {
+
+constexpr quint32 kBackground = 0xFF000000u;
+
+QImage blank(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(kBackground);
+    return image;
+}
+
+quint32* bitsOf(QImage& image) {
+    return reinterpret_cast<quint32*>(image.bits());
+}
+
+PixelLine randomLine(QRandomGenerator& random, int width, int height, quint32 colour) {
+    PixelLine line{};
+    line.x0 = random.bounded(width);
+    line.y0 = random.bounded(height);
+    line.x1 = random.bounded(width);
+    line.y1 = random.bounded(height);
+    line.pixel = 0xFF000000u | colour;
+    return line;
+}
+
+}  // namespace
+
+class LineRasterTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void bandsPaintWhatWholeLinesPaint();
+    void lineShape_data();
+    void lineShape();
+    void clipping_data();
+    void clipping();
+};
+
+void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
+    // Overlapping lines of every slope across several bands: painting band by band must give
+    // the same pixels, the later line winning, as painting each line whole in turn.
+    QRandomGenerator random(20261208);
+    const int width = 300, height = 1100;
+    QImage whole = blank(width, height), banded = blank(width, height);
+    LineQueue queue;
+    for (quint32 n = 1; n <= 3000; ++n) {
+        const PixelLine line = randomLine(random, width, height, n);
+        paintRows(bitsOf(whole), whole.bytesPerLine() / 4, line, 0, height - 1);
+        queue.add(line);
+    }
+    queue.paintInto(banded);
+    QVERIFY(queue.empty());
+    QCOMPARE(banded, whole);
+}
+
+void LineRasterTest::lineShape_data() {
+    QTest::addColumn<int>("x0");
+    QTest::addColumn<int>("y0");
+    QTest::addColumn<int>("x1");
+    QTest::addColumn<int>("y1");
+    QTest::newRow("point") << 5 << 5 << 5 << 5;
+    QTest::newRow("horizontal") << 2 << 7 << 60 << 7;
+    QTest::newRow("vertical upwards") << 9 << 60 << 9 << 1;
+    QTest::newRow("diagonal") << 0 << 0 << 50 << 50;
+    QTest::newRow("anti-diagonal") << 50 << 0 << 0 << 50;
+    QTest::newRow("steep") << 3 << 2 << 20 << 61;
+    QTest::newRow("steep leftwards") << 40 << 0 << 1 << 63;
+    QTest::newRow("shallow") << 0 << 10 << 63 << 30;
+    QTest::newRow("shallow upwards") << 63 << 40 << 1 << 10;
+    QTest::newRow("one off diagonal") << 0 << 0 << 41 << 40;
+}
+
+void LineRasterTest::lineShape() {
+    QFETCH(int, x0);
+    QFETCH(int, y0);
+    QFETCH(int, x1);
+    QFETCH(int, y1);
+    QImage image = blank(64, 64);
+    const PixelLine line{x0, y0, x1, y1, 0xFFFFFFFFu};
+    paintRows(bitsOf(image), image.bytesPerLine() / 4, line, 0, 63);
+    const int adx = std::abs(x1 - x0), ady = std::abs(y1 - y0);
+    int painted = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (image.pixel(x, y) == kBackground) continue;
+            ++painted;
+            // Every pixel lies within half a pixel of the ideal line, along its minor axis.
+            if (adx >= ady && adx > 0) {
+                const double ideal = y0 + double(y1 - y0) * (x - x0) / (x1 - x0);
+                QVERIFY2(std::abs(y - ideal) <= 0.5,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            } else if (ady > 0) {
+                const double ideal = x0 + double(x1 - x0) * (y - y0) / (y1 - y0);
+                QVERIFY2(std::abs(x - ideal) <= 0.5,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+    // One pixel per step along the major axis, both ends included.
+    QCOMPARE(painted, std::max(adx, ady) + 1);
+    QVERIFY(image.pixel(x0, y0) != kBackground);
+    QVERIFY(image.pixel(x1, y1) != kBackground);
+}
+
+void LineRasterTest::clipping_data() {
+    QTest::addColumn<QList<double>>("segment");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QList<int>>("ends");
+    QTest::newRow("inside") << QList<double>{1, 2, 8, 9} << true << QList<int>{1, 2, 8, 9};
+    QTest::newRow("one row above the top")
+        << QList<double>{0, 5, 6, -1} << true << QList<int>{0, 5, 5, 0};
+    QTest::newRow("across the whole image")
+        << QList<double>{-100, 4, 100, 4} << true << QList<int>{0, 4, 9, 4};
+    QTest::newRow("outside") << QList<double>{-5, -5, -1, -3} << false << QList<int>{};
+    QTest::newRow("far away") << QList<double>{1e30, 0, 2e30, 5} << false << QList<int>{};
+    QTest::newRow("not a number") << QList<double>{qQNaN(), 0, 5, 5} << false << QList<int>{};
+}
+
+void LineRasterTest::clipping() {
+    QFETCH(QList<double>, segment);
+    QFETCH(bool, visible);
+    QFETCH(QList<int>, ends);
+    PixelLine line{};
+    QCOMPARE(clipToImage(segment[0], segment[1], segment[2], segment[3], 10, 10, line), visible);
+    if (visible) QCOMPARE((QList<int>{line.x0, line.y0, line.x1, line.y1}), ends);
+}
+
+QTEST_APPLESS_MAIN(LineRasterTest)
+#include "test_line_raster.moc"
