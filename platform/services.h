@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/pointer.h"
 #include "platform/random_generator.h"
 
 namespace kelvarin::platform {
@@ -17,6 +18,7 @@ struct Services {
     Clipboard* clipboard = nullptr;
     UrlOpener* urlOpener = nullptr;
     ProgramControl* program = nullptr;
+    Pointer* pointer = nullptr;
 };
 
 // The running program's services. It starts with the services of this layer (the clock-seeded

@@ -1,9 +1,9 @@
 #pragma once
 
-// Surfaces that callers hand to the library's drawing operations (DrawSurface, TextSurface).
-// The library needs no widgets: a window's background or picture box implements these, and
-// tests implement them with recorders. A member that a surface cannot perform throws
-// workOutError, as a late-bound call would fail.
+// Surfaces that callers hand to the library: what it draws on (DrawSurface, TextSurface) and the
+// objects whose place it tests the pointer against (PlacedObject, FormObject). The library needs
+// no widgets: the windows implement these over their forms and controls, tests with doubles. A
+// member that a surface cannot perform throws workOutError, as a late-bound call would fail.
 
 #include <QString>
 #include <QtGlobal>
@@ -48,6 +48,26 @@ class TextSurface {
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
     virtual void print(const QString& text) = 0;
+};
+
+// An object with a place: its Left, Top, Width and Height in twips. A control's Left and Top are
+// measured from its form's client area; a form's are its frame's position on the screen.
+class PlacedObject {
+  public:
+    virtual ~PlacedObject() = default;
+    virtual double left() const = 0;
+    virtual double top() const = 0;
+    virtual double width() const = 0;
+    virtual double height() const = 0;
+};
+
+// A form: a placed object whose client area begins clientLeft and clientTop twips inside its
+// frame's outer corner (the frame border, and the title bar above). An object that is not a
+// form fails these.
+class FormObject : public PlacedObject {
+  public:
+    virtual double clientLeft() const = 0;
+    virtual double clientTop() const = 0;
 };
 
 }  // namespace kelvarin

@@ -2,6 +2,8 @@
 
 #include "platform/gui/desktop_services.h"
 
+#include "platform/gui/desktop_pointer.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -47,10 +49,12 @@ void installDesktopServices(Services& services) {
     static DesktopClipboard clipboard;
     static DesktopUrlOpener urlOpener;
     static ApplicationControl program;
+    static DesktopPointer pointer;
     services.messageBoxes = &boxes;
     services.clipboard = &clipboard;
     services.urlOpener = &urlOpener;
     services.program = &program;
+    services.pointer = &pointer;
 }
 
 }  // namespace kelvarin::platform

@@ -1,7 +1,7 @@
 #pragma once
 
 // The desktop's services for the running program: Qt message boxes, the desktop clipboard, the
-// desktop's URL handler and the application's event loop.
+// desktop's URL handler, the application's event loop and the pointer.
 
 #include "platform/services.h"
 

@@ -57,6 +57,16 @@ class HeldClipboard : public platform::Clipboard {
     QString text() const override { return QStringLiteral("held by another program"); }
 };
 
+// A pointer held still at a chosen pixel of a screen of chosen density.
+class FixedPointer : public platform::Pointer {
+  public:
+    QPoint at;
+    double twipsX = 15.0, twipsY = 15.0;
+    QPoint position() const override { return at; }
+    double twipsPerPixelX() const override { return twipsX; }
+    double twipsPerPixelY() const override { return twipsY; }
+};
+
 class RecordedBrowser : public platform::UrlOpener {
   public:
     QList<QUrl> opened;
