@@ -89,6 +89,52 @@ class workOut {
     // A number text turned into a zero pattern of at least lent characters.
     QString replaceFormat(const QString& pStr, qint32 lent);
 
+    // --- File-name functions (file_names.cpp) ---
+    // Paths use "\" between folders and "." before the extension; "/" is no separator.
+    // The name after the last "\" (KeepExp false), or its extension after the last ".".
+    QString MainNameA(const QString& MaInStr, bool KeepExp);
+    // The base name without its last "." and what follows (empty for a name without "."), or
+    // with KeepExp the extension.
+    QString MainNameB(const QString& MaInStr, bool KeepExp);
+    // The folder up to and including the last "\"; "\" for a path without one.
+    QString MainNameC(const QString& MaInStr, bool KeepExp);
+    // The text after the last "." of the whole path (all of it without "."), "." in front when
+    // Point is true.
+    QString GetMainExp(const QString& MaInStr, bool Point);
+    // Removes (Minutes true) or adds (false) the "\" at the end of a folder.
+    QString AddPathChr92(const QString& sPath, bool Minutes);
+    // Splits the text a program was started with into file names, written to ArrayFiles from
+    // index 0; the result counts every name found, also one the array has no place for.
+    qint32 GetSubCommandMain(const QString& StrSubMain, QStringList& ArrayFiles);
+
+    // --- Episode numbers (episodes.cpp) ---
+    // The episode numbers of a media file name, each followed by ";". pStr is left holding what
+    // the candidate scan left of it. Errors 5 (no candidate), 13 (a candidate that is not a
+    // number) and 6 (beyond 32 bits) reach the caller.
+    QString pGetCartoonNum(QString& pStr);
+
+    // --- Money formatting (money.cpp) ---
+    // The number text grouped in thousands: '1234567.89' gives '1,234,567.89'.
+    QString FormatMoney(const QString& pStr);
+
+    // --- Text array sort (text_sort.cpp) ---
+    // Sorts Arrays(sFrom) to Arrays(sTo) by character code, ascending when UpDownUpTrue. A
+    // range that is reversed or not wholly inside the array changes nothing. Always 0.
+    qint32 RowHotTime(QStringList& Arrays, qint32 sFrom, qint32 sTo, bool UpDownUpTrue);
+
+    // --- Pointer hit-testing and control grids (pointer_grid.cpp) ---
+    // True when the pointer is strictly inside the control Object of the form fo (placed in the
+    // form's client area); true as well when a property cannot be read.
+    bool iFMouseInObject(const PlacedObject& Object, const FormObject& fo);
+    // True when the pointer is strictly inside Object, whose Left and Top are screen positions.
+    bool iFMouseInObject2(const PlacedObject& Object);
+    // The index of the control in column Col, row Row of a grid of pRow rows per column whose
+    // first control has index Start; 0 on overflow.
+    qint32 GetColRowControl(qint32 Col, qint32 pRow, qint32 Row, qint32 Start);
+    // The column and the row of control Now in a grid of Row rows per column; 0 when Row is 0.
+    qint32 GetpColControl(qint32 Now, qint32 Row, qint32 Start);
+    qint32 GetpRowControl(qint32 Now, qint32 Row, qint32 Start);
+
     // --- Numeric and bit-string helpers (numeric.cpp) ---
     // The sum of terms joined by "+" and "-"; pStr is left holding the last term.
     double plusMinus(QString& pStr);
