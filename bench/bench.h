@@ -1,0 +1,47 @@
+#pragma once
+
+// The benchmark's measuring and reporting: each figure is timed beside a reference measured in
+// the same run, and printed as one line: the operation, our time, the reference and its time,
+// the ratio and the goal.
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace kelvarin::bench {
+
+// The median time in milliseconds of runs calls of f.
+template <class F>
+double medianMs(int runs, F&& f) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        f();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+inline void header(const char* group) {
+    std::printf("\n== %s\n%-46s %11s  %-34s %11s %8s  %s\n", group, "operation", "ours",
+                "reference", "ref", "ratio", "goal");
+}
+
+inline void report(const char* operation, double oursMs, const char* reference, double refMs,
+                   const char* goal) {
+    std::printf("%-46s %8.2f ms  %-34s %8.2f ms %7.2fx  %s\n", operation, oursMs, reference, refMs,
+                refMs > 0 ? oursMs / refMs : 0.0, goal);
+    std::fflush(stdout);
+}
+
+// Keeps a value alive so that the work producing it is not optimised away.
+template <class T>
+void keep(const T& value) {
+    asm volatile("" : : "g"(&value) : "memory");
+}
+
+}  // namespace kelvarin::bench

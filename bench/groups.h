@@ -1,0 +1,10 @@
+#pragma once
+
+// The benchmark's groups of figures.
+
+namespace kelvarin::bench {
+
+void gradient();
+void strings();
+
+}  // namespace kelvarin::bench

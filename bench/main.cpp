@@ -1,0 +1,36 @@
+// The benchmark program: runs every group, or the groups named on the command line.
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+#include "bench/groups.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    struct Group {
+        const char* name;
+        void (*run)();
+    };
+    const Group groups[] = {{"gradient", kelvarin::bench::gradient},
+                            {"strings", kelvarin::bench::strings}};
+    bool any = false;
+    for (const Group& g : groups) {
+        bool chosen = argc < 2;
+        for (int k = 1; k < argc; ++k)
+            chosen = chosen || std::strcmp(argv[k], g.name) == 0;
+        if (chosen) {
+            g.run();
+            any = true;
+        }
+    }
+    if (!any) {
+        std::fprintf(stderr, "groups:");
+        for (const Group& g : groups)
+            std::fprintf(stderr, " %s", g.name);
+        std::fprintf(stderr, "\n");
+        return 2;
+    }
+    return 0;
+}
