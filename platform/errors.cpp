@@ -23,6 +23,12 @@ const char* messageFor(int number) {
             return "Type mismatch";
         case err::FileNotFound:
             return "File not found";
+        case err::PermissionDenied:
+            return "Permission denied";
+        case err::PathFileAccessError:
+            return "Path/File access error";
+        case err::PathNotFound:
+            return "Path not found";
         case err::ObjectNotSet:
             return "Object variable not set";
         case err::InvalidPropertyValue:

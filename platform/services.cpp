@@ -9,10 +9,12 @@ namespace kelvarin::platform {
 Services& programServices() {
     static ClockSeededRandom random;
     static SystemClock clock;
+    static XdgUserFolders folders;
     static Services services = [] {
         Services s;
         s.random = &random;
         s.clock = &clock;
+        s.folders = &folders;
         return s;
     }();
     return services;

@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/pointer.h"
 #include "platform/random_generator.h"
+#include "platform/user_folders.h"
 
 namespace kelvarin::platform {
 
@@ -19,10 +20,12 @@ struct Services {
     UrlOpener* urlOpener = nullptr;
     ProgramControl* program = nullptr;
     Pointer* pointer = nullptr;
+    UserFolders* folders = nullptr;
 };
 
 // The running program's services. It starts with the services of this layer (the clock-seeded
-// random generator, the system clock); the program adds the desktop's when it starts.
+// random generator, the system clock, the user's folders); the program adds the desktop's when
+// it starts.
 Services& programServices();
 
 [[noreturn]] void raiseObjectNotSet();

@@ -1,7 +1,8 @@
 #pragma once
 
-// Surfaces that callers hand to the library: what it draws on (DrawSurface, TextSurface) and the
-// objects whose place it tests the pointer against (PlacedObject, FormObject). The library needs
+// Surfaces that callers hand to the library: what it draws on (DrawSurface, TextSurface), the
+// objects whose place it tests the pointer against (PlacedObject, FormObject) and text boxes
+// (TextBox). The library needs
 // no widgets: the windows implement these over their forms and controls, tests with doubles. A
 // member that a surface cannot perform throws workOutError, as a late-bound call would fail.
 
@@ -68,6 +69,19 @@ class FormObject : public PlacedObject {
   public:
     virtual double clientLeft() const = 0;
     virtual double clientTop() const = 0;
+};
+
+// A text box: its text, and the selection as a start (0-based, in characters) and a length.
+// Setting the start leaves no selection.
+class TextBox {
+  public:
+    virtual ~TextBox() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+    virtual qint32 selStart() const = 0;
+    virtual void setSelStart(qint32 start) = 0;
+    virtual qint32 selLength() const = 0;
+    virtual void setSelLength(qint32 length) = 0;
 };
 
 }  // namespace kelvarin

@@ -96,6 +96,11 @@ int compare(const QVariant& a, const QVariant& b) {
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
+QString textOf(const QVariant& v) {
+    if (!v.isValid() || isText(v) || isBoolean(v)) return printText(v);
+    return printText(v).trimmed();
+}
+
 QString printText(const QVariant& v) {
     if (!v.isValid()) return QString();
     if (isText(v)) return v.toString();

@@ -20,6 +20,9 @@ bool equalsZero(const QVariant& v);
 // as texts, code unit by code unit; a number is less than a text; an empty value against a
 // text counts as the empty text.
 int compare(const QVariant& a, const QVariant& b);
+// The text form of a value, as a text variable receives it: texts as they are, numbers without
+// padding ('5', '1.5', '-2'), "True" and "False", and the empty text for an empty value.
+QString textOf(const QVariant& v);
 // The text the platform's print statement writes for a value: texts as they are, numbers with a
 // leading space for the sign of a positive value and a trailing space, "True" and "False".
 QString printText(const QVariant& v);

@@ -2,7 +2,8 @@
 
 // Surfaces for tests: a drawing surface that keeps every figure with its colour (or only counts
 // them, for loops that run millions of times) and can be told to fail members the way a surface
-// without them would, and a text surface that keeps every operation as text.
+// without them would, a text surface that keeps every operation as text, and a text box in
+// memory.
 
 #include <QList>
 #include <QStringList>
@@ -77,6 +78,26 @@ class RecordingText : public TextSurface {
             if (op.startsWith(QStringLiteral("print"))) out << x + u',' + y;
         }
         return out;
+    }
+};
+
+// A text box in memory; failing makes every property fail as a broken control's would.
+class MemoryTextBox : public TextBox {
+  public:
+    QString content;
+    qint32 start = 0, length = 0;
+    bool failing = false;
+
+    QString text() const override { return check(), content; }
+    void setText(const QString& t) override { check(), content = t, start = length = 0; }
+    qint32 selStart() const override { return check(), start; }
+    void setSelStart(qint32 s) override { check(), start = s, length = 0; }
+    qint32 selLength() const override { return check(), length; }
+    void setSelLength(qint32 l) override { check(), length = l; }
+
+  private:
+    void check() const {
+        if (failing) raiseError(err::NotSupported);
     }
 };
 

@@ -1,0 +1,27 @@
+// The user's folders from the environment.
+
+#include "platform/user_folders.h"
+
+#include <QDir>
+
+namespace kelvarin::platform {
+
+namespace {
+
+QString fromEnvironment(const char* variable, const QString& fallback) {
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
+    return QDir::homePath() + u'/' + fallback;
+}
+
+}  // namespace
+
+QString XdgUserFolders::stateHome() const {
+    return fromEnvironment("XDG_STATE_HOME", QStringLiteral(".local/state"));
+}
+
+QString XdgUserFolders::dataHome() const {
+    return fromEnvironment("XDG_DATA_HOME", QStringLiteral(".local/share"));
+}
+
+}  // namespace kelvarin::platform

@@ -1,0 +1,26 @@
+#pragma once
+
+// The user's own folders, as the desktop's base-directory rules name them.
+
+#include <QString>
+
+namespace kelvarin::platform {
+
+class UserFolders {
+  public:
+    virtual ~UserFolders() = default;
+    // Where programs keep state such as error files: $XDG_STATE_HOME, or ~/.local/state.
+    virtual QString stateHome() const = 0;
+    // Where programs keep their data: $XDG_DATA_HOME, or ~/.local/share.
+    virtual QString dataHome() const = 0;
+};
+
+// The folders from the environment, read afresh at each call; a variable that is unset, empty or
+// not an absolute path counts as unset.
+class XdgUserFolders final : public UserFolders {
+  public:
+    QString stateHome() const override;
+    QString dataHome() const override;
+};
+
+}  // namespace kelvarin::platform
