@@ -1,11 +1,21 @@
-// The workOut object itself: the services it is handed.
+// The workOut object itself: the services it is handed and the state of its stores.
 
 #include "workout/workout.h"
+
+#include "workout/ini_store.h"
+#include "workout/lyric_store.h"
 
 namespace kelvarin {
 
 workOut::workOut() : workOut(platform::programServices()) {}
 
-workOut::workOut(const platform::Services& services) : m_services(services) {}
+workOut::workOut(const platform::Services& services)
+    : m_services(services),
+      m_ini(std::make_unique<IniStore>()),
+      m_lyrics(std::make_unique<LyricStore>()) {}
+
+workOut::~workOut() = default;
+workOut::workOut(workOut&&) noexcept = default;
+workOut& workOut::operator=(workOut&&) noexcept = default;
 
 }  // namespace kelvarin

@@ -10,11 +10,16 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
+
 #include "platform/errors.h"
 #include "platform/services.h"
 #include "platform/surfaces.h"
 
 namespace kelvarin {
+
+class IniStore;
+struct LyricStore;
 
 // Arrays of texts and of 32-bit integers are QStringList and QList<qint32>, with index k at
 // position k (lower bound 0); an operation that writes a caller's array never writes outside it.
@@ -24,6 +29,9 @@ class workOut {
     workOut();
     // A workOut on the given services (tests fix the random generator, the clock and the rest).
     explicit workOut(const platform::Services& services);
+    ~workOut();
+    workOut(workOut&&) noexcept;
+    workOut& operator=(workOut&&) noexcept;
 
     // --- Radix conversion (radix.cpp) ---
     // Reads pStr as digits in base jz (below 10, or 16). wrong reports an unsupported base, a
@@ -177,8 +185,52 @@ class workOut {
     // A duration in milliseconds as two digits of minutes and of seconds: '12分34秒'.
     QString LeaveAway(qint32 Number);
 
+    // --- INI store (ini_store.cpp) ---
+    // One file at a time in memory. wrong accumulates flags (1 not open, replacing the rest; 2
+    // not found or empty Sign when adding; 8 section number below 0; 16 above 99; 32 "[]"; 64
+    // empty Sign when looking up, or no free row for a new section).
+    // Opens the file into a new table: 0 read, 1 missing or unreadable (open and empty).
+    qint32 ini_SetOpenFiles(const QString& sFileName);
+    // The value of key Sign in section Title ("" or "*" every section, "[n]" section number n).
+    QString ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong);
+    // Adds or changes key Sign in section Title ("" is "[0]"), opening a new section when there
+    // is none of that name. Always 0.
+    qint32 ini_AddOrEditorData(const QString& Sign, const QVariant& Value, QString& Title,
+                               qint32& wrong);
+    // Writes the table to sPath ("*" the file opened), replacing the file atomically in the
+    // encoding it was read with: 0 (also when the file cannot be written), 1 not open, 2 no path.
+    qint32 ini_WriteToFile(QString& sPath);
+    void ini_SetCloseFiles();
+
+    // --- Text helpers (text_helpers.cpp) ---
+    // The file's lines joined with CR LF, or "#Err53" when it cannot be read.
+    QString LoadText(const QString& sFileName);
+    // The last term of the first ","-separated alternative whose ";"-separated terms all occur
+    // in CheckStr; "" when none does.
+    QString SearchText(QString ReadText, QString CheckStr);
+    // The number of lines of the text box (CR LF pairs + 1); 0 when the box cannot be read.
+    qint32 TextLenLine(TextBox& pText);
+    // Line Line (from 1) of the text box; "" outside the lines or when the box cannot be read.
+    QString TextLine(TextBox& pText, qint32 Line);
+    // Replaces the selection with pStr and puts the caret after it.
+    void Textbox_insert(TextBox& te, const QString& pStr);
+    // Replaces the error file (Err.txt in the folder kelvarin of the user's state folder) with
+    // the one line Des. Errors 70, 75 and 76 reach the caller. Always 0.
+    qint32 PrintErr(const QString& Des);
+
+    // --- Lyric reader (lyrics.cpp) ---
+    // Loads an LRC file: 0, or 1 when it cannot be read (the store left empty).
+    qint32 LRC_Load(QString sFile);
+    // The lyric line current at ReadTime milliseconds; NextTimeLeft becomes its length + 1
+    // (0 for the last line). "" and NextTimeLeft unchanged before the first line.
+    QString LRC_GetTimeStr(qint32 ReadTime, qint32& NextTimeLeft);
+    // The title, artist, album, author of the file and offset tags.
+    void LRC_GetContents(QString& vTi, QString& vAr, QString& Val, QString& vBy, QString& vOffset);
+
   private:
     platform::Services m_services;
+    std::unique_ptr<IniStore> m_ini;
+    std::unique_ptr<LyricStore> m_lyrics;
 };
 
 }  // namespace kelvarin

@@ -1,0 +1,332 @@
+// The INI store: open a file into the table, look up, add or change, write back, close.
+
+#include "workout/ini_store.h"
+
+#include <algorithm>
+
+#include "platform/conversion.h"
+#include "platform/resume_next.h"
+#include "platform/string_runtime.h"
+#include "platform/variant_rules.h"
+#include "workout/workout.h"
+
+namespace kelvarin {
+
+namespace {
+
+// Puts r into the ascending list unless it is there.
+void insertRow(QList<int>& rows, int r) {
+    const auto at = std::lower_bound(rows.begin(), rows.end(), r);
+    if (at == rows.end() || *at != r) rows.insert(at, r);
+}
+
+}  // namespace
+
+void IniStore::open() {
+    close();
+    m_capacity = 10;
+    m_open = true;
+    encoding = platform::TextEncoding::Utf8;
+    byteOrderMark = false;
+}
+
+void IniStore::close() {
+    for (Row& r : m_rows)
+        r = Row();
+    m_byName.clear();
+    m_byKey.clear();
+    m_lastRow = -1;
+    m_open = false;
+}
+
+void IniStore::setName(int r, const QString& name) {
+    Row& target = mutableRow(r);
+    if (!target.name.isEmpty()) m_byName[target.lowerName].removeOne(r);
+    target.name = name;
+    target.lowerName = name.toLower();
+    if (!name.isEmpty()) insertRow(m_byName[target.lowerName], r);
+    m_lastRow = -1;
+}
+
+void IniStore::append(int r, const QString& key, const QString& value) {
+    Row& target = mutableRow(r);
+    const qsizetype slot = static_cast<qsizetype>(target.keys.size());
+    target.keys.push_back({key, value});
+    // The indexes keep the first slot of each key.
+    const QString lower = key.toLower();
+    if (!target.exact.contains(key)) {
+        target.exact.insert(key, slot);
+        insertRow(m_byKey[key], r);
+    }
+    if (!target.lower.contains(lower)) target.lower.insert(lower, slot);
+    m_lastRow = -1;
+}
+
+void IniStore::setValue(int r, qsizetype slot, const QString& value) {
+    mutableRow(r).keys[static_cast<size_t>(slot)].value = value;
+}
+
+void IniStore::grow() {
+    m_capacity += 10;
+    m_lastRow = -1;
+}
+
+const QList<int>& IniStore::rowsNamed(const QString& lowerName) const {
+    static const QList<int> none;
+    const auto found = m_byName.constFind(lowerName);
+    return found == m_byName.cend() ? none : *found;
+}
+
+const QList<int>& IniStore::rowsWithKey(const QString& key) const {
+    static const QList<int> none;
+    const auto found = m_byKey.constFind(key);
+    return found == m_byKey.cend() ? none : *found;
+}
+
+int IniStore::lastSearchedRow() const {
+    if (m_lastRow < 0) {
+        m_lastRow = kRows;
+        for (int r = 2; r <= kRows; ++r) {
+            const Row& candidate = row(r);
+            if (candidate.name.isEmpty() &&
+                static_cast<qint64>(candidate.keys.size()) < m_capacity) {
+                m_lastRow = r;
+                break;
+            }
+        }
+    }
+    return m_lastRow;
+}
+
+namespace {
+
+// Flags of the error accumulator.
+constexpr qint32 kNotOpen = 1;
+constexpr qint32 kNotFound = 2;
+constexpr qint32 kEmptySign = 2;
+constexpr qint32 kBelowZero = 8;
+constexpr qint32 kAbove99 = 16;
+constexpr qint32 kEmptyBrackets = 32;
+constexpr qint32 kEmptySignLookup = 64;
+constexpr qint32 kNoFreeRow = 64;
+
+void addFlag(qint32& wrong, qint32 flag) {
+    rt::ResumeNext rn;
+    rn([&] { wrong = rt::add(wrong, flag); });
+}
+
+// A section number: plain decimal, an optional "-", no leading zeros, no "+" or spaces, within
+// 32 bits.
+bool sectionNumber(const QString& text, qint32& n) {
+    bool ok = false;
+    n = text.toInt(&ok, 10);
+    return ok && QString::number(n) == text;
+}
+
+// The text between the brackets of a Title of the form "[...]".
+bool bracketed(const QString& title, QString& inner) {
+    if (title.size() < 2 || !title.startsWith(u'[') || !title.endsWith(u']')) return false;
+    inner = title.mid(1, title.size() - 2);
+    return true;
+}
+
+}  // namespace
+
+qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
+    IniStore& store = *m_ini;
+    store.fileName = sFileName;
+    store.open();
+    platform::TextFile file;
+    try {
+        file = platform::readTextFile(sFileName);
+    } catch (const workOutError&) {
+        // A file that is missing, or cannot be read, leaves the store open and empty.
+        return 1;
+    }
+    store.encoding = file.encoding;
+    store.byteOrderMark = file.byteOrderMark;
+    int row = 1;
+    qint64 count = 0;
+    platform::forEachLine(file.text, [&](QStringView line) {
+        qsizetype lead = 0;
+        while (lead < line.size() && line[lead] == u' ')
+            ++lead;
+        line = line.mid(lead);
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1] == u' ')
+            --end;
+        if (end >= 2 && line[0] == u'[' && line[end - 1] == u']') {
+            ++row;
+            count = 0;
+            if (row <= IniStore::kRows) store.setName(row, line.mid(1, end - 2).toString());
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        // A key line; one whose key is empty would end its row's keys, so it is left out.
+        if (equals <= 0 || row > IniStore::kRows) return;
+        ++count;
+        if (count % 10 == 0) store.grow();
+        store.append(row, line.left(equals).toString(), line.mid(equals + 1).toString());
+    });
+    return 0;
+}
+
+QString workOut::ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong) {
+    const IniStore& store = *m_ini;
+    const QString sign = rt::trimSpaces(Sign);
+    if (sign.isEmpty()) {
+        addFlag(wrong, kEmptySignLookup);
+        return QString();
+    }
+    if (Title.isEmpty()) Title = QStringLiteral("*");
+    if (!store.isOpen()) {
+        wrong = kNotOpen;
+        return QString();
+    }
+    QString inner;
+    if (bracketed(Title, inner)) {
+        qint32 n = 0;
+        if (inner.isEmpty()) {
+            addFlag(wrong, kEmptyBrackets);
+            return QString();
+        }
+        if (sectionNumber(inner, n)) {
+            if (n < 0) {
+                addFlag(wrong, kBelowZero);
+                return QString();
+            }
+            if (n > 99) {
+                addFlag(wrong, kAbove99);
+                return QString();
+            }
+            const IniStore::Row& row = store.row(n + 1);
+            const auto found = row.lower.constFind(Sign.toLower());
+            if (found != row.lower.cend()) return row.keys[static_cast<size_t>(*found)].value;
+        } else {
+            Title = inner;
+        }
+    }
+    const QString lowerSign = sign.toLower();
+    const int last = store.lastSearchedRow();
+    if (Title == u"*") {
+        // The stored key as it is: a key stored with capitals is not found this way.
+        const QList<int>& rows = store.rowsWithKey(lowerSign);
+        if (!rows.isEmpty() && rows.first() <= last) {
+            const IniStore::Row& row = store.row(rows.first());
+            return row.keys[static_cast<size_t>(row.exact.value(lowerSign))].value;
+        }
+    } else {
+        // Every section of the name in turn; the first that has the key wins.
+        for (const int r : store.rowsNamed(rt::trimSpaces(Title).toLower())) {
+            if (r > last) break;
+            const IniStore::Row& row = store.row(r);
+            const auto found = row.lower.constFind(lowerSign);
+            if (found != row.lower.cend()) return row.keys[static_cast<size_t>(*found)].value;
+        }
+    }
+    addFlag(wrong, kNotFound);
+    return QString();
+}
+
+namespace {
+
+// Puts the key into the row: a key equal but for letter case gets the value; otherwise the key
+// takes the next slot, the capacity growing by 10 when every slot is taken.
+void putKey(IniStore& store, int r, const QString& sign, const QString& value) {
+    const IniStore::Row& row = store.row(r);
+    const auto found = row.lower.constFind(sign.toLower());
+    if (found != row.lower.cend()) {
+        store.setValue(r, *found, value);
+        return;
+    }
+    if (static_cast<qint64>(row.keys.size()) >= store.capacity()) store.grow();
+    store.append(r, sign, value);
+}
+
+}  // namespace
+
+qint32 workOut::ini_AddOrEditorData(const QString& Sign, const QVariant& Value, QString& Title,
+                                    qint32& wrong) {
+    IniStore& store = *m_ini;
+    if (rt::trimSpaces(Sign).isEmpty()) {
+        addFlag(wrong, kEmptySign);
+        return 0;
+    }
+    if (!store.isOpen()) {
+        wrong = kNotOpen;
+        return 0;
+    }
+    QString value;
+    rt::ResumeNext rn;
+    rn([&] { value = rt::textOf(Value); });
+    if (Title.isEmpty()) Title = QStringLiteral("[0]");
+    QString inner;
+    if (bracketed(Title, inner)) {
+        qint32 n = 0;
+        if (inner.isEmpty()) {
+            addFlag(wrong, kEmptyBrackets);
+            return 0;
+        }
+        if (sectionNumber(inner, n)) {
+            if (n < 0) {
+                addFlag(wrong, kBelowZero);
+            } else if (n > 99) {
+                addFlag(wrong, kAbove99);
+            } else {
+                putKey(store, n + 1, Sign, value);
+            }
+            return 0;
+        }
+        Title = inner;
+    }
+    // The first row of that name, unless an unnamed row (the free row) comes before it.
+    int free = 0;
+    for (int r = 2; r <= IniStore::kRows && free == 0; ++r) {
+        if (store.row(r).name.isEmpty()) free = r;
+    }
+    const QList<int>& named = store.rowsNamed(Title.toLower());
+    if (!named.isEmpty() && (free == 0 || named.first() < free)) {
+        putKey(store, named.first(), Sign, value);
+        return 0;
+    }
+    if (free == 0) {
+        addFlag(wrong, kNoFreeRow);
+        return 0;
+    }
+    // The new section takes the free row, with any keys it already holds, and the key goes in.
+    store.setName(free, Title);
+    putKey(store, free, Sign, value);
+    return 0;
+}
+
+qint32 workOut::ini_WriteToFile(QString& sPath) {
+    const IniStore& store = *m_ini;
+    if (sPath == u"*") sPath = store.fileName;
+    if (!store.isOpen()) return 1;
+    if (sPath.isEmpty()) return 2;
+    QString text;
+    const QString crlf = QStringLiteral("\r\n");
+    auto keyLines = [&](const IniStore::Row& row) {
+        for (const IniStore::Key& k : row.keys)
+            text += k.key + u'=' + k.value + crlf;
+    };
+    keyLines(store.row(1));
+    for (int r = 2; r <= IniStore::kRows; ++r) {
+        const IniStore::Row& row = store.row(r);
+        if (row.name.isEmpty()) continue;
+        text += u'[' + row.name + u']' + crlf;
+        keyLines(row);
+    }
+    try {
+        platform::writeFileAtomically(
+            sPath, platform::encodeText(text, store.encoding, store.byteOrderMark));
+    } catch (const workOutError&) {
+        // A file that cannot be created is left alone; the result stays 0.
+    }
+    return 0;
+}
+
+void workOut::ini_SetCloseFiles() {
+    m_ini->close();
+}
+
+}  // namespace kelvarin
