@@ -1,0 +1,29 @@
+#pragma once
+
+// The lyric store: the header tags of the lyric file last loaded, and its entries in order of
+// their time texts. An entry holds its time in milliseconds as text (empty for 0), its time text
+// or header tag name, and its lyric text or header value.
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace kelvarin {
+
+struct LyricEntry {
+    QString milliseconds;  // decimal text; empty for a header and for a time of 0
+    QString tag;           // the time text as read (00:12.34), or the header tag's name
+    QString text;          // the lyric text, or the header tag's value
+    qint64 time = 0;       // milliseconds as a number, for the lookups
+};
+
+struct LyricStore {
+    // The most entries a file gives: a counter of 16 bits numbers them from 0 to 32,766.
+    static constexpr qsizetype kMostEntries = 32767;
+
+    std::array<QString, 5> head;  // ti, ar, al, by, offset
+    std::vector<LyricEntry> entries;
+};
+
+}  // namespace kelvarin
