@@ -6,5 +6,6 @@ namespace kelvarin::bench {
 
 void gradient();
 void strings();
+void files();
 
 }  // namespace kelvarin::bench

@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
         void (*run)();
     };
     const Group groups[] = {{"gradient", kelvarin::bench::gradient},
-                            {"strings", kelvarin::bench::strings}};
+                            {"strings", kelvarin::bench::strings},
+                            {"files", kelvarin::bench::files}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;
