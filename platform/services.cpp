@@ -3,6 +3,7 @@
 #include "platform/services.h"
 
 #include "platform/errors.h"
+#include "platform/sqlite_registry.h"
 
 namespace kelvarin::platform {
 
@@ -10,11 +11,13 @@ Services& programServices() {
     static ClockSeededRandom random;
     static SystemClock clock;
     static XdgUserFolders folders;
+    static SqliteRegistry registry(&SqliteRegistry::defaultFileName);
     static Services services = [] {
         Services s;
         s.random = &random;
         s.clock = &clock;
         s.folders = &folders;
+        s.registry = &registry;
         return s;
     }();
     return services;

@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/pointer.h"
 #include "platform/random_generator.h"
+#include "platform/registry.h"
 #include "platform/user_folders.h"
 
 namespace kelvarin::platform {
@@ -21,11 +22,12 @@ struct Services {
     ProgramControl* program = nullptr;
     Pointer* pointer = nullptr;
     UserFolders* folders = nullptr;
+    RegistryStore* registry = nullptr;
 };
 
 // The running program's services. It starts with the services of this layer (the clock-seeded
-// random generator, the system clock, the user's folders); the program adds the desktop's when
-// it starts.
+// random generator, the system clock, the user's folders, the registry in SQLite); the program
+// adds the desktop's when it starts.
 Services& programServices();
 
 [[noreturn]] void raiseObjectNotSet();

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   qt6-base-dev-tools
   libgl-dev
+  libsqlite3-dev
   fonts-wqy-microhei
 )
 

@@ -1,0 +1,431 @@
+// The registry in SQLite: keys and values in two tables, handles in a table of this process.
+
+#include "platform/sqlite_registry.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <sqlite3.h>
+
+#include "platform/errors.h"
+#include "platform/text_files.h"
+#include "platform/user_folders.h"
+
+namespace kelvarin::platform {
+
+qint32 RegistryValue::size() const {
+    switch (type) {
+        case reg::REG_SZ:
+            return static_cast<qint32>(std::min<qsizetype>(text.size() + 1, 0x7FFFFFFF));
+        case reg::REG_DWORD:
+            return 4;
+        default:
+            return static_cast<qint32>(bytes.size());
+    }
+}
+
+namespace {
+
+// The roots have fixed rows in the keys table.
+qint64 rootId(qint32 key) {
+    switch (key) {
+        case reg::HKEY_CLASSES_ROOT:
+            return 1;
+        case reg::HKEY_CURRENT_USER:
+            return 2;
+        case reg::HKEY_LOCAL_MACHINE:
+            return 3;
+        case reg::HKEY_USERS:
+            return 4;
+        case reg::HKEY_CURRENT_CONFIG:
+            return 5;
+        default:
+            return 0;
+    }
+}
+constexpr qint64 kLastRoot = 5;
+
+const char* const kSchema =
+    "CREATE TABLE IF NOT EXISTS keys("
+    "  id INTEGER PRIMARY KEY AUTOINCREMENT,"  // never reused: a stale handle finds nothing
+    "  parent INTEGER NOT NULL,"               // 0 for a root
+    "  name TEXT NOT NULL,"                    // as created
+    "  lname TEXT NOT NULL,"                   // in lower case, for comparing
+    "  UNIQUE(parent, lname));"
+    "CREATE TABLE IF NOT EXISTS vals("
+    "  key INTEGER NOT NULL,"
+    "  name TEXT NOT NULL,"
+    "  lname TEXT NOT NULL,"
+    "  type INTEGER NOT NULL,"  // 1 text, 4 number, else bytes
+    "  data,"
+    "  PRIMARY KEY(key, lname)) WITHOUT ROWID;"
+    "INSERT OR IGNORE INTO keys(id, parent, name, lname) VALUES"
+    "  (1, 0, 'HKEY_CLASSES_ROOT', 'hkey_classes_root'),"
+    "  (2, 0, 'HKEY_CURRENT_USER', 'hkey_current_user'),"
+    "  (3, 0, 'HKEY_LOCAL_MACHINE', 'hkey_local_machine'),"
+    "  (4, 0, 'HKEY_USERS', 'hkey_users'),"
+    "  (5, 0, 'HKEY_CURRENT_CONFIG', 'hkey_current_config');";
+
+}  // namespace
+
+// A prepared statement from the store's cache, reset for the next use when it goes.
+class SqliteRegistry::Statement {
+  public:
+    Statement(SqliteRegistry& store, const char* sql) {
+        sqlite3_stmt*& cached = store.m_statements[sql];
+        m_result = cached != nullptr
+                       ? SQLITE_OK
+                       : sqlite3_prepare_v3(store.m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &cached,
+                                            nullptr);
+        m_statement = cached;
+    }
+    ~Statement() {
+        sqlite3_reset(m_statement);
+        sqlite3_clear_bindings(m_statement);
+    }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool prepared() const { return m_result == SQLITE_OK; }
+    int prepareResult() const { return m_result; }
+    void bind(int k, qint64 v) { sqlite3_bind_int64(m_statement, k, v); }
+    void bind(int k, const QString& s) {
+        const QByteArray utf8 = s.toUtf8();
+        sqlite3_bind_text(m_statement, k, utf8.constData(), static_cast<int>(utf8.size()),
+                          SQLITE_TRANSIENT);
+    }
+    void bindBlob(int k, const QByteArray& b) {
+        sqlite3_bind_blob(m_statement, k, b.constData(), static_cast<int>(b.size()),
+                          SQLITE_TRANSIENT);
+    }
+    int step() { return sqlite3_step(m_statement); }
+    qint64 integer(int c) const { return sqlite3_column_int64(m_statement, c); }
+    QString text(int c) const {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, c));
+        return QString::fromUtf8(p, sqlite3_column_bytes(m_statement, c));
+    }
+    QByteArray blob(int c) const {
+        const auto* p = static_cast<const char*>(sqlite3_column_blob(m_statement, c));
+        return QByteArray(p, sqlite3_column_bytes(m_statement, c));
+    }
+
+  private:
+    sqlite3_stmt* m_statement = nullptr;
+    int m_result = SQLITE_ERROR;
+};
+
+SqliteRegistry::SqliteRegistry(std::function<QString()> fileName)
+    : m_fileName(std::move(fileName)) {}
+
+SqliteRegistry::~SqliteRegistry() {
+    for (sqlite3_stmt* statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    if (m_db != nullptr) sqlite3_close(m_db);
+}
+
+QString SqliteRegistry::defaultFileName() {
+    const QString chosen = qEnvironmentVariable("KELVARIN_REGISTRY");
+    if (!chosen.isEmpty()) return chosen;
+    return XdgUserFolders().dataHome() + QStringLiteral("/kelvarin/registry.sqlite3");
+}
+
+qint32 SqliteRegistry::status(int result) const {
+    switch (result & 0xFF) {
+        case SQLITE_OK:
+        case SQLITE_DONE:
+        case SQLITE_ROW:
+            return reg::Success;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return reg::Busy;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+        case SQLITE_CANTOPEN:
+            return reg::AccessDenied;
+        case SQLITE_FULL:
+            return 112;  // the disk is full
+        case SQLITE_IOERR:
+            return 1016;  // the registry could not be read or written
+        default:
+            return reg::BadDatabase;
+    }
+}
+
+qint32 SqliteRegistry::open() {
+    if (m_db != nullptr) return reg::Success;
+    const QString fileName = m_fileName ? m_fileName() : QString();
+    if (fileName.isEmpty()) return reg::BadDatabase;
+    try {
+        createFolders(QFileInfo(fileName).absolutePath());
+    } catch (const workOutError& e) {
+        return e.number() == err::PermissionDenied ? reg::AccessDenied : reg::BadDatabase;
+    }
+    const QByteArray name = QFile::encodeName(fileName);
+    // Created for the user alone; SQLite gives its -wal and -shm files the same rights.
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) ::close(fd);
+    sqlite3* db = nullptr;
+    int result =
+        sqlite3_open_v2(name.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (result == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 10000);
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                     nullptr);
+        // A store that is read-only but complete needs no schema written.
+        sqlite3_stmt* check = nullptr;
+        const bool complete = sqlite3_prepare_v2(db, "SELECT count(*) FROM keys WHERE parent = 0",
+                                                 -1, &check, nullptr) == SQLITE_OK &&
+                              sqlite3_step(check) == SQLITE_ROW &&
+                              sqlite3_column_int64(check, 0) == 5;
+        sqlite3_finalize(check);
+        if (!complete) result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+    }
+    if (result != SQLITE_OK) {
+        sqlite3_close(db);
+        return result == SQLITE_CANTOPEN ? reg::AccessDenied : status(result);
+    }
+    m_db = db;
+    return reg::Success;
+}
+
+qint32 SqliteRegistry::resolve(qint32 key, Handle& handle) {
+    if (const qint64 root = rootId(key)) {
+        handle = {root, reg::KEY_ALL_ACCESS};
+        return reg::Success;
+    }
+    const auto found = m_handles.constFind(key);
+    if (found == m_handles.cend()) return reg::InvalidHandle;
+    handle = *found;
+    return reg::Success;
+}
+
+qint32 SqliteRegistry::keyExists(qint64 id, bool& exists) {
+    Statement s(*this, "SELECT 1 FROM keys WHERE id = ?");
+    if (!s.prepared()) return status(s.prepareResult());
+    s.bind(1, id);
+    const int result = s.step();
+    exists = result == SQLITE_ROW;
+    return exists || result == SQLITE_DONE ? reg::Success : status(result);
+}
+
+qint32 SqliteRegistry::newHandle(qint64 id, qint32 access) {
+    // Positive numbers, never a root's; one that is in use is passed over.
+    do {
+        m_nextHandle = m_nextHandle >= 0x7FFFFFF0 ? 0x100 : m_nextHandle + 4;
+    } while (m_handles.contains(m_nextHandle));
+    m_handles.insert(m_nextHandle, {id, access});
+    return m_nextHandle;
+}
+
+qint32 SqliteRegistry::transaction(const std::function<qint32()>& change) {
+    int result = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) return status(result);
+    const qint32 outcome = change();
+    if (outcome != reg::Success) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return outcome;
+    }
+    result = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return status(result);
+    }
+    return reg::Success;
+}
+
+namespace {
+
+// The elements of a key path; false for an empty element or one longer than a key name may be.
+bool keyPath(const QString& subKey, QStringList& parts) {
+    parts = subKey.isEmpty() ? QStringList() : subKey.split(u'\\');
+    for (const QString& part : parts) {
+        if (part.isEmpty() || part.size() > reg::kLongestKeyName) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+qint32 SqliteRegistry::openOrCreate(qint32 key, const QString& subKey, qint32 access, bool create,
+                                    qint32& result) {
+    if (const qint32 s = open()) return s;
+    Handle parent{};
+    if (const qint32 s = resolve(key, parent)) return s;
+    QStringList parts;
+    if (!keyPath(subKey, parts)) return reg::InvalidParameter;
+    if (create && !parts.isEmpty() && !(parent.access & reg::KEY_CREATE_SUB_KEY))
+        return reg::AccessDenied;
+    qint64 id = parent.id;
+    auto walk = [&]() -> qint32 {
+        bool exists = false;
+        if (const qint32 s = keyExists(id, exists)) return s;
+        if (!exists) return reg::KeyDeleted;
+        for (const QString& part : parts) {
+            Statement find(*this, "SELECT id FROM keys WHERE parent = ? AND lname = ?");
+            if (!find.prepared()) return status(find.prepareResult());
+            find.bind(1, id);
+            find.bind(2, part.toLower());
+            const int r = find.step();
+            if (r == SQLITE_ROW) {
+                id = find.integer(0);
+                continue;
+            }
+            if (r != SQLITE_DONE) return status(r);
+            if (!create) return reg::FileNotFound;
+            Statement insert(*this, "INSERT INTO keys(parent, name, lname) VALUES(?, ?, ?)");
+            if (!insert.prepared()) return status(insert.prepareResult());
+            insert.bind(1, id);
+            insert.bind(2, part);
+            insert.bind(3, part.toLower());
+            const int done = insert.step();
+            if (done != SQLITE_DONE) return status(done);
+            id = sqlite3_last_insert_rowid(m_db);
+        }
+        return reg::Success;
+    };
+    const qint32 s = create ? transaction(walk) : walk();
+    if (s == reg::Success) result = newHandle(id, access);
+    return s;
+}
+
+qint32 SqliteRegistry::createKey(qint32 key, const QString& subKey, qint32 access, qint32& result) {
+    return openOrCreate(key, subKey, access, true, result);
+}
+
+qint32 SqliteRegistry::openKey(qint32 key, const QString& subKey, qint32 access, qint32& result) {
+    return openOrCreate(key, subKey, access, false, result);
+}
+
+qint32 SqliteRegistry::queryValue(qint32 key, const QString& name, qint32& type, qint32& size,
+                                  RegistryValue* data) {
+    if (const qint32 s = open()) return s;
+    Handle h{};
+    if (const qint32 s = resolve(key, h)) return s;
+    if (!(h.access & reg::KEY_QUERY_VALUE)) return reg::AccessDenied;
+    Statement s(*this, "SELECT type, data FROM vals WHERE key = ? AND lname = ?");
+    if (!s.prepared()) return status(s.prepareResult());
+    s.bind(1, h.id);
+    s.bind(2, name.toLower());
+    const int r = s.step();
+    if (r == SQLITE_DONE) {
+        bool exists = false;
+        if (const qint32 e = keyExists(h.id, exists)) return e;
+        return exists ? reg::FileNotFound : reg::KeyDeleted;
+    }
+    if (r != SQLITE_ROW) return status(r);
+    RegistryValue value;
+    value.type = static_cast<qint32>(s.integer(0));
+    if (value.type == reg::REG_SZ) {
+        value.text = s.text(1);
+    } else if (value.type == reg::REG_DWORD) {
+        value.number = static_cast<qint32>(s.integer(1));
+    } else {
+        value.bytes = s.blob(1);
+    }
+    type = value.type;
+    size = value.size();
+    if (data != nullptr) *data = std::move(value);
+    return reg::Success;
+}
+
+qint32 SqliteRegistry::setValue(qint32 key, const QString& name, const RegistryValue& value) {
+    if (const qint32 s = open()) return s;
+    Handle h{};
+    if (const qint32 s = resolve(key, h)) return s;
+    if (!(h.access & reg::KEY_SET_VALUE)) return reg::AccessDenied;
+    if (name.size() > reg::kLongestValueName) return reg::InvalidParameter;
+    return transaction([&]() -> qint32 {
+        bool exists = false;
+        if (const qint32 e = keyExists(h.id, exists)) return e;
+        if (!exists) return reg::KeyDeleted;
+        // A value of the same name but for letter case keeps the name it was created with.
+        Statement s(*this,
+                    "INSERT INTO vals(key, name, lname, type, data) VALUES(?, ?, ?, ?, ?) "
+                    "ON CONFLICT(key, lname) DO UPDATE SET type = excluded.type, "
+                    "data = excluded.data");
+        if (!s.prepared()) return status(s.prepareResult());
+        s.bind(1, h.id);
+        s.bind(2, name);
+        s.bind(3, name.toLower());
+        s.bind(4, value.type);
+        if (value.type == reg::REG_SZ) {
+            s.bind(5, value.text);
+        } else if (value.type == reg::REG_DWORD) {
+            s.bind(5, value.number);
+        } else {
+            s.bindBlob(5, value.bytes);
+        }
+        return status(s.step());
+    });
+}
+
+qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
+    if (const qint32 s = open()) return s;
+    Handle h{};
+    if (const qint32 s = resolve(key, h)) return s;
+    QStringList parts;
+    if (!keyPath(subKey, parts)) return reg::InvalidParameter;
+    if (parts.isEmpty() && h.id <= kLastRoot) return reg::AccessDenied;
+    return transaction([&]() -> qint32 {
+        qint64 id = h.id;
+        bool exists = false;
+        if (const qint32 e = keyExists(id, exists)) return e;
+        if (!exists) return reg::KeyDeleted;
+        for (const QString& part : parts) {
+            Statement find(*this, "SELECT id FROM keys WHERE parent = ? AND lname = ?");
+            if (!find.prepared()) return status(find.prepareResult());
+            find.bind(1, id);
+            find.bind(2, part.toLower());
+            const int r = find.step();
+            if (r == SQLITE_DONE) return reg::FileNotFound;
+            if (r != SQLITE_ROW) return status(r);
+            id = find.integer(0);
+        }
+        Statement children(*this, "SELECT 1 FROM keys WHERE parent = ? LIMIT 1");
+        if (!children.prepared()) return status(children.prepareResult());
+        children.bind(1, id);
+        const int c = children.step();
+        if (c == SQLITE_ROW) return reg::AccessDenied;  // only a key without sub-keys goes
+        if (c != SQLITE_DONE) return status(c);
+        for (const char* sql :
+             {"DELETE FROM vals WHERE key = ?", "DELETE FROM keys WHERE id = ?"}) {
+            Statement remove(*this, sql);
+            if (!remove.prepared()) return status(remove.prepareResult());
+            remove.bind(1, id);
+            const int r = remove.step();
+            if (r != SQLITE_DONE) return status(r);
+        }
+        return reg::Success;
+    });
+}
+
+qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
+    if (const qint32 s = open()) return s;
+    Handle h{};
+    if (const qint32 s = resolve(key, h)) return s;
+    if (!(h.access & reg::KEY_SET_VALUE)) return reg::AccessDenied;
+    return transaction([&]() -> qint32 {
+        Statement remove(*this, "DELETE FROM vals WHERE key = ? AND lname = ?");
+        if (!remove.prepared()) return status(remove.prepareResult());
+        remove.bind(1, h.id);
+        remove.bind(2, name.toLower());
+        const int r = remove.step();
+        if (r != SQLITE_DONE) return status(r);
+        if (sqlite3_changes(m_db) > 0) return reg::Success;
+        bool exists = false;
+        if (const qint32 e = keyExists(h.id, exists)) return e;
+        return exists ? reg::FileNotFound : reg::KeyDeleted;
+    });
+}
+
+qint32 SqliteRegistry::closeKey(qint32 key) {
+    if (rootId(key) != 0) return reg::Success;
+    return m_handles.remove(key) ? reg::Success : reg::InvalidHandle;
+}
+
+}  // namespace kelvarin::platform
