@@ -7,5 +7,6 @@ namespace kelvarin::bench {
 void gradient();
 void strings();
 void files();
+void registry();
 
 }  // namespace kelvarin::bench

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     };
     const Group groups[] = {{"gradient", kelvarin::bench::gradient},
                             {"strings", kelvarin::bench::strings},
-                            {"files", kelvarin::bench::files}};
+                            {"files", kelvarin::bench::files},
+                            {"registry", kelvarin::bench::registry}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;

@@ -227,6 +227,26 @@ class workOut {
     // The title, artist, album, author of the file and offset tags.
     void LRC_GetContents(QString& vTi, QString& vAr, QString& Val, QString& vBy, QString& vOffset);
 
+    // --- Registry access (registry.cpp) ---
+    // Keys are handles: a predefined root (platform/registry.h) or one the store handed out.
+    // Sub-keys are opened with full access and closed again before a method returns. Failures
+    // of the store are not raised; only REG_SetVal and REG_QueryValueEx report them.
+    // Creates (or opens) the sub-key.
+    QVariant REG_CreateNewKey(qint32 lKey, const QString& sNewKeyName);
+    // Deletes the sub-key, when it has no sub-keys of its own.
+    QVariant REG_DelKey(qint32 lKey, const QString& sKeyName);
+    QVariant REG_DelVal(qint32 lKey, const QString& sKeyName, const QString& sValueName);
+    // Writes a text (lType 1) or a 32-bit number (4; an empty vValue becomes 0, in the caller's
+    // variant too); any other type writes nothing. The store's status.
+    qint32 REG_SetVal(qint32 hKey, const QString& sValueName, qint32 lType, QVariant& vValue);
+    QVariant REG_SetKeyValue(qint32 lKey, const QString& sKeyName, const QString& sValueName,
+                             QVariant vValueSetting, qint32 lValueType);
+    // The value read, or an empty value.
+    QVariant REG_QueryValue(qint32 lKey, const QString& sKeyName, const QString& sValueName);
+    // Reads a value into vValue: a text with one zero character at its end, or a number. The
+    // store's status, or -1 (vValue left alone) for a missing value or another type.
+    qint32 REG_QueryValueEx(qint32 lhKey, const QString& szValueName, QVariant& vValue);
+
   private:
     platform::Services m_services;
     std::unique_ptr<IniStore> m_ini;
