@@ -12,12 +12,14 @@ Services& programServices() {
     static SystemClock clock;
     static XdgUserFolders folders;
     static SqliteRegistry registry(&SqliteRegistry::defaultFileName);
+    static SystemDriveTable drives;
     static Services services = [] {
         Services s;
         s.random = &random;
         s.clock = &clock;
         s.folders = &folders;
         s.registry = &registry;
+        s.drives = &drives;
         return s;
     }();
     return services;

@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/drives.h"
 #include "platform/pointer.h"
 #include "platform/random_generator.h"
 #include "platform/registry.h"
@@ -23,11 +24,12 @@ struct Services {
     Pointer* pointer = nullptr;
     UserFolders* folders = nullptr;
     RegistryStore* registry = nullptr;
+    DriveTable* drives = nullptr;
 };
 
 // The running program's services. It starts with the services of this layer (the clock-seeded
-// random generator, the system clock, the user's folders, the registry in SQLite); the program
-// adds the desktop's when it starts.
+// random generator, the system clock, the user's folders, the registry in SQLite, the drives);
+// the program adds the desktop's when it starts.
 Services& programServices();
 
 [[noreturn]] void raiseObjectNotSet();

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev-tools
   libgl-dev
   libsqlite3-dev
+  libssl-dev
   fonts-wqy-microhei
 )
 

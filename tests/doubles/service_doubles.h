@@ -4,6 +4,7 @@
 // generator with a fixed sequence, a fixed clock, a held clipboard, a recorded browser and a
 // recorded program end.
 
+#include <QHash>
 #include <QList>
 #include <QUrl>
 
@@ -65,6 +66,23 @@ class FixedPointer : public platform::Pointer {
     QPoint position() const override { return at; }
     double twipsPerPixelX() const override { return twipsX; }
     double twipsPerPixelY() const override { return twipsY; }
+};
+
+// Drives chosen by the test: letter, mount point, kind and serial number.
+class FixedDrives : public platform::DriveTable {
+  public:
+    QList<platform::Drive> table;
+    QHash<QChar, qint32> serials;
+    void add(QChar letter, const QString& mountPoint, qint32 kind, qint32 serial = 0) {
+        platform::Drive d;
+        d.letter = letter;
+        d.mountPoint = mountPoint;
+        d.kind = kind;
+        table << d;
+        serials.insert(letter, serial);
+    }
+    QList<platform::Drive> drives() const override { return table; }
+    qint32 serialNumber(const platform::Drive& d) const override { return serials.value(d.letter); }
 };
 
 class RecordedBrowser : public platform::UrlOpener {
