@@ -8,5 +8,6 @@ void gradient();
 void strings();
 void files();
 void registry();
+void hashing();
 
 }  // namespace kelvarin::bench

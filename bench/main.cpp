@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     const Group groups[] = {{"gradient", kelvarin::bench::gradient},
                             {"strings", kelvarin::bench::strings},
                             {"files", kelvarin::bench::files},
-                            {"registry", kelvarin::bench::registry}};
+                            {"registry", kelvarin::bench::registry},
+                            {"hashing", kelvarin::bench::hashing}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;

@@ -78,8 +78,8 @@ qint32 workOut::GetSubCommandMain(const QString& StrSubMain, QStringList& ArrayF
     QString unquoted = StrSubMain;
     unquoted.remove(u'"');
     bool found = false;
-    rn([&] { found = rt::normalFileExists(StrSubMain); });
-    if (!found) rn([&] { found = rt::normalFileExists(unquoted); });
+    rn([&] { found = rt::normalFileExists(filePath(StrSubMain)); });
+    if (!found) rn([&] { found = rt::normalFileExists(filePath(unquoted)); });
     if (found || (!StrSubMain.contains(u' ') && !StrSubMain.contains(u'"'))) {
         store(0, found ? unquoted : StrSubMain);
         return 1;

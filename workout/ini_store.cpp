@@ -138,7 +138,7 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
     store.open();
     platform::TextFile file;
     try {
-        file = platform::readTextFile(sFileName);
+        file = platform::readTextFile(filePath(sFileName));
     } catch (const workOutError&) {
         // A file that is missing, or cannot be read, leaves the store open and empty.
         return 1;
@@ -318,7 +318,7 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
     }
     try {
         platform::writeFileAtomically(
-            sPath, platform::encodeText(text, store.encoding, store.byteOrderMark));
+            filePath(sPath), platform::encodeText(text, store.encoding, store.byteOrderMark));
     } catch (const workOutError&) {
         // A file that cannot be created is left alone; the result stays 0.
     }

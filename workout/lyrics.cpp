@@ -50,7 +50,7 @@ qint32 workOut::LRC_Load(QString sFile) {
     store = LyricStore();
     platform::TextFile file;
     try {
-        file = platform::readTextFile(sFile);
+        file = platform::readTextFile(filePath(sFile));
     } catch (const workOutError&) {
         return 1;
     }

@@ -20,7 +20,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString workOut::LoadText(const QString& sFileName) {
     platform::TextFile file;
     try {
-        file = platform::readTextFile(sFileName);
+        file = platform::readTextFile(filePath(sFileName));
     } catch (const workOutError&) {
         return QStringLiteral("#Err53");
     }

@@ -247,7 +247,41 @@ class workOut {
     // store's status, or -1 (vValue left alone) for a missing value or another type.
     qint32 REG_QueryValueEx(qint32 lhKey, const QString& szValueName, QVariant& vValue);
 
+    // --- Files and drives (files_drives.cpp) ---
+    // Path texts: "\" between folders, a drive letter and ":" in front of an absolute path (C:
+    // is the root file system, the other mounts D: on); plain Linux paths work as well.
+    // The digest of the file as upper-case hexadecimal: Algorithm 0x8002 MD4, 0x8003 MD5,
+    // 0x8004 SHA-1, 0x800C to 0x800E SHA-256/384/512. Error 53 without such a file (a folder is
+    // none); any other algorithm raises 0x80090008.
+    QString HashFile(const QString& Filename, qint32 Algorithm);
+    // The first existing file of pStr, Mepath & pStr, and that with ".mp3", ".wav", ".wma";
+    // "" when none. pStr is left trimmed of spaces.
+    QString iFDir(QString& pStr, const QString& Mepath);
+    // The name of the folder that holds the last element of the path.
+    QString GetMainDir(const QString& pStr);
+    // Splits a multi-file selection (folder, then names, separated by zero characters) into
+    // pGetX(1), (2), ...; the number of names, also those the array has no place for.
+    qint32 GetCommondialogFilename(const QString& CommonName, QStringList& pGetX);
+    // A byte count as kibibytes grouped in thousands: '4,882 KB'.
+    QString GetFileLenKBMB(qint32 ReadLen);
+    // The letters of the drives, in order ('CDE').
+    QString ftnShowDriveList();
+    // The kind of the drive whose letter Disk begins with: "Unknown Drive", "Removable Drive",
+    // "Fixed Drive", "Network Drive", "CD-Rom" or "Ram Disk".
+    QString GetDriveTypeIn(const QString& Disk);
+    // The letters of the drives of a kind, its first two letters compared ('fi', 'cd');
+    // WithOutAB drops what comes up to "B" (or "A").
+    QString GetAnyTypeDrives(const QVariant& ReadTypeAs_Unknow_Removable_Fixed_Network_Cd_Ram,
+                             bool WithOutAB);
+    // The volume serial number of a drive's root; a lone letter gets ":\" (strDrive changes).
+    // 0 when there is no such drive.
+    qint32 GetSerialVolume(QString& strDrive);
+
   private:
+    // A path text as a path of the file system, through the drive table; empty for a drive
+    // letter that is not in the table.
+    QString filePath(const QString& text) const;
+
     platform::Services m_services;
     std::unique_ptr<IniStore> m_ini;
     std::unique_ptr<LyricStore> m_lyrics;
