@@ -13,6 +13,7 @@ Services& programServices() {
     static XdgUserFolders folders;
     static SqliteRegistry registry(&SqliteRegistry::defaultFileName);
     static SystemDriveTable drives;
+    static X11WindowList windows;
     static Services services = [] {
         Services s;
         s.random = &random;
@@ -20,6 +21,7 @@ Services& programServices() {
         s.folders = &folders;
         s.registry = &registry;
         s.drives = &drives;
+        s.windows = &windows;
         return s;
     }();
     return services;

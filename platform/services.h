@@ -6,11 +6,13 @@
 
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/drives.h"
 #include "platform/pointer.h"
 #include "platform/random_generator.h"
 #include "platform/registry.h"
 #include "platform/user_folders.h"
+#include "platform/window_list.h"
 
 namespace kelvarin::platform {
 
@@ -25,11 +27,13 @@ struct Services {
     UserFolders* folders = nullptr;
     RegistryStore* registry = nullptr;
     DriveTable* drives = nullptr;
+    WindowList* windows = nullptr;
+    Dialogs* dialogs = nullptr;
 };
 
 // The running program's services. It starts with the services of this layer (the clock-seeded
-// random generator, the system clock, the user's folders, the registry in SQLite, the drives);
-// the program adds the desktop's when it starts.
+// random generator, the system clock, the user's folders, the registry in SQLite, the drives,
+// the X11 window list); the program adds the desktop's when it starts.
 Services& programServices();
 
 [[noreturn]] void raiseObjectNotSet();

@@ -3,6 +3,7 @@
 #include "platform/user_folders.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace kelvarin::platform {
 
@@ -22,6 +23,10 @@ QString XdgUserFolders::stateHome() const {
 
 QString XdgUserFolders::dataHome() const {
     return fromEnvironment("XDG_DATA_HOME", QStringLiteral(".local/share"));
+}
+
+QString XdgUserFolders::desktop() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 }  // namespace kelvarin::platform

@@ -13,6 +13,8 @@ class UserFolders {
     virtual QString stateHome() const = 0;
     // Where programs keep their data: $XDG_DATA_HOME, or ~/.local/share.
     virtual QString dataHome() const = 0;
+    // The desktop folder, as the user's desktop names it (XDG user directories).
+    virtual QString desktop() const = 0;
 };
 
 // The folders from the environment, read afresh at each call; a variable that is unset, empty or
@@ -21,6 +23,7 @@ class XdgUserFolders final : public UserFolders {
   public:
     QString stateHome() const override;
     QString dataHome() const override;
+    QString desktop() const override;
 };
 
 }  // namespace kelvarin::platform

@@ -11,6 +11,10 @@ packages=(
   libgl-dev
   libsqlite3-dev
   libssl-dev
+  libxcb1-dev
+  pkg-config
+  xvfb
+  openbox
   fonts-wqy-microhei
 )
 

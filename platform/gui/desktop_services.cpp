@@ -3,6 +3,7 @@
 #include "platform/gui/desktop_services.h"
 
 #include "platform/gui/desktop_pointer.h"
+#include "platform/gui/qt_dialogs.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -50,11 +51,13 @@ void installDesktopServices(Services& services) {
     static DesktopUrlOpener urlOpener;
     static ApplicationControl program;
     static DesktopPointer pointer;
+    static QtDialogs dialogs;
     services.messageBoxes = &boxes;
     services.clipboard = &clipboard;
     services.urlOpener = &urlOpener;
     services.program = &program;
     services.pointer = &pointer;
+    services.dialogs = &dialogs;
 }
 
 }  // namespace kelvarin::platform

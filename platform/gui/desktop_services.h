@@ -1,7 +1,7 @@
 #pragma once
 
 // The desktop's services for the running program: Qt message boxes, the desktop clipboard, the
-// desktop's URL handler, the application's event loop and the pointer.
+// desktop's URL handler, the application's event loop, the pointer and the shell's dialogs.
 
 #include "platform/services.h"
 

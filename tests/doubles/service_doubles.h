@@ -1,8 +1,8 @@
 #pragma once
 
-// Test doubles for the platform's services: message boxes answered from a script, a random
-// generator with a fixed sequence, a fixed clock, a held clipboard, a recorded browser and a
-// recorded program end.
+// Test doubles for the platform's services: message boxes and dialogs answered from a script, a
+// random generator with a fixed sequence, a fixed clock, a pointer held still, drives and windows
+// chosen by the test, a held clipboard, a recorded browser and a recorded program end.
 
 #include <QHash>
 #include <QList>
@@ -83,6 +83,46 @@ class FixedDrives : public platform::DriveTable {
     }
     QList<platform::Drive> drives() const override { return table; }
     qint32 serialNumber(const platform::Drive& d) const override { return serials.value(d.letter); }
+};
+
+// Top-level windows chosen by the test; closing one is recorded.
+class FixedWindows : public platform::WindowList {
+  public:
+    QList<platform::TopWindow> list;
+    QList<qint32> closed;
+    QList<platform::TopWindow> windows() const override { return list; }
+    bool close(qint32 handle) override {
+        closed << handle;
+        return true;
+    }
+};
+
+// Dialogs answered from a script: the folder chosen, whether to replace, and when to cancel.
+class ScriptedDialogs : public platform::Dialogs {
+  public:
+    QString folder;  // "" cancels
+    bool replace = false;
+    qint64 cancelAfter = -1;  // cancel once this many bytes are copied
+    QList<qint32> owners;
+    QStringList asked, failed;
+    qint64 total = -1, lastProgress = 0;
+    bool finished = false;
+
+    QString chooseFolder(qint32 owner, const QString&) override {
+        owners << owner;
+        return folder;
+    }
+    bool confirmReplace(const QString& target, const QString&) override {
+        asked << target;
+        return replace;
+    }
+    void copyStarted(qint64 totalBytes, int) override { total = totalBytes; }
+    bool copyProgress(qint64 bytes, const QString&) override {
+        lastProgress = bytes;
+        return cancelAfter < 0 || bytes < cancelAfter;
+    }
+    void copyFailed(const QString& file, const QString&) override { failed << file; }
+    void copyFinished() override { finished = true; }
 };
 
 class RecordedBrowser : public platform::UrlOpener {

@@ -1,0 +1,19 @@
+#pragma once
+
+// Copying a file so that a failed copy leaves no half file behind.
+
+#include <QString>
+
+#include <functional>
+
+namespace kelvarin::platform {
+
+// Copies source to target through a temporary file in the target's folder that takes the
+// target's name only when every byte is written and flushed; the copy keeps the source's
+// permissions and modification time. progress(bytes copied) runs after each block and may
+// return false to cancel: then nothing is left behind and the result is false. Raises error 53
+// when the source is no file, 70, 75 or 76 when the target cannot be written.
+bool copyFileAtomically(const QString& source, const QString& target,
+                        const std::function<bool(qint64)>& progress);
+
+}  // namespace kelvarin::platform

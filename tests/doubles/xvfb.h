@@ -1,0 +1,105 @@
+#pragma once
+
+// A real X server for the tests that need one: Xvfb on a free display, started by the test and
+// stopped when it ends; optionally a window manager on it. (Link the test with xcb.)
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <cstdlib>
+
+#include <xcb/xcb.h>
+
+namespace kelvarin::testing {
+
+class XvfbServer {
+  public:
+    // Starts Xvfb on the first free display from :70 on and points DISPLAY at it.
+    bool start() {
+        for (int n = 70; n < 140; ++n) {
+            if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_display = QStringLiteral(":%1").arg(n);
+            m_server.start(QStringLiteral("Xvfb"),
+                           {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp"), QStringLiteral("-noreset")});
+            if (!m_server.waitForStarted(5000)) return false;
+            for (int wait = 0; wait < 100; ++wait) {
+                if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) && answers()) {
+                    qputenv("DISPLAY", m_display.toUtf8());
+                    return true;
+                }
+                if (m_server.state() != QProcess::Running) break;
+                QThread::msleep(50);
+            }
+            m_server.kill();
+            m_server.waitForFinished();
+        }
+        return false;
+    }
+
+    // Starts a window manager (openbox) on the display; false when none can be had.
+    bool startWindowManager() {
+        m_manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        return m_manager.waitForStarted(5000);
+    }
+    void stopWindowManager() {
+        m_manager.terminate();
+        if (!m_manager.waitForFinished(3000)) m_manager.kill();
+        m_manager.waitForFinished();
+    }
+
+    ~XvfbServer() {
+        stopWindowManager();
+        m_server.terminate();
+        if (!m_server.waitForFinished(3000)) m_server.kill();
+        m_server.waitForFinished();
+    }
+
+    QString display() const { return m_display; }
+
+  private:
+    // The server is up once an event sent from one client reaches another: just after its
+    // socket appears it still answers requests but may drop what is sent between clients.
+    bool answers() const {
+        const QByteArray name = m_display.toLocal8Bit();
+        xcb_connection_t* owner = xcb_connect(name.constData(), nullptr);
+        xcb_connection_t* sender = xcb_connect(name.constData(), nullptr);
+        bool arrived = false;
+        if (!xcb_connection_has_error(owner) && !xcb_connection_has_error(sender)) {
+            const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(owner)).data;
+            const xcb_window_t window = xcb_generate_id(owner);
+            xcb_create_window(owner, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+            std::free(xcb_get_input_focus_reply(owner, xcb_get_input_focus(owner), nullptr));
+            for (int attempt = 0; attempt < 100 && !arrived; ++attempt) {
+                xcb_client_message_event_t event{};
+                event.response_type = XCB_CLIENT_MESSAGE;
+                event.format = 32;
+                event.window = window;
+                xcb_send_event(sender, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                               reinterpret_cast<const char*>(&event));
+                std::free(xcb_get_input_focus_reply(sender, xcb_get_input_focus(sender), nullptr));
+                QThread::msleep(20);
+                while (xcb_generic_event_t* e = xcb_poll_for_event(owner)) {
+                    arrived = arrived || (e->response_type & 0x7F) == XCB_CLIENT_MESSAGE;
+                    std::free(e);
+                }
+            }
+        }
+        xcb_disconnect(sender);
+        xcb_disconnect(owner);
+        return arrived;
+    }
+
+    QString m_display;
+    QProcess m_server;
+    QProcess m_manager;
+};
+
+}  // namespace kelvarin::testing
