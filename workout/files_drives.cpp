@@ -27,6 +27,10 @@ QString workOut::filePath(const QString& text) const {
     return platform::toLinuxPath(text, drivesOf(m_services));
 }
 
+QString workOut::pathText(const QString& path) const {
+    return platform::toPathText(path, drivesOf(m_services));
+}
+
 QString workOut::HashFile(const QString& Filename, qint32 Algorithm) {
     const QString path = filePath(Filename);
     if (path.isEmpty() || !QFileInfo(path).isFile()) raiseError(err::FileNotFound);

@@ -277,7 +277,23 @@ class workOut {
     // 0 when there is no such drive.
     qint32 GetSerialVolume(QString& strDrive);
 
+    // --- The desktop (desktop.cpp) ---
+    // The first top-level window whose title equals include (pSame) or contains it, letter case
+    // ignored: its handle, also kept by the object; empty when none. pClose asks that window to
+    // close, as its close box would.
+    QVariant iFExist2Exit(const QString& include, bool pSame, bool pClose);
+    // The desktop folder as a path text, ending in "\".
+    QString GetDESKTOP();
+    // The folder the user chooses in a folder dialog titled Title, modal to the window
+    // ObjectHwnd, as a path text ending in "\"; "" when cancelled (or without a desktop).
+    QString GetShowFolders(qint32 ObjectHwnd, const QString& Title);
+    // Copies the existing files of ReadFiles into the folder CopyTo, with progress and a
+    // confirmation before replacing a file: 0; 1 for an empty CopyTo, 2 for "\".
+    qint32 windowsCopyFile(const QStringList& ReadFiles, const QString& CopyTo);
+
   private:
+    // A path of the file system as a path text of the library's own form ("C:\home\ana\").
+    QString pathText(const QString& path) const;
     // A path text as a path of the file system, through the drive table; empty for a drive
     // letter that is not in the table.
     QString filePath(const QString& text) const;
@@ -285,6 +301,7 @@ class workOut {
     platform::Services m_services;
     std::unique_ptr<IniStore> m_ini;
     std::unique_ptr<LyricStore> m_lyrics;
+    qint32 m_foundWindow = 0;  // the window iFExist2Exit found last
 };
 
 }  // namespace kelvarin
