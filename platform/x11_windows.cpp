@@ -130,7 +130,14 @@ class Display {
         event.type = type;
         std::memcpy(event.data.data32, data, sizeof data);
         xcb_send_event(m_connection, 0, to, mask, reinterpret_cast<const char*>(&event));
-        xcb_flush(m_connection);
+        sync();
+    }
+
+    // Waits until the server has handled every request: a connection closed right after a
+    // request may otherwise go before the request is carried out.
+    void sync() const {
+        std::free(
+            xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
     }
 
   private:
@@ -190,7 +197,7 @@ bool X11WindowList::close(qint32 handle) {
     } else {
         // A window that cannot be asked is closed the way a window manager closes it.
         xcb_kill_client(display.connection(), window);
-        xcb_flush(display.connection());
+        display.sync();
     }
     return true;
 }

@@ -3,8 +3,6 @@
 // A real X server for the tests that need one: Xvfb on a free display, started by the test and
 // stopped when it ends; optionally a window manager on it. (Link the test with xcb.)
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -16,28 +14,28 @@ namespace kelvarin::testing {
 
 class XvfbServer {
   public:
-    // Starts Xvfb on the first free display from :70 on and points DISPLAY at it.
+    // Starts Xvfb on a display it finds free itself (it reports the number on its standard
+    // output), waits until it works and points DISPLAY at it.
     bool start() {
-        for (int n = 70; n < 140; ++n) {
-            if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_display = QStringLiteral(":%1").arg(n);
-            m_server.start(QStringLiteral("Xvfb"),
-                           {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp"), QStringLiteral("-noreset")});
-            if (!m_server.waitForStarted(5000)) return false;
-            for (int wait = 0; wait < 100; ++wait) {
-                if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) && answers()) {
-                    qputenv("DISPLAY", m_display.toUtf8());
-                    return true;
-                }
-                if (m_server.state() != QProcess::Running) break;
-                QThread::msleep(50);
+        m_server.start(
+            QStringLiteral("Xvfb"),
+            {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+             QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+             QStringLiteral("tcp"), QStringLiteral("-noreset")});
+        if (!m_server.waitForStarted(5000)) return false;
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        bool ok = false;
+        const int n = number.trimmed().toInt(&ok);
+        if (!ok) return false;
+        m_display = QStringLiteral(":%1").arg(n);
+        for (int wait = 0; wait < 100 && m_server.state() == QProcess::Running; ++wait) {
+            if (answers()) {
+                qputenv("DISPLAY", m_display.toUtf8());
+                return true;
             }
-            m_server.kill();
-            m_server.waitForFinished();
+            QThread::msleep(50);
         }
         return false;
     }

@@ -72,8 +72,8 @@ class TestWindow {
 };
 
 // Waits until the list holds the window (a window manager takes a moment to manage it).
-bool listed(const X11WindowList& list, qint32 handle, QString& title) {
-    for (int k = 0; k < 200; ++k) {
+bool listed(const X11WindowList& list, qint32 handle, QString& title, int tries = 200) {
+    for (int k = 0; k < tries; ++k) {
         for (const TopWindow& w : list.windows()) {
             if (w.handle == handle) {
                 title = w.title;
@@ -123,10 +123,18 @@ void X11WindowsTest::findAndClose() {
     QFETCH(bool, manager);
     if (manager && !server->startWindowManager()) QSKIP("no window manager to be had");
     X11WindowList list;
-    // Managed windows come from the manager's client list once it runs.
+    // Managed windows come from the manager's client list once it runs. The manager announces
+    // itself before it manages windows: a probe window shows when it does.
     for (int k = 0; manager && !managerRunning() && k < 100; ++k)
         QThread::msleep(50);
     QCOMPARE(managerRunning(), manager);
+    bool managing = !manager;
+    for (int k = 0; !managing && k < 10; ++k) {
+        TestWindow probe("probe");
+        QString ignored;
+        managing = listed(list, probe.handle(), ignored, 50);
+    }
+    QVERIFY(managing);
     TestWindow window("Kelvarin 数码管 test");
     QString title;
     QVERIFY(listed(list, window.handle(), title));
