@@ -2,7 +2,7 @@
 
 #include "platform/gui/control_font.h"
 
-#include <QPushButton>
+#include <QKeyEvent>
 
 namespace kelvarin {
 
@@ -16,8 +16,18 @@ QFont controlFont(double points) {
     return font;
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CommandButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setFont(controlFont(9));

@@ -2,12 +2,23 @@
 
 #include "platform/gui/crlf_text_box.h"
 
+#include <QKeyEvent>
 #include <QTextCursor>
 
 namespace kelvarin {
 
 CrLfTextBox::CrLfTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(true);
+}
+
+void CrLfTextBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+        if (!isReadOnly()) insertPlainText(QStringLiteral("\t"));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 QString CrLfTextBox::text() const {

@@ -7,7 +7,8 @@
 namespace kelvarin {
 
 // A multi-line text box whose text is read and written with CR LF line ends, whatever the
-// widget stores internally.
+// widget stores internally. Tab and Shift+Tab move the focus on, as in every other control;
+// Ctrl+Tab types a tab character.
 class CrLfTextBox : public QPlainTextEdit {
     Q_OBJECT
   public:
@@ -17,6 +18,9 @@ class CrLfTextBox : public QPlainTextEdit {
     void setText(const QString& text);
     // Appends at the end of the text without moving the user's view.
     void appendText(const QString& text);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kelvarin

@@ -2,6 +2,7 @@
 
 #include "platform/gui/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,8 +14,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), m_canvas(*this) {
     pal.setColor(QPalette::WindowText, pal.color(QPalette::Text));
     setPalette(pal);
     m_canvas.setBackground(pal.color(QPalette::Base));
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setClickable(bool clickable) {
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void PictureBox::clearDrawing() {
@@ -26,6 +31,35 @@ void PictureBox::paintEvent(QPaintEvent*) {
     m_canvas.paintOnto(p);
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        // The focus mark: a dotted frame just inside the border, seen on light and dark alike.
+        const QRect inner = rect().adjusted(1, 1, -2, -2);
+        p.setPen(QPen(Qt::white, 0));
+        p.drawRect(inner);
+        p.setPen(QPen(palette().color(QPalette::Text), 0, Qt::DotLine));
+        p.drawRect(inner);
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        !event->isAutoRepeat() && focusPolicy() != Qt::NoFocus) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
@@ -34,7 +68,7 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
-    setFocus(Qt::MouseFocusReason);
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
