@@ -15,11 +15,13 @@ class MessageBoxes {
     enum class Icon { Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
+    // A prompt of running text, or one that holds a table whose columns must line up.
+    enum class Text { Prose, Table };
 
     virtual ~MessageBoxes() = default;
     // Shows a modal message box over owner (a window, or nothing) and returns the button pressed.
     virtual Answer show(QObject* owner, const QString& prompt, Buttons buttons, Icon icon,
-                        const QString& title) = 0;
+                        const QString& title, Text text) = 0;
 };
 
 // The clipboard, plain text: clear, set, and read back what it holds now.

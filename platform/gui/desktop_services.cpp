@@ -5,20 +5,38 @@
 #include "platform/gui/desktop_pointer.h"
 #include "platform/gui/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kelvarin::platform {
 
 MessageBoxes::Answer DesktopMessageBoxes::show(QObject* owner, const QString& prompt,
-                                               Buttons buttons, Icon icon, const QString& title) {
+                                               Buttons buttons, Icon icon, const QString& title,
+                                               Text text) {
     QMessageBox box(
         icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, prompt,
         buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
         qobject_cast<QWidget*>(owner));
+    box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("是(&Y)"));
+    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("否(&N)"));
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("确定"));
+    if (text == Text::Table) {
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            // The entries and comments line up; Chinese text comes from a CJK face.
+            QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            mono.setFamilies({mono.family(), QStringLiteral("WenQuanYi Micro Hei Mono")});
+            mono.setFixedPitch(true);
+            label->setFont(mono);
+            label->setWordWrap(false);
+        }
+    }
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -7,11 +7,13 @@
 
 namespace kelvarin::platform {
 
-// Message boxes shown with QMessageBox, modal to the owner window.
+// Message boxes shown with QMessageBox, modal to the owner window, with the buttons the
+// platform shows under a Chinese system: "是(Y)", "否(N)" and "确定", pressed with Y, N and
+// Enter. A table is shown in a fixed-width font, its lines unbroken.
 class DesktopMessageBoxes final : public MessageBoxes {
   public:
     Answer show(QObject* owner, const QString& prompt, Buttons buttons, Icon icon,
-                const QString& title) override;
+                const QString& title, Text text) override;
 };
 
 // The desktop's clipboard.

@@ -19,6 +19,7 @@ struct ShownMessage {
     MessageBoxes::Buttons buttons;
     MessageBoxes::Icon icon;
     QString title;
+    MessageBoxes::Text text;
 };
 
 class ScriptedMessageBoxes : public MessageBoxes {
@@ -26,9 +27,9 @@ class ScriptedMessageBoxes : public MessageBoxes {
     QList<ShownMessage> shown;
     QList<Answer> answers;  // taken in order; Yes/No boxes without a scripted answer get No
 
-    Answer show(QObject*, const QString& prompt, Buttons buttons, Icon icon,
-                const QString& title) override {
-        shown << ShownMessage{prompt, buttons, icon, title};
+    Answer show(QObject*, const QString& prompt, Buttons buttons, Icon icon, const QString& title,
+                Text text) override {
+        shown << ShownMessage{prompt, buttons, icon, title, text};
         if (buttons == Buttons::Ok) return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.takeFirst();
     }
