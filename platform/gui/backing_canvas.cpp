@@ -66,10 +66,16 @@ BackingCanvas::BackingCanvas(QWidget& owner) : m_owner(owner), m_scaleMode(scale
     m_background = owner.palette().color(QPalette::Window);
 }
 
-void BackingCanvas::resizeTo(int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    if (m_image.width() == width && m_image.height() == height) return;
+void BackingCanvas::resizeTo(int logicalWidth, int logicalHeight, qreal ratio) {
+    logicalWidth = std::max(logicalWidth, 0);
+    logicalHeight = std::max(logicalHeight, 0);
+    if (!(ratio >= 1.0) || !std::isfinite(ratio)) ratio = 1.0;
+    // The image has the screen's device pixels; drawing stays in logical pixels.
+    const int width = static_cast<int>(std::ceil(logicalWidth * ratio));
+    const int height = static_cast<int>(std::ceil(logicalHeight * ratio));
+    if (m_image.width() == width && m_image.height() == height && m_ratio == ratio &&
+        m_logicalWidth == logicalWidth)
+        return;
     flushLines();
     // Large images go into huge pages where the system offers them: a vertical or diagonal
     // line touches one row after another, and with small pages every row is a page of its own,
@@ -96,6 +102,7 @@ void BackingCanvas::resizeTo(int width, int height) {
     if (!pixels) return;
     QImage next(reinterpret_cast<uchar*>(pixels.get()), width, height, stride * 4,
                 QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     next.fill(m_background);
     if (!m_image.isNull()) {
         QPainter p(&next);
@@ -103,11 +110,14 @@ void BackingCanvas::resizeTo(int width, int height) {
     }
     m_image = next;
     m_pixels = std::move(pixels);
+    m_ratio = ratio;
+    m_logicalWidth = logicalWidth;
+    m_logicalHeight = logicalHeight;
     touched();
 }
 
 void BackingCanvas::followOwnerSize() {
-    resizeTo(m_owner.width(), m_owner.height());
+    resizeTo(m_owner.width(), m_owner.height(), m_owner.devicePixelRatioF());
 }
 
 void BackingCanvas::clear() {
@@ -157,7 +167,7 @@ void BackingCanvas::setScaleMode(qint16 mode) {
 }
 
 float BackingCanvas::scaleWidth() const {
-    return static_cast<float>(fromPixelsX(m_image.width()));
+    return static_cast<float>(fromPixelsX(m_logicalWidth));
 }
 
 float BackingCanvas::scaleHeight() const {
@@ -193,7 +203,8 @@ void BackingCanvas::circle(float x, float y, float radius, qint32 color) {
     flushLines();
     QPainter p(&m_image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(colourFromRgb(color), 0));
+    // One logical pixel wide: as many device pixels as the ratio has.
+    p.setPen(QPen(colourFromRgb(color), m_ratio > 1.0 ? 1.0 : 0.0));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(cx, cy), rx, ry);
     touched();
@@ -236,8 +247,9 @@ void BackingCanvas::print(const QString& text) {
 }
 
 void BackingCanvas::plotLine(double x1, double y1, double x2, double y2, quint32 pixel) {
+    // In logical pixels: the queue paints each logical pixel over the device pixels it covers.
     raster::PixelLine line{0, 0, 0, 0, pixel};
-    if (!raster::clipToImage(x1, y1, x2, y2, m_image.width(), m_image.height(), line)) return;
+    if (!raster::clipToImage(x1, y1, x2, y2, m_logicalWidth, m_logicalHeight, line)) return;
     m_lines.add(line);
     // Bounded: a long run of lines is painted in batches.
     if (m_lines.size() >= (std::size_t(1) << 16)) flushLines();

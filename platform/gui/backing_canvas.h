@@ -31,7 +31,7 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     void setBackground(const QColor& colour);
     QColor background() const { return m_background; }
 
-    // The image with every figure drawn so far.
+    // The image with every figure drawn so far, in device pixels (its device pixel ratio set).
     const QImage& image() const;
     void paintOnto(QPainter& painter);
 
@@ -62,7 +62,7 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     qint32 foreColor() const { return m_foreColor; }
 
   private:
-    void resizeTo(int width, int height);
+    void resizeTo(int logicalWidth, int logicalHeight, qreal ratio);
     // The image is being painted on: the owner must show it again.
     void touched();
     void plotLine(double x1, double y1, double x2, double y2, quint32 pixel);
@@ -80,6 +80,9 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     mutable raster::LineQueue m_lines;
     QColor m_background;
     qint16 m_scaleMode;
+    qreal m_ratio = 1.0;     // device pixels per logical pixel
+    int m_logicalWidth = 0;  // the image's size in logical pixels
+    int m_logicalHeight = 0;
     bool m_updatePending = false;
     bool m_fontBold = false;
     qint32 m_foreColor = 0;

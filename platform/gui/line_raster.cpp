@@ -142,9 +142,36 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
 
 void LineQueue::paintInto(QImage& image) {
     if (m_lines.empty()) return;
-    const int height = image.height();
+    const qreal ratio = image.devicePixelRatio();
     const qsizetype stride = image.bytesPerLine() / 4;
     quint32* const bits = reinterpret_cast<quint32*>(image.bits());
+    if (ratio != 1.0) {
+        // Logical pixel x covers the device columns from edge(x) to edge(x + 1) - 1.
+        const int width = static_cast<int>(image.width() / ratio);
+        const int height = static_cast<int>(image.height() / ratio);
+        auto edges = [ratio](int count, int limit) {
+            std::vector<int> e(static_cast<size_t>(count) + 1);
+            for (int k = 0; k <= count; ++k)
+                e[static_cast<size_t>(k)] =
+                    std::min(limit, static_cast<int>(std::floor(k * ratio)));
+            return e;
+        };
+        const std::vector<int> columns = edges(width, image.width());
+        const std::vector<int> rows = edges(height, image.height());
+        for (const PixelLine& line : m_lines) {
+            forEachRun(line, 0, height - 1, [&](int y, int xa, int xb) {
+                if (y >= height || xb >= width) return;
+                const int from = columns[static_cast<size_t>(xa)];
+                const int to = columns[static_cast<size_t>(xb) + 1];
+                for (int dy = rows[static_cast<size_t>(y)]; dy < rows[static_cast<size_t>(y) + 1];
+                     ++dy)
+                    std::fill(bits + dy * stride + from, bits + dy * stride + to, line.pixel);
+            });
+        }
+        m_lines.clear();
+        return;
+    }
+    const int height = image.height();
     for (int top = 0; top < height; top += kBandRows) {
         const int bottom = std::min(height, top + kBandRows) - 1;
         for (const PixelLine& line : m_lines) {

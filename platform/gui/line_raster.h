@@ -9,6 +9,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <vector>
 
 class QImage;
@@ -30,12 +31,51 @@ bool clipToImage(double x1, double y1, double x2, double y2, int width, int heig
 // pixel per row when it is steep and one per column otherwise; both ends are painted.
 void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, int bottom);
 
+// Calls run(y, xa, xb) for the pixels of the line in rows top to bottom: in each row the
+// columns xa to xb (xa <= xb), the same pixels that paintRows paints.
+template <class Run>
+void forEachRun(const PixelLine& line, int top, int bottom, Run&& run) {
+    int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
+    if (y0 > y1 || (y0 == y1 && x0 > x1)) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    top = std::max(top, y0);
+    bottom = std::min(bottom, y1);
+    if (top > bottom) return;
+    const qint64 adx = x1 < x0 ? x0 - x1 : x1 - x0, ady = y1 - y0;
+    const int sx = x1 < x0 ? -1 : 1;
+    if (ady == 0) {
+        run(y0, x0, x1);
+        return;
+    }
+    if (adx <= ady) {
+        for (int y = top; y <= bottom; ++y) {
+            const qint64 n = y - y0;
+            const int x = static_cast<int>(x0 + sx * ((2 * n * adx + ady) / (2 * ady)));
+            run(y, x, x);
+        }
+        return;
+    }
+    const qint64 den = 2 * ady, last = adx + 1;
+    for (int y = top; y <= bottom; ++y) {
+        const qint64 k = y - y0;
+        const qint64 from = k == 0 ? 0 : (adx * (2 * k - 1) + den - 1) / den;
+        const qint64 to = std::min(last, (adx * (2 * k + 1) + den - 1) / den) - 1;
+        if (from > to) continue;
+        const qint64 a = x0 + sx * from, b = x0 + sx * to;
+        run(y, static_cast<int>(std::min(a, b)), static_cast<int>(std::max(a, b)));
+    }
+}
+
 class LineQueue {
   public:
     bool empty() const { return m_lines.empty(); }
     std::size_t size() const { return m_lines.size(); }
     void add(const PixelLine& line) { m_lines.push_back(line); }
-    // Paints every queued line into the image, band by band, and empties the queue.
+    // Paints every queued line into the image, band by band, and empties the queue. The lines
+    // are in logical pixels; with a device pixel ratio other than 1 each logical pixel paints
+    // the block of device pixels it covers.
     void paintInto(QImage& image);
 
   private:

@@ -38,6 +38,8 @@ class LineRasterTest : public QObject {
     Q_OBJECT
   private slots:
     void bandsPaintWhatWholeLinesPaint();
+    void devicePixelsCoverLogicalOnes_data();
+    void devicePixelsCoverLogicalOnes();
     void lineShape_data();
     void lineShape();
     void clipping_data();
@@ -59,6 +61,40 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
     queue.paintInto(banded);
     QVERIFY(queue.empty());
     QCOMPARE(banded, whole);
+}
+
+void LineRasterTest::devicePixelsCoverLogicalOnes_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("2x") << 2.0;
+    QTest::newRow("1.5x") << 1.5;
+    QTest::newRow("3x") << 3.0;
+}
+
+void LineRasterTest::devicePixelsCoverLogicalOnes() {
+    // At a device pixel ratio each logical pixel of a line paints the device pixels it covers:
+    // the picture is the 1x one, each pixel widened to its block, without gaps or seams.
+    QFETCH(double, ratio);
+    QRandomGenerator random(7);
+    const int width = 90, height = 70;
+    QImage logical = blank(width, height);
+    QImage device = blank(static_cast<int>(std::ceil(width * ratio)),
+                          static_cast<int>(std::ceil(height * ratio)));
+    device.setDevicePixelRatio(ratio);
+    LineQueue one, scaled;
+    for (quint32 n = 1; n <= 400; ++n) {
+        const PixelLine line = randomLine(random, width, height, n);
+        one.add(line);
+        scaled.add(line);
+    }
+    one.paintInto(logical);
+    scaled.paintInto(device);
+    for (int y = 0; y < device.height(); ++y) {
+        for (int x = 0; x < device.width(); ++x) {
+            const int lx = std::min(width - 1, static_cast<int>(std::floor((x + 0.5) / ratio)));
+            const int ly = std::min(height - 1, static_cast<int>(std::floor((y + 0.5) / ratio)));
+            QCOMPARE(device.pixel(x, y), logical.pixel(lx, ly));
+        }
+    }
 }
 
 void LineRasterTest::lineShape_data() {
