@@ -7,6 +7,7 @@
 #include "platform/gui/control_font.h"
 #include "platform/gui/key_preview.h"
 #include "platform/gui/twips.h"
+#include "platform/gui/window_placement.h"
 #include "platform/resume_next.h"
 #include "platform/wkout.h"
 #include "workout/workout.h"
@@ -29,6 +30,10 @@ sponsor::sponsor(const platform::Services& services, QWidget* owner)
     setWindowTitle(QStringLiteral("sponsor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/sponsor.png")));
     m_background = new WindowBackground(*this, [this] { Form_Resize(); });
+    // Opens centred over its owner.
+    new CentredPlacement(*this, [this] {
+        return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : QRect();
+    });
     setFixedSize(kDesignWidth, kDesignHeight);
     setModal(true);
 

@@ -2,7 +2,6 @@
 // ends when it ends.
 
 #include <QApplication>
-#include <QScreen>
 
 #include "platform/gui/desktop_services.h"
 #include "segment_window/seg8.h"
@@ -16,8 +15,6 @@ int main(int argc, char* argv[]) {
     kelvarin::platform::installDesktopServices(services);
 
     kelvarin::SEG8 window(services);
-    // Opens centred on the screen.
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();
 }

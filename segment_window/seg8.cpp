@@ -16,6 +16,7 @@
 #include "platform/gui/control_font.h"
 #include "platform/gui/key_preview.h"
 #include "platform/gui/twips.h"
+#include "platform/gui/window_placement.h"
 #include "platform/resume_next.h"
 #include "platform/wkout.h"
 #include "segment_window/standard_tables.h"
@@ -69,6 +70,8 @@ void SEG8::buildControls() {
     setWindowTitle(QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail());
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvarin.png")));
     m_background = new WindowBackground(*this, [this] { Form_Resize(); });
+    // Opens centred on the screen.
+    new CentredPlacement(*this, nullptr);
     resize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
 
@@ -77,6 +80,7 @@ void SEG8::buildControls() {
         box->setObjectName(QStringLiteral("Picture1(%1)").arg(k));
         const SegmentBox& g = kSegmentBoxes[static_cast<size_t>(k)];
         box->setGeometry(twips(g.left, g.top, g.width, g.height));
+        box->setClickable(true);
         connect(box, &PictureBox::clicked, this,
                 [this, k] { Picture1_Click(static_cast<qint16>(k)); });
         Picture1[static_cast<size_t>(k)] = box;
@@ -361,7 +365,7 @@ void SEG8::Command5_Click() {
         platform::require(m_services.messageBoxes)
             .show(this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
                   Boxes::Buttons::Ok, copied ? Boxes::Icon::Information : Boxes::Icon::Warning,
-                  QStringLiteral("复制到剪贴板"));
+                  QStringLiteral("复制到剪贴板"), Boxes::Text::Prose);
     });
 }
 
@@ -375,7 +379,7 @@ void SEG8::offerStandardTable(const QString& table) {
                 .show(this,
                       table + kCrLf + kCrLf + QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
                       Boxes::Buttons::YesNo, Boxes::Icon::Information,
-                      QStringLiteral("选择[是]复制到剪贴板"));
+                      QStringLiteral("选择[是]复制到剪贴板"), Boxes::Text::Table);
     });
     if (answer == Boxes::Answer::Yes) copyToClipboard(table);
 }

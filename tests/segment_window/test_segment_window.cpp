@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "about_window/sponsor.h"
@@ -82,6 +83,10 @@ class SegmentWindowTest : public QObject {
     void bannerShowsShadowedTitle();
     void aboutOpensModalAndCloses_data();
     void aboutOpensModalAndCloses();
+    void tabOrder();
+    void keyboardPressesButtonsAndSegments_data();
+    void keyboardPressesButtonsAndSegments();
+    void aboutIsCentredOverItsOwner();
 
   private:
     QPushButton* button(const char* name) { return m_window->findChild<QPushButton*>(name); }
@@ -431,6 +436,81 @@ void SegmentWindowTest::aboutOpensModalAndCloses() {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(m_harness->program.ended, 0);
     QVERIFY(m_window->isVisible());
+}
+
+void SegmentWindowTest::tabOrder() {
+    // The keyboard order of the tab indexes: the frame, the hidden table boxes and the banner take
+    // no focus, and the option group is one stop (its selected option).
+    const QStringList stops = {
+        "Option1",     "Picture1(0)", "Picture1(1)", "Picture1(2)", "Picture1(3)", "Picture1(4)",
+        "Picture1(5)", "Picture1(6)", "Picture1(7)", "Text1",       "Check1",      "Command1",
+        "Command2",    "Text4",       "Command3",    "Text5",       "Command4",    "Command5",
+        "Command6",    "Command7",    "Command8"};
+    const QString before = declaration();
+    m_window->findChild<QWidget*>("Option1")->setFocus();
+    QStringList forward, backward;
+    for (qsizetype k = 0; k < stops.size(); ++k) {
+        forward << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1"));  // round
+    for (qsizetype k = 0; k < stops.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(forward, stops);
+    QCOMPARE(backward, stops);
+    QCOMPARE(declaration(), before);  // no tab typed on the way through Text5
+    // Ctrl+Tab types one where the box takes text.
+    text5()->setFocus();
+    text5()->moveCursor(QTextCursor::End);
+    QTest::keyClick(text5(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(declaration(), before + u'\t');
+}
+
+void SegmentWindowTest::keyboardPressesButtonsAndSegments_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void SegmentWindowTest::keyboardPressesButtonsAndSegments() {
+    QFETCH(int, key);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A segment box toggles its segment as a click does, and shows that it has the focus.
+    segment(2)->setFocus();
+    QTest::keyClick(segment(2), Qt::Key(key));
+    QCOMPARE(line("Text4")->text(), QStringLiteral("00000100b"));
+    QCOMPARE(m_window->segState(2), quint8(1));
+    const QImage marked = segment(2)->grab().toImage();
+    segment(3)->setFocus();
+    QVERIFY(marked != segment(2)->grab().toImage());
+    QTest::keyClick(segment(2), Qt::Key(key));
+    QCOMPARE(line("Text4")->text(), QStringLiteral("00000000b"));
+    // A button is pressed: the code goes into the declaration.
+    button("Command3")->setFocus();
+    QTest::keyClick(button("Command3"), Qt::Key(key));
+    QCOMPARE(m_window->codeCount(), 1);
+    QVERIFY(declaration().endsWith(QStringLiteral("0x00,")));
+    // The banner does nothing, so it takes no focus.
+    QCOMPARE(m_window->banner().focusPolicy(), Qt::NoFocus);
+}
+
+void SegmentWindowTest::aboutIsCentredOverItsOwner() {
+    m_window->move(40, 60);
+    QPoint aboutCentre;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<sponsor*>(QApplication::activeModalWidget());
+        QVERIFY(about != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        aboutCentre = about->frameGeometry().center();
+        about->close();
+    });
+    m_window->Command8_Click();
+    QVERIFY(qAbs(aboutCentre.x() - m_window->frameGeometry().center().x()) <= 1);
+    QVERIFY(qAbs(aboutCentre.y() - m_window->frameGeometry().center().y()) <= 1);
 }
 
 QTEST_MAIN(SegmentWindowTest)

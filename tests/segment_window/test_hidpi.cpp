@@ -1,0 +1,73 @@
+#include <QApplication>
+#include <QTest>
+
+#include "platform/gui/picture_box.h"
+#include "segment_window/seg8.h"
+#include "window_harness.h"
+
+using namespace kelvarin;
+using namespace kelvarin::testing;
+
+namespace {
+
+// Whether some 2 x 2 block of device pixels holds two colours: a picture drawn at the device's
+// resolution has them along every edge, one drawn at half of it never does.
+bool finerThanLogicalPixels(const QImage& image) {
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+                image.pixel(x + 1, y + 1) != c)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class HiDpiTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void drawsAtTheDevicePixelRatio();
+};
+
+void HiDpiTest::drawsAtTheDevicePixelRatio() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.devicePixelRatioF(), 2.0);
+    // Geometry and the twips arithmetic stay logical; the images have the device's pixels.
+    QCOMPARE(window.size(), QSize(651, 377));
+    QCOMPARE(window.canvas().scaleWidth(), 651.0f);  // DrawChange left it in pixels
+    QCOMPARE(window.canvas().image().size(), QSize(1302, 754));
+    QCOMPARE(window.canvas().image().devicePixelRatio(), 2.0);
+    const QImage banner = window.banner().canvas().image();
+    QCOMPARE(banner.size(), QSize(514, 66));
+    QVERIFY(finerThanLogicalPixels(banner));
+    // The banner's first halo copy starts at logical (300 - 50) / 15 = 16.7, 100 - 35 twips down:
+    // a red pixel there at full resolution.
+    bool red = false;
+    for (int y = 8; y < 40 && !red; ++y)
+        for (int x = 30; x < 40 && !red; ++x)
+            red = banner.pixelColor(x, y) == QColor(255, 0, 0);
+    QVERIFY(red);
+    // A lit segment is gradient from edge to edge: no background left in its box.
+    auto* segment = window.findChild<PictureBox*>(QStringLiteral("Picture1(0)"));
+    QTest::mouseClick(segment, Qt::LeftButton);
+    const QImage lit = segment->canvas().image();
+    QCOMPARE(lit.size(), QSize(114, 34));
+    for (int y = 0; y < lit.height(); ++y)
+        for (int x = 0; x < lit.width(); ++x)
+            QVERIFY(lit.pixelColor(x, y) != segment->canvas().background());
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    HiDpiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_hidpi.moc"
