@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <vector>
 
@@ -24,6 +25,20 @@ double medianMs(int runs, F&& f) {
     }
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
+}
+
+// The medians in milliseconds of ours and of the reference, run by turns so that both meet the
+// same machine: what slows one down in the middle of the run slows the other too.
+template <class Ours, class Reference>
+std::pair<double, double> interleavedMs(int runs, Ours&& ours, Reference&& reference) {
+    std::vector<double> a, b;
+    for (int r = 0; r < runs; ++r) {
+        a.push_back(medianMs(1, ours));
+        b.push_back(medianMs(1, reference));
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return {a[a.size() / 2], b[b.size() / 2]};
 }
 
 inline void header(const char* group) {

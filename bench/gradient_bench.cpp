@@ -12,7 +12,7 @@
 namespace kelvarin::bench {
 
 void gradient() {
-    header("gradient, 3840 x 2160, median of 41 repaints");
+    header("gradient, 3840 x 2160, medians of 41 repaints taken by turns");
     QWidget owner;
     BackingCanvas canvas(owner);
     owner.resize(3840, 2160);
@@ -28,15 +28,18 @@ void gradient() {
                           {"DrawChange -2 vertical", -2},
                           {"DrawChange -5 rectangles", -5},
                           {"DrawChange -6 three bands", -6}};
+    QImage& image = const_cast<QImage&>(canvas.image());
     for (const Case& c : cases) {
-        const double ours = medianMs(41, [&] {
-            w.DrawChange(canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), c.mode, 0, 0, 0, 0,
-                         0.2f, 3);
-            canvas.image();  // every figure painted into the image
-        });
-        QImage& image = const_cast<QImage&>(canvas.image());
-        const double fill = medianMs(41, [&] { image.fill(QColor(130, 200, 180)); });
-        report(c.name, ours, "QImage::fill of the image", fill, c.mode == -3 ? "under 16 ms" : "");
+        const auto [ours, fill] = interleavedMs(
+            41,
+            [&] {
+                w.DrawChange(canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), c.mode, 0, 0,
+                             0, 0, 0.2f, 3);
+                canvas.image();  // every figure painted into the image
+            },
+            [&] { image.fill(QColor(130, 200, 180)); });
+        report(c.name, ours, "QImage::fill of the image", fill,
+               c.mode == -3 || c.mode == -4 ? "within 5x" : "");
     }
 }
 

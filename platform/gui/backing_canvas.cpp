@@ -120,6 +120,12 @@ void BackingCanvas::followOwnerSize() {
     resizeTo(m_owner.width(), m_owner.height(), m_owner.devicePixelRatioF());
 }
 
+void BackingCanvas::followOwnerWidthAndHeight() {
+    // The ratio is looked up on resizes and paints; drawing only follows the size.
+    if (m_owner.width() != m_logicalWidth || m_owner.height() != m_logicalHeight || m_image.isNull())
+        followOwnerSize();
+}
+
 void BackingCanvas::clear() {
     followOwnerSize();
     // Lines not yet painted would be covered anyway.
@@ -134,6 +140,7 @@ void BackingCanvas::setBackground(const QColor& colour) {
 
 void BackingCanvas::paintOnto(QPainter& painter) {
     m_updatePending = false;
+    followOwnerSize();  // the screen may have another pixel ratio now
     flushLines();
     painter.drawImage(0, 0, m_image);
 }
@@ -175,13 +182,13 @@ float BackingCanvas::scaleHeight() const {
 }
 
 void BackingCanvas::line(float x1, float y1, float x2, float y2, qint32 color) {
-    followOwnerSize();
+    followOwnerWidthAndHeight();
     plotLine(toPixelsX(x1), toPixelsY(y1), toPixelsX(x2), toPixelsY(y2), pixelOf(color));
     touched();
 }
 
 void BackingCanvas::box(float x1, float y1, float x2, float y2, qint32 color) {
-    followOwnerSize();
+    followOwnerWidthAndHeight();
     const double l = toPixelsX(x1), t = toPixelsY(y1), r = toPixelsX(x2), b = toPixelsY(y2);
     const quint32 pixel = pixelOf(color);
     plotLine(l, t, r, t, pixel);

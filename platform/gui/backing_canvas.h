@@ -63,6 +63,8 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
 
   private:
     void resizeTo(int logicalWidth, int logicalHeight, qreal ratio);
+    // followOwnerSize when the owner's size changed: cheap enough for every figure.
+    void followOwnerWidthAndHeight();
     // The image is being painted on: the owner must show it again.
     void touched();
     void plotLine(double x1, double y1, double x2, double y2, quint32 pixel);

@@ -8,13 +8,100 @@
 #include <cmath>
 #include <cstdlib>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace kelvarin::raster {
 
 namespace {
 
+// Fills a run of pixels, sixteen bytes at a time.
+inline void fillRun(quint32* from, quint32* to, quint32 pixel) {
+#ifdef __SSE2__
+    const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
+    for (; to - from >= 4; from += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(from), v);
+#endif
+    for (; from < to; ++from)
+        *from = pixel;
+}
+
+// A steep line being painted from its upper end down, row by row: where it is and how its column
+// moves on, so that painting can stop at the end of a band and go on in the next.
+struct SteepState {
+    bool steep = false;
+    quint32 pixel = 0;
+    quint32* p = nullptr;  // the pixel of row y
+    int y = 0, last = 0;
+    qint64 num = 0, rise = 0, den = 0, e = 0;
+    qsizetype stride = 0;
+    int sx = 1;
+
+    static SteepState of(const PixelLine& line, quint32* bits, qsizetype stride) {
+        SteepState s;
+        int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
+        if (y0 > y1 || (y0 == y1 && x0 > x1)) {
+            std::swap(x0, x1);
+            std::swap(y0, y1);
+        }
+        const qint64 adx = std::abs(x1 - x0), ady = y1 - y0;
+        s.steep = ady > 0 && adx <= ady;
+        if (!s.steep) return s;
+        s.pixel = line.pixel;
+        s.p = bits + y0 * stride + x0;
+        s.y = y0;
+        s.last = y1;
+        // Row y0 + n has its pixel at x0 + floor((2 n adx + ady) / (2 ady)); num is the remainder.
+        s.den = 2 * ady;
+        s.rise = 2 * adx;
+        s.e = s.den - s.rise;
+        s.num = ady;
+        s.stride = stride;
+        s.sx = x1 < x0 ? -1 : 1;
+        return s;
+    }
+
+    // Paints the rows from y to bottom (or to the line's end).
+    void paintUpTo(int bottom) {
+        qint64 rows = std::min(bottom, last) - y + 1;
+        y += static_cast<int>(rows);
+        const quint32 colour = pixel;  // kept in a register: no store can change it
+        quint32* q = p;
+        if (rise == 0 || e == 0) {
+            // Vertical or diagonal: the column moves by 0 or 1 with every row.
+            const qsizetype step = stride + (rise == 0 ? 0 : sx);
+            for (; rows > 0; --rows, q += step)
+                *q = colour;
+            p = q;
+            return;
+        }
+        // After each pixel the column moves on when num + rise reaches den: while num >= e it
+        // moves on, losing e each time; while num < e it stays, gaining rise each time. Each run
+        // of either is one tight loop.
+        const qsizetype diagonal = stride + sx;
+        while (rows > 0) {
+            if (num >= e) {
+                qint64 k = std::min(rows, num / e);
+                rows -= k;
+                num -= k * e;
+                for (; k > 0; --k, q += diagonal)
+                    *q = colour;
+            } else {
+                qint64 h = std::min(rows, (e - num + rise - 1) / rise);
+                rows -= h;
+                num += h * rise;
+                for (; h > 0; --h, q += stride)
+                    *q = colour;
+            }
+        }
+        p = q;
+    }
+};
+
 // Rows per band. A steep line touches one cache line per row; 256 of them (16 KB) stay in the
 // first-level cache while the next lines, one pixel further along, touch the same ones again.
-constexpr int kBandRows = 256;
+constexpr int kBandRows = 16;
 
 // Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax].
 bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
@@ -84,7 +171,7 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
 
     if (ady == 0) {
         quint32* row = bits + y0 * stride;
-        std::fill(row + x0, row + x1 + 1, line.pixel);
+        fillRun(row + x0, row + x1 + 1, line.pixel);
         return;
     }
     if (adx <= ady) {
@@ -103,12 +190,39 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
         qint64 num = 2 * n * adx + ady;
         quint32* p = bits + top * stride + (x0 + sx * (num / den));
         num %= den;
-        for (int y = top; y <= bottom; ++y, p += stride) {
-            *p = line.pixel;
-            num += 2 * adx;
-            if (num >= den) {
-                num -= den;
-                p += sx;
+        qint64 rows = bottom - top + 1;
+        // After each pixel the column moves on when num + 2 adx reaches den. Lines close to the
+        // diagonal or to the vertical go in runs: a run of e-steps moves on k times in a row, a
+        // run of holds stays h times; each run is one tight loop.
+        const qint64 rise = 2 * adx, e = den - rise;
+        const bool runs = 4 * e <= den || 4 * rise <= den;
+        if (!runs) {
+            for (; rows > 0; --rows, p += stride) {
+                *p = line.pixel;
+                num += rise;
+                if (num >= den) {
+                    num -= den;
+                    p += sx;
+                }
+            }
+            return;
+        }
+        const qsizetype diagonal = stride + sx;
+        while (rows > 0) {
+            if (num >= e) {
+                // Moves on while num >= e, losing e each time.
+                qint64 k = std::min(rows, num / e);
+                rows -= k;
+                num -= k * e;
+                for (; k > 0; --k, p += diagonal)
+                    *p = line.pixel;
+            } else {
+                // Stays while num < e, gaining 2 adx each time.
+                qint64 h = std::min(rows, (e - num + rise - 1) / rise);
+                rows -= h;
+                num += h * rise;
+                for (; h > 0; --h, p += stride)
+                    *p = line.pixel;
             }
         }
         return;
@@ -128,7 +242,7 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
         if (from <= to) {
             quint32* row = bits + y * stride;
             const qint64 a = x0 + sx * from, b = x0 + sx * to;
-            std::fill(row + std::min(a, b), row + std::max(a, b) + 1, line.pixel);
+            fillRun(row + std::min(a, b), row + std::max(a, b) + 1, line.pixel);
         }
         from = std::min(last, next);
         next += stepQuotient;
@@ -171,10 +285,22 @@ void LineQueue::paintInto(QImage& image) {
         m_lines.clear();
         return;
     }
+    // Steep lines go on from band to band where they left off; the others are painted from
+    // their formula in each band they cross. In a band the lines are painted in their order.
+    std::vector<SteepState> states;
+    states.reserve(m_lines.size());
+    for (const PixelLine& line : m_lines)
+        states.push_back(SteepState::of(line, bits, stride));
     const int height = image.height();
     for (int top = 0; top < height; top += kBandRows) {
         const int bottom = std::min(height, top + kBandRows) - 1;
-        for (const PixelLine& line : m_lines) {
+        for (size_t k = 0; k < m_lines.size(); ++k) {
+            SteepState& state = states[k];
+            if (state.steep) {
+                if (state.y <= bottom && state.y <= state.last) state.paintUpTo(bottom);
+                continue;
+            }
+            const PixelLine& line = m_lines[k];
             if (std::max(line.y0, line.y1) < top || std::min(line.y0, line.y1) > bottom) continue;
             paintRows(bits, stride, line, top, bottom);
         }

@@ -38,6 +38,7 @@ class LineRasterTest : public QObject {
     Q_OBJECT
   private slots:
     void bandsPaintWhatWholeLinesPaint();
+    void paintingFollowsTheLineFormula();
     void devicePixelsCoverLogicalOnes_data();
     void devicePixelsCoverLogicalOnes();
     void lineShape_data();
@@ -61,6 +62,35 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
     queue.paintInto(banded);
     QVERIFY(queue.empty());
     QCOMPARE(banded, whole);
+}
+
+void LineRasterTest::paintingFollowsTheLineFormula() {
+    // However a line is painted (runs along the diagonal or the vertical, single steps), its
+    // pixels are those of the line formula, for any rows it is cut to.
+    QRandomGenerator random(99);
+    const int width = 400, height = 400;
+    for (int round = 0; round < 3000; ++round) {
+        PixelLine line{static_cast<int>(random.bounded(width)), static_cast<int>(random.bounded(height)),
+                       0, 0, 0xFF000000u | random.generate()};
+        // Slopes near the diagonal and near the vertical as often as any other.
+        const int dy = static_cast<int>(random.bounded(height)) - line.y0;
+        const int kind = static_cast<int>(random.bounded(3));
+        int dx = kind == 0   ? dy - static_cast<int>(random.bounded(4))
+                 : kind == 1 ? static_cast<int>(random.bounded(4))
+                             : static_cast<int>(random.bounded(width)) - line.x0;
+        if (random.bounded(2)) dx = -dx;
+        line.x1 = std::clamp(line.x0 + dx, 0, width - 1);
+        line.y1 = line.y0 + dy;
+        const int top = static_cast<int>(random.bounded(height));
+        const int bottom = top + static_cast<int>(random.bounded(height - top));
+        QImage painted = blank(width, height), expected = blank(width, height);
+        paintRows(bitsOf(painted), painted.bytesPerLine() / 4, line, top, bottom);
+        forEachRun(line, top, bottom, [&](int y, int xa, int xb) {
+            for (int x = xa; x <= xb; ++x)
+                expected.setPixel(x, y, line.pixel);
+        });
+        QCOMPARE(painted, expected);
+    }
 }
 
 void LineRasterTest::devicePixelsCoverLogicalOnes_data() {
