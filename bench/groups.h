@@ -9,5 +9,6 @@ void strings();
 void files();
 void registry();
 void hashing();
+void text();
 
 }  // namespace kelvarin::bench

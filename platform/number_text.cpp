@@ -3,6 +3,8 @@
 
 #include "platform/number_text.h"
 
+#include <QVarLengthArray>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -57,16 +59,52 @@ QString numberText(double value) {
     return numberTextWith(value, 15, 14);
 }
 
-double Val(const QString& text) {
-    // Blanks, tabs and line feeds do not count anywhere in the text.
-    QString t;
-    t.reserve(text.size());
-    for (const QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n') t += c;
+namespace {
+
+// The characters of a text with blanks, tabs and line feeds passed over.
+class Unblanked {
+  public:
+    explicit Unblanked(QStringView text) : m_text(text) { skip(); }
+    bool atEnd() const { return m_at >= m_text.size(); }
+    QChar peek() const { return atEnd() ? QChar() : m_text[m_at]; }
+    QChar peekAfter() const {
+        qsizetype k = m_at + 1;
+        while (k < m_text.size() && blank(m_text[k]))
+            ++k;
+        return k < m_text.size() ? m_text[k] : QChar();
     }
-    const qsizetype n = t.size();
-    if (n >= 2 && t[0] == u'&' && (t[1].toUpper() == u'H' || t[1].toUpper() == u'O')) {
-        const int base = t[1].toUpper() == u'H' ? 16 : 8;
+    void next() {
+        ++m_at;
+        skip();
+    }
+
+  private:
+    static bool blank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+    void skip() {
+        while (m_at < m_text.size() && blank(m_text[m_at]))
+            ++m_at;
+    }
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+bool digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
+
+double Val(const QString& text) {
+    return Val(QStringView(text));
+}
+
+double Val(QStringView text) {
+    // Blanks, tabs and line feeds do not count anywhere in the text.
+    Unblanked t(text);
+    if (t.peek() == u'&' && (t.peekAfter().toUpper() == u'H' || t.peekAfter().toUpper() == u'O')) {
+        t.next();
+        const int base = t.peek().toUpper() == u'H' ? 16 : 8;
+        t.next();
         quint64 value = 0;
         auto digitValue = [](QChar c) {
             if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
@@ -74,48 +112,54 @@ double Val(const QString& text) {
             if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
             return 99;
         };
-        for (qsizetype k = 2; k < n; ++k) {
-            const int digit = digitValue(t[k]);
-            if (digit >= base) break;
-            value = value * static_cast<quint64>(base) + static_cast<quint64>(digit);
+        for (; !t.atEnd(); t.next()) {
+            const int d = digitValue(t.peek());
+            if (d >= base) break;
+            value = value * static_cast<quint64>(base) + static_cast<quint64>(d);
             if (value > 0xFFFFFFFFull) raiseError(err::Overflow);
         }
         if (value <= 0xFFFFull) return static_cast<qint16>(static_cast<quint16>(value));
         return static_cast<qint32>(static_cast<quint32>(value));
     }
-    // Sign, digits with one point, exponent: copy what fits into a plain C number text.
-    QString number;
-    qsizetype k = 0;
-    if (k < n && (t[k] == u'+' || t[k] == u'-')) number += t[k++];
+    // Sign, digits with one point, exponent: copied into a plain C number text (on the stack
+    // for every ordinary number).
+    QVarLengthArray<char, 64> number;
+    if (t.peek() == u'+' || t.peek() == u'-') {
+        number.append(static_cast<char>(t.peek().unicode()));
+        t.next();
+    }
     bool digits = false, point = false;
-    for (; k < n; ++k) {
-        const QChar c = t[k];
-        if (c >= u'0' && c <= u'9') {
-            number += c;
+    for (; !t.atEnd(); t.next()) {
+        const QChar c = t.peek();
+        if (digit(c)) {
             digits = true;
         } else if (c == u'.' && !point) {
-            number += c;
             point = true;
         } else {
             break;
         }
+        number.append(static_cast<char>(c.unicode()));
     }
     if (!digits) return 0.0;
-    if (k < n && (t[k].toUpper() == u'E' || t[k].toUpper() == u'D')) {
-        QString exponent = QStringLiteral("e");
-        qsizetype e = k + 1;
-        if (e < n && (t[e] == u'+' || t[e] == u'-')) exponent += t[e++];
+    if (t.peek().toUpper() == u'E' || t.peek().toUpper() == u'D') {
+        t.next();
+        QVarLengthArray<char, 32> exponent;
+        exponent.append('e');
+        if (t.peek() == u'+' || t.peek() == u'-') {
+            exponent.append(static_cast<char>(t.peek().unicode()));
+            t.next();
+        }
         bool expDigits = false;
-        for (; e < n && t[e] >= u'0' && t[e] <= u'9'; ++e) {
-            exponent += t[e];
+        for (; digit(t.peek()); t.next()) {
+            exponent.append(static_cast<char>(t.peek().unicode()));
             expDigits = true;
         }
-        if (expDigits) number += exponent;
+        if (expDigits) number.append(exponent.constData(), exponent.size());
     }
+    number.append('\0');
     // The C locale's reading, whatever locale the program runs in.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const QByteArray latin = number.toLatin1();
-    const double value = strtod_l(latin.constData(), nullptr, cLocale);
+    const double value = strtod_l(number.constData(), nullptr, cLocale);
     if (std::isinf(value)) raiseError(err::Overflow);
     return value;
 }

@@ -22,5 +22,6 @@ QString numberText(double value);
 // first character that does not fit; a text without a number gives 0; a value beyond the double
 // range (or more than 32 bits of '&H' or '&O' digits) is error 6. Always in the C locale.
 double Val(const QString& text);
+double Val(QStringView text);
 
 }  // namespace kelvarin::rt

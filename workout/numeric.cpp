@@ -3,6 +3,11 @@
 // one-line helpers.
 
 #include <algorithm>
+#include <cstdint>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cmath>
 #include <limits>
 
@@ -17,6 +22,56 @@ namespace kelvarin {
 
 namespace {
 
+// The sum of the values of a text's characters in base 36 (A to Z 10 to 35, digits their
+// value, anything else 0), when no character of the text is a small letter or beyond ASCII:
+// then the text is its own upper case. False when one is.
+bool sumOfDigitsIfUpper(const QString& text, qint64& sum) {
+    const char16_t* c = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype k = 0;
+    sum = 0;
+#ifdef __SSE2__
+    // Eight characters at a time; the 16-bit comparisons are signed, so characters from 0x8000
+    // on count as below every letter and digit, and as "beyond ASCII" through the sign.
+    const __m128i zeroBelow = _mm_set1_epi16(u'0' - 1), nineAbove = _mm_set1_epi16(u'9' + 1);
+    const __m128i aBelow = _mm_set1_epi16(u'A' - 1), zAbove = _mm_set1_epi16(u'Z' + 1);
+    const __m128i smallBelow = _mm_set1_epi16(u'a' - 1), smallAbove = _mm_set1_epi16(u'z' + 1);
+    const __m128i ascii = _mm_set1_epi16(0x7F), zero = _mm_setzero_si128();
+    const __m128i digitBase = _mm_set1_epi16(u'0'), letterBase = _mm_set1_epi16(55);
+    const __m128i ones = _mm_set1_epi16(1);
+    while (k + 8 <= n) {
+        __m128i lanes = zero, odd = zero;
+        const qsizetype end = std::min(n - (n - k) % 8, k + 8 * 4096);
+        for (; k < end; k += 8) {
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + k));
+            odd = _mm_or_si128(odd,
+                               _mm_or_si128(_mm_cmpgt_epi16(x, ascii), _mm_cmplt_epi16(x, zero)));
+            odd = _mm_or_si128(
+                odd, _mm_and_si128(_mm_cmpgt_epi16(x, smallBelow), _mm_cmplt_epi16(x, smallAbove)));
+            const __m128i digit =
+                _mm_and_si128(_mm_cmpgt_epi16(x, zeroBelow), _mm_cmplt_epi16(x, nineAbove));
+            const __m128i letter =
+                _mm_and_si128(_mm_cmpgt_epi16(x, aBelow), _mm_cmplt_epi16(x, zAbove));
+            const __m128i value = _mm_or_si128(_mm_and_si128(digit, _mm_sub_epi16(x, digitBase)),
+                                               _mm_and_si128(letter, _mm_sub_epi16(x, letterBase)));
+            lanes = _mm_add_epi32(lanes, _mm_madd_epi16(value, ones));
+        }
+        if (_mm_movemask_epi8(odd) != 0) return false;
+        alignas(16) qint32 parts[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(parts), lanes);
+        sum += static_cast<qint64>(parts[0]) + parts[1] + parts[2] + parts[3];
+    }
+#endif
+    for (; k < n; ++k) {
+        const char16_t ch = c[k];
+        if (ch >= 0x80 || static_cast<char16_t>(ch - u'a') <= 25) return false;
+        sum += static_cast<char16_t>(ch - u'A') <= 25  ? ch - 55
+               : static_cast<char16_t>(ch - u'0') <= 9 ? ch - u'0'
+                                                       : 0;
+    }
+    return true;
+}
+
 QString digitsInBase(qint32 pGet, qint32 base) {
     if (pGet < 0) return QStringLiteral("-1");
     QString digits;
@@ -29,28 +84,48 @@ QString digitsInBase(qint32 pGet, qint32 base) {
 }  // namespace
 
 double workOut::plusMinus(QString& pStr) {
-    // Runs of signs fold into one: an odd number of "-" gives "-", any other run "+".
-    for (qsizetype before = -1; before != pStr.size();) {
-        before = pStr.size();
-        pStr.replace(QStringLiteral("+-"), QStringLiteral("-"));
-        pStr.replace(QStringLiteral("-+"), QStringLiteral("-"));
-        pStr.replace(QStringLiteral("++"), QStringLiteral("+"));
-        pStr.replace(QStringLiteral("--"), QStringLiteral("+"));
-    }
-    double total = 0.0;
-    // The first character is never a split point: a leading sign belongs to the first term.
-    qint32 i = 2;
-    for (;;) {
-        const QString c = rt::mid(pStr, i, 1);
-        if (c == u"+" || c == u"-") {
-            total += rt::Val(Left(pStr, i - 1));
-            pStr = Right(pStr, static_cast<qint32>(pStr.size()) - i + 1);
-            i = 1;
+    // Runs of signs fold into one: an odd number of "-" gives "-", any other run "+". (What
+    // replacing "+-", "-+", "++" and "--" until nothing changes gives, in one pass.)
+    QString folded;
+    folded.reserve(pStr.size());
+    for (qsizetype k = 0; k < pStr.size();) {
+        const QChar c = pStr[k];
+        if (c != u'+' && c != u'-') {
+            folded += c;
+            ++k;
+            continue;
         }
-        if (pStr.isEmpty() || pStr.size() == i || c.isEmpty()) break;
-        ++i;
+        bool minus = false;
+        for (; k < pStr.size() && (pStr[k] == u'+' || pStr[k] == u'-'); ++k)
+            minus = minus != (pStr[k] == u'-');
+        folded += minus ? u'-' : u'+';
     }
-    return total + rt::Val(pStr);
+    pStr = folded;
+    // Terms begin at every sign but a leading one; each is read as a number and added. The text
+    // is left holding the last term, or the term at which the sum failed.
+    double total = 0.0;
+    const QStringView text(pStr);
+    qsizetype start = 0;
+    auto add = [&](qsizetype end) {
+        const double term = rt::Val(text.mid(start, end - start));
+        const double sum = total + term;
+        // A sum beyond the double range is an overflow, as one term beyond it is.
+        if (std::isinf(sum) && !std::isinf(total)) raiseError(err::Overflow);
+        total = sum;
+    };
+    try {
+        for (qsizetype k = 1; k < text.size(); ++k) {
+            if (text[k] != u'+' && text[k] != u'-') continue;
+            add(k);
+            start = k;
+        }
+        add(text.size());
+    } catch (const workOutError&) {
+        pStr = pStr.mid(start);
+        throw;
+    }
+    if (start > 0) pStr = pStr.mid(start);
+    return total;
 }
 
 QVariant workOut::Max(const QVariant& A, const QVariant& B) {
@@ -76,10 +151,13 @@ QString workOut::RandomTwice(qint32 pLen, bool First1) {
     platform::RandomGenerator& random = platform::require(m_services.random);
     random.seedFromClock();
     if (pLen > rt::kLongestText) raiseError(err::OutOfStringSpace);
-    QString text = First1 ? QStringLiteral("1") : QStringLiteral("0");
+    // Built at its final size, one draw for every digit after the first.
+    QString text(std::max<qsizetype>(1, pLen), Qt::Uninitialized);
+    QChar* digit = text.data();
+    *digit = First1 ? u'1' : u'0';
     for (qint64 i = 1; i <= static_cast<qint64>(pLen) - 1; ++i) {
         const double r = random.next();
-        text += std::floor(r + 0.5) == 0.0 ? u'0' : u'1';
+        *++digit = std::floor(r + 0.5) == 0.0 ? u'0' : u'1';
     }
     return text;
 }
@@ -93,13 +171,48 @@ QString workOut::jzTransEighth(qint32 pGet) {
 }
 
 qint32 workOut::DecTrans(QString& pGet, qint32 DecMax36) {
-    pGet = rt::trimSpaces(pGet).toUpper();
+    pGet = rt::trimSpaces(pGet);
+    // Upper case: Qt's case tables are asked only when there is a letter they could change. The
+    // digit sum of base 1 comes with the look, and stands when nothing changes.
+    qint64 digitSum = 0;
+    if (sumOfDigitsIfUpper(pGet, digitSum)) {
+        if (DecMax36 == 1) return digitSum > INT32_MAX ? -1 : static_cast<qint32>(digitSum);
+    } else {
+        pGet = pGet.toUpper();
+    }
+    // The value of a character: A to Z count 10 to 35; any other character counts as the number
+    // it reads as on its own, a digit its value and everything else 0.
+    auto valueOf = [](QChar c) -> qint64 {
+        if (c >= u'A' && c <= u'Z') return c.unicode() - 55;
+        return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0;
+    };
+    const qsizetype n = pGet.size();
+    if (DecMax36 == 0) return n == 0 ? 0 : static_cast<qint32>(valueOf(pGet[n - 1]));  // 0^0 is 1
+    if (DecMax36 == 1) {
+        // Every power of 1 is 1: the digits are summed. The sum only grows, so it left the
+        // 32-bit range (an overflow, -1) exactly when it ends beyond it.
+        // (Only after the upper case changed something: other characters than ASCII count 0.)
+        digitSum = 0;
+        for (const QChar ch : std::as_const(pGet))
+            digitSum += valueOf(ch);
+        return digitSum > INT32_MAX ? -1 : static_cast<qint32>(digitSum);
+    }
+    if (DecMax36 == -1) {
+        // The powers alternate between 1 and -1, the first digit's being (-1)^(n - 1).
+        qint64 acc = 0;
+        qint64 sign = (n - 1) % 2 == 0 ? 1 : -1;
+        for (qsizetype i = 0; i < n; ++i, sign = -sign) {
+            acc += sign * valueOf(pGet[i]);
+            if (acc < INT32_MIN || acc > INT32_MAX) return -1;  // overflow
+        }
+        return static_cast<qint32>(acc);
+    }
+    // Any other base overflows within a few digits unless they are zeros; a power beyond the
+    // double range fails at once, so a long text ends early here.
     try {
-        const qsizetype n = pGet.size();
         qint32 acc = 0;
         for (qsizetype i = 1; i <= n; ++i) {
-            const QChar c = pGet[i - 1];
-            const double v = (c >= u'A' && c <= u'Z') ? c.unicode() - 55 : rt::Val(QString(c));
+            const double v = static_cast<double>(valueOf(pGet[i - 1]));
             const double power =
                 std::pow(static_cast<double>(DecMax36), static_cast<double>(n - i));
             acc = rt::toLong(power * v + acc);

@@ -1,6 +1,8 @@
 // Radix conversion: the two number methods that turn segment states into a byte.
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/conversion.h"
 #include "workout/workout.h"
@@ -27,6 +29,50 @@ qint32 workOut::jzToDec(const QString& pStr, qint32 jz, bool& wrong) {
     qint32 acc = 0;
     const qsizetype len = pStr.size();
     try {
+        if (jz >= -1 && jz <= 1) {
+            // The powers of -1, 0 and 1 are -1, 0 and 1 (0^0 is 1): taken as they come, not from
+            // pow, since every digit of the text is read.
+            const QChar* c = pStr.constData();
+            const qsizetype used = jz == 0 ? std::min<qsizetype>(len, 1) : len;
+            if (jz == 1) {
+                // The sum only grows: blocks of digits are summed at once, and only the block in
+                // which it leaves the 32-bit range is gone through again digit by digit.
+                qint64 sum = 0;
+                qsizetype i = 0;
+                for (; i < len; i += 4096) {
+                    const qsizetype end = std::min(len, i + 4096);
+                    qint64 block = 0;
+                    for (qsizetype k = i; k < end; ++k) {
+                        const char16_t ch = c[k].unicode();
+                        block += static_cast<char16_t>(ch - u'0') <= 9 ? ch - u'0' : 0;
+                    }
+                    if (sum + block > INT32_MAX) break;
+                    sum += block;
+                }
+                acc = static_cast<qint32>(sum);
+                // Digits are read from the right; the text's order does not change a sum, but
+                // the point of overflow does: find it from the right in the rest.
+                if (i < len) {
+                    sum = 0;
+                    for (qsizetype k = len - 1; k >= 0; --k) {
+                        const char16_t ch = c[k].unicode();
+                        sum += static_cast<char16_t>(ch - u'0') <= 9 ? ch - u'0' : 0;
+                        if (sum > INT32_MAX) raiseError(err::Overflow);
+                        acc = static_cast<qint32>(sum);
+                    }
+                }
+                return acc;
+            }
+            qint64 sum = 0, sign = 1;
+            const qint64 flip = jz == -1 ? -1 : 1;
+            for (qsizetype i = 1; i <= used; ++i, sign *= flip) {
+                const char16_t ch = c[len - i].unicode();
+                sum += sign * (ch >= u'0' && ch <= u'9' ? ch - u'0' : 0);
+                if (sum < INT32_MIN || sum > INT32_MAX) raiseError(err::Overflow);
+                acc = static_cast<qint32>(sum);
+            }
+            return acc;
+        }
         if (jz < 10) {
             for (qsizetype i = 1; i <= len; ++i) {
                 const QChar c = pStr.at(len - i);

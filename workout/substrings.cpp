@@ -3,6 +3,7 @@
 // changes, display width and zero patterns.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -48,7 +49,16 @@ QString workOut::Right(const QString& pStr, qint32 pLng) {
 
 float workOut::LeftInStr(float Start, const QString& StartStr, const QString& FindStr) {
     const double length = StartStr.size();
-    for (double i = Start; i <= length; i += 1.0) {
+    const double start = Start;
+    if (!(start <= length)) return 0.0f;  // past the end, or not a number
+    // A whole-number start inside the text: the first occurrence at or after it.
+    if (start >= 1.0 && start == std::floor(start)) {
+        if (FindStr.isEmpty()) return Start;
+        const qsizetype found = StartStr.indexOf(FindStr, static_cast<qsizetype>(start) - 1);
+        return found < 0 ? 0.0f : static_cast<float>(found + 1);
+    }
+    // Any other start: the position is rounded, ties to even, at every step.
+    for (double i = start; i <= length; i += 1.0) {
         bool found = true;  // a comparison that fails counts as found
         rt::ResumeNext rn;
         rn([&] { found = matchesAt(StartStr, i, FindStr); });
@@ -65,9 +75,21 @@ float workOut::RightInStr(float OppositePStr, const QString& OppStartStr, const 
         }))
         return 0.0f;
     // Positions that round past the end give the empty text, which no search text but the empty
-    // one matches: start at the first position that can match, keeping the fraction.
+    // one matches: start at the last position that can match, keeping the fraction. (Worked out
+    // from the fraction, so that a start too far out for double precision lands there too.)
     const double last = static_cast<double>(OppStartStr.size()) + 0.5;
-    if (!FindStr.isEmpty() && first > last) first -= std::ceil(first - last);
+    if (!FindStr.isEmpty() && first > last) {
+        const double fraction = first - std::floor(first);
+        first = fraction + std::floor(last - fraction);
+    }
+    if (!(first >= 1.0)) return 0.0f;
+    // A whole-number position: the last occurrence beginning at or before it.
+    if (first == std::floor(first)) {
+        if (FindStr.isEmpty()) return static_cast<float>(first);
+        const qsizetype from = static_cast<qsizetype>(first) - 1;
+        const qsizetype found = QStringView(OppStartStr).lastIndexOf(FindStr, from);
+        return found < 0 ? 0.0f : static_cast<float>(found + 1);
+    }
     for (double i = first; i >= 1.0; i -= 1.0) {
         bool found = true;
         rn([&] { found = matchesAt(OppStartStr, i, FindStr); });
@@ -146,6 +168,8 @@ QString workOut::AddChr42LR(const QString& siNput) {
 qint32 workOut::CountAinB(const QString& A, const QString& B) {
     // An empty search text has no occurrences to count.
     if (A.isEmpty() || B.isEmpty()) return 0;
+    // One character: its occurrences cannot overlap, a plain count gives them.
+    if (A.size() == 1) return static_cast<qint32>(std::min<qsizetype>(B.count(A[0]), INT32_MAX));
     qint32 count = 0;
     for (qsizetype p = B.indexOf(A); p >= 0; p = B.indexOf(A, p + 1)) {
         if (count == std::numeric_limits<qint32>::max()) break;
@@ -174,102 +198,132 @@ qint32 workOut::GetSTRinChar(QString& pStr, const QString& Char, QStringList& pG
     const qint32 n = CountAinB(c, pStr);
     if (n == 0) write(1, pStr);
     if (n == 1) pStr += c;
-    qint32 start = 1, count = 0;
-    qint32 p = 0;
-    do {
-        p = rt::inStr(start, pStr, c);
-        const qint32 q = rt::inStr(rt::add(p, 2), pStr, c);
-        if (q == 0) break;
+    // Each field runs from a separator to the next one at least two on; that next one opens the
+    // following field (doubled separators are gone, so none lies in between).
+    const QStringView text(pStr);
+    const QChar separator = c[0];
+    qint32 count = 0;
+    for (qsizetype p = text.indexOf(separator); p >= 0;) {
+        const qsizetype q = text.indexOf(separator, p + 2);
+        if (q < 0) break;
         count = rt::add(count, 1);
-        write(count, rt::mid(pStr, static_cast<qint64>(p) + 1, static_cast<qint64>(q) - p - 1));
-        start = rt::add(p, 2);
-    } while (static_cast<qint64>(p) + 1 < pStr.size());
+        write(count, text.mid(p + 1, q - p - 1).toString());
+        p = q;
+    }
     return count;
 }
 
 QString workOut::SpaceChar(const QString& pStr, qint32 Num) {
     if (Num < 0) raiseError(err::InvalidArgument);
-    const qint64 length = static_cast<qint64>(pStr.size()) * (static_cast<qint64>(Num) + 1);
-    if (length > rt::kLongestText) raiseError(err::OutOfStringSpace);
-    const QString gap = rt::repeatChar(pStr.isEmpty() ? 0 : Num, u' ');
-    QString spread;
-    spread.reserve(static_cast<qsizetype>(length));
-    for (const QChar ch : pStr) {
-        spread += ch;
-        spread += gap;
+    const qint64 step = static_cast<qint64>(Num) + 1;
+    if (static_cast<qint64>(pStr.size()) * step > rt::kLongestText)
+        raiseError(err::OutOfStringSpace);
+    // Each character followed by Num spaces, the spaces at either end trimmed: the text runs from
+    // the first character that is no space to the last, built at its final size.
+    qsizetype first = 0, last = pStr.size() - 1;
+    while (first <= last && pStr[first] == u' ')
+        ++first;
+    while (last >= first && pStr[last] == u' ')
+        --last;
+    if (first > last) return QString();
+    QString spread(static_cast<qsizetype>((last - first) * step + 1), Qt::Uninitialized);
+    QChar* out = spread.data();
+    for (qsizetype k = first; k < last; ++k) {
+        *out++ = pStr[k];
+        out = std::fill_n(out, Num, QChar(u' '));
     }
-    return rt::trimSpaces(spread);
+    *out = pStr[last];
+    return spread;
 }
 
 qint32 workOut::SpaceWords(QString& pStr, QStringList& xArray) {
-    pStr = Del_LRChr(pStr, QStringLiteral(" ")) + u' ';
-    while (pStr.contains(QStringLiteral("  ")))
-        pStr.replace(QStringLiteral("  "), QStringLiteral(" "));
+    // The text without spaces at either end, every run of spaces folded into one, and one space
+    // at the end.
+    const QString trimmed = Del_LRChr(pStr, QStringLiteral(" "));
+    QString text;
+    text.reserve(trimmed.size() + 1);
+    for (qsizetype k = 0; k < trimmed.size(); ++k) {
+        if (trimmed[k] == u' ' && k > 0 && trimmed[k - 1] == u' ') continue;
+        text += trimmed[k];
+    }
+    text += u' ';
+    // Each word up to its space goes into the array; the text is left holding what follows.
     qint32 count = 0;
-    while (pStr.size() > 1) {
-        const qsizetype space = pStr.indexOf(u' ');
-        const QString word = pStr.left(space);
+    qsizetype at = 0;
+    while (text.size() - at > 1) {
+        const qsizetype space = text.indexOf(u' ', at);
         // A word the array has no place for ends the split: the count written is the result.
         if (count + 1 >= xArray.size()) break;
         ++count;
-        xArray[count] = word;
-        pStr = Right(pStr, static_cast<qint32>(pStr.size() - word.size() - 1));
+        xArray[count] = text.mid(at, space - at);
+        at = space + 1;
     }
+    pStr = text.mid(at);
     return count;
 }
 
 QString workOut::Del_LRChr(const QString& sStr, const QString& EachChar) {
+    // Passes that take a character of EachChar off either end stop only once neither end holds
+    // one: the result is the text between the first and the last character not in EachChar.
+    if (EachChar.isEmpty()) return sStr;
+    std::array<quint64, 1024> in{};  // a bit for every UTF-16 code unit
+    for (const QChar ch : EachChar)
+        in[ch.unicode() >> 6] |= quint64(1) << (ch.unicode() & 63);
+    auto member = [&in](QChar ch) { return (in[ch.unicode() >> 6] >> (ch.unicode() & 63)) & 1; };
     qsizetype lo = 0, hi = sStr.size();
-    bool changed = !EachChar.isEmpty();
-    while (changed) {
-        changed = false;
-        for (const QChar ch : EachChar) {
-            if (lo < hi && sStr[lo] == ch) {
-                ++lo;
-                changed = true;
-            }
-            if (lo < hi && sStr[hi - 1] == ch) {
-                --hi;
-                changed = true;
-            }
-        }
-    }
-    return sStr.mid(lo, hi - lo);
+    while (lo < hi && member(sStr[lo]))
+        ++lo;
+    while (hi > lo && member(sStr[hi - 1]))
+        --hi;
+    return lo == 0 && hi == sStr.size() ? sStr : sStr.mid(lo, hi - lo);
 }
 
 QString workOut::LUCase(const QString& LCaseStr, const QString& UCaseStr) {
     // Latin letters are the characters whose ANSI code lies in 65-90 or 97-122: in code page
-    // 936 only the ASCII letters have such codes.
+    // 936 only the ASCII letters have such codes, so the letters are A-Z and a-z.
     enum class Change { Swap, Lower, Upper };
     const Change change = LCaseStr == UCaseStr  ? Change::Swap
                           : !LCaseStr.isEmpty() ? Change::Lower
                                                 : Change::Upper;
     QString text = change == Change::Upper ? UCaseStr : LCaseStr;
-    for (QChar& ch : text) {
-        const qint16 code = rt::ansiCode(ch);
-        const bool upper = code >= 65 && code <= 90, lower = code >= 97 && code <= 122;
-        if (upper && change != Change::Upper) ch = QChar(ch.unicode() + 32);
-        if (lower && change != Change::Lower) ch = QChar(ch.unicode() - 32);
+    char16_t* c = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    for (qsizetype k = 0; k < n; ++k) {
+        const char16_t ch = c[k];
+        const bool upper = ch >= u'A' && ch <= u'Z', lower = ch >= u'a' && ch <= u'z';
+        if (upper && change != Change::Upper) c[k] = ch + 32;
+        if (lower && change != Change::Lower) c[k] = ch - 32;
     }
     return text;
 }
 
 qint32 workOut::LenChineseEnglish(const QString& pStr) {
-    qint32 width = 0;
+    // Two for a character written with two bytes in code page 936: ASCII never is.
+    qint64 width = 0;
     for (const QChar ch : pStr)
-        width += rt::ansiCode(ch) < 0 ? 2 : 1;
-    return width;
+        width += ch.unicode() < 0x80 ? 1 : (rt::ansiCode(ch) < 0 ? 2 : 1);
+    return static_cast<qint32>(std::min<qint64>(width, INT32_MAX));
 }
 
 QString workOut::replaceFormat(const QString& pStr, qint32 lent) {
-    QString text = pStr;
-    for (QChar& ch : text) {
-        if (ch >= u'1' && ch <= u'9') ch = u'0';
+    // The digits 1 to 9 become 0; a run of zeros goes after a text with "." (lent - 2 of them,
+    // 1 when lent is below 1) or before one without (up to lent characters in all).
+    const bool point = pStr.contains(u'.');
+    const qint64 zeros = point ? (lent < 1 ? 1 : static_cast<qint64>(lent) - 2)
+                               : std::max<qint64>(0, static_cast<qint64>(lent) - pStr.size());
+    if (zeros < 0) raiseError(err::InvalidArgument);
+    // The whole result counts against the longest text, not the run of zeros alone.
+    if (zeros + pStr.size() > rt::kLongestText) raiseError(err::OutOfStringSpace);
+    QString text(static_cast<qsizetype>(zeros + pStr.size()), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    if (!point) out = std::fill_n(out, zeros, u'0');
+    const char16_t* in = reinterpret_cast<const char16_t*>(pStr.constData());
+    for (qsizetype k = 0; k < pStr.size(); ++k) {
+        const char16_t ch = in[k];
+        out[k] = static_cast<char16_t>(ch - u'1') <= u'9' - u'1' ? u'0' : ch;
     }
-    if (text.contains(u'.'))
-        return text + rt::repeatChar(lent < 1 ? 1 : static_cast<qint64>(lent) - 2, u'0');
-    return rt::repeatChar(std::max<qint64>(0, static_cast<qint64>(lent) - text.size()), u'0') +
-           text;
+    if (point) std::fill_n(out + pStr.size(), zeros, u'0');
+    return text;
 }
 
 }  // namespace kelvarin
