@@ -159,14 +159,18 @@ qint32 SqliteRegistry::open() {
     if (m_db != nullptr) return reg::Success;
     const QString fileName = m_fileName ? m_fileName() : QString();
     if (fileName.isEmpty()) return reg::BadDatabase;
-    try {
-        createFolders(QFileInfo(fileName).absolutePath());
-    } catch (const workOutError& e) {
-        return e.number() == err::PermissionDenied ? reg::AccessDenied : reg::BadDatabase;
+    const bool inMemory = fileName == u":memory:";  // SQLite's name for a store in memory
+    if (!inMemory) {
+        try {
+            createFolders(QFileInfo(fileName).absolutePath());
+        } catch (const workOutError& e) {
+            return e.number() == err::PermissionDenied ? reg::AccessDenied : reg::BadDatabase;
+        }
     }
     const QByteArray name = QFile::encodeName(fileName);
     // Created for the user alone; SQLite gives its -wal and -shm files the same rights.
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd =
+        inMemory ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0) ::close(fd);
     sqlite3* db = nullptr;
     int result =

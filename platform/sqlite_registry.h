@@ -19,7 +19,7 @@ namespace kelvarin::platform {
 class SqliteRegistry final : public RegistryStore {
   public:
     // The file's name is asked for when the store is first used (and again after a failed
-    // opening).
+    // opening); ":memory:" keeps the store in memory.
     explicit SqliteRegistry(std::function<QString()> fileName);
     ~SqliteRegistry() override;
     SqliteRegistry(const SqliteRegistry&) = delete;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Only what is missing is installed; sudo is used when not running as root.
+# --fuzz adds clang and its libFuzzer runtime, for the fuzz harnesses.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,9 @@ packages=(
   openbox
   fonts-wqy-microhei
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
