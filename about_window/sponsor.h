@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // sponsor: the about window. It shows the program's name, version, a thank-you line and the

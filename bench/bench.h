@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The benchmark's measuring and reporting: each figure is timed beside a reference measured in
@@ -7,8 +8,8 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
-#include <utility>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace kelvarin::bench {

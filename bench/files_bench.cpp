@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file families: the INI store beside QSettings, the lyric reader, and LoadText beside
 // reading and decoding with Qt.
 

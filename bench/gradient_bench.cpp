@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Full gradient repaints of a 3840 x 2160 window background through the real backing image,
 // for every line-based mode, beside a fill of the same image.
 

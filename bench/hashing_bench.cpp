@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File digests of a 1 GB file beside md5sum and sha256sum, in the same run.
 
 #include <QFile>

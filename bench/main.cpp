@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmark program: runs every group, or the groups named on the command line.
 
 #include <QApplication>

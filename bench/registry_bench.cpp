@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry in SQLite beside QSettings.
 
 #include <QSettings>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text operations on large inputs beside Qt's primitives and std::sort.
 
 #include <QRandomGenerator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text and number operations on 10 Mi characters, each beside the nearest Qt primitive or a
 // plain loop, and again on 20 Mi characters to show that the time grows linearly.
 

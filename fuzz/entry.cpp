@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry of one harness: the build names it with KELVARIN_HARNESS.
 
 #include "fuzz/harnesses.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reading a fuzz input as the arguments of an operation, and the oracle every harness applies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The harnesses: each reads the arguments of one operation from the fuzz input, runs it, and
 // applies the oracle: only the run-time errors the operation may raise are expected.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The harnesses, one for each parsing operation of the library (fuzz/harnesses.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ANSI code page (GBK): the code of a character, looked up once per character.
 
 #include "platform/ansi_code_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The ANSI code page of the platform, code page 936 (GBK): the code of a character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numeric conversion and checked arithmetic.
 
 #include "platform/conversion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Numeric conversion and checked arithmetic: rounding ties to even with a range check, checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the windows ask of the desktop beyond their own controls: message boxes, the clipboard,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The shell's dialogs the library asks the user through: choosing a folder, and the copy's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Directory search: regular files matched by name with "*" and "?" wildcards.
 
 #include "platform/directory_search.h"

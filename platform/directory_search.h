@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Directory search: whether a normal file matches a name or a pattern.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives and paths: the drive table from the mounts, serial numbers, and the path mapping.
 
 #include "platform/drives.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives and paths. The library speaks the original platform's path texts ("\" between folders,

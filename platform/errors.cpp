@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run-time errors: the message of each error number and the exception that carries it.
 
 #include "platform/errors.h"

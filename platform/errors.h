@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Run-time errors: the error numbers that cross the workOut boundary and the one exception type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copying a file through a temporary file.
 
 #include "platform/file_copy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Copying a file so that a failed copy leaves no half file behind.

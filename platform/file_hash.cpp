@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File digests. MD5 and the SHA family go through OpenSSL's libcrypto, whose routines use the
 // processor's SHA instructions; MD4, which its default provider no longer offers, through Qt.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // File digests: MD4, MD5, SHA-1 and SHA-256/384/512 of a file's bytes, read in blocks of 32,768.

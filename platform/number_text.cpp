@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number text: writing numbers as the platform prints them and reading the leading number of a
 // text.
 

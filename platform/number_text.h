@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Number text: the default decimal text of a number and the leading number of a text (Val).

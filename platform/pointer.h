@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The mouse pointer: its position on the screen in pixels and the screen's twips per pixel.

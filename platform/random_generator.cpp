@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock-seeded random generator of the running program.
 
 #include "platform/random_generator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The runtime's random generator: uniform single-precision values in [0, 1), seeded from the

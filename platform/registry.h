@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The registry: keys in a tree under predefined roots, each key holding named values of a type.

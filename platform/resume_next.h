@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Statement-by-statement error skipping: a step that fails is abandoned and the next one runs.

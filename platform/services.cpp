@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The running program's services of this layer.
 
 #include "platform/services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The operating-system services handed to the windows and to the workOut library, gathered in

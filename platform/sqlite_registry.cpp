@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry in SQLite: keys and values in two tables, handles in a table of this process.
 
 #include "platform/sqlite_registry.h"

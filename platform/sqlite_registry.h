@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The registry kept in an SQLite database of the user's: $KELVARIN_REGISTRY, or

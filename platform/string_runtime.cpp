@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language's string built-ins: substrings, searches, trimming and repeated characters.
 
 #include "platform/string_runtime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The language's string built-ins as the library relies on them: substrings, searches, trimming

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Surfaces that callers hand to the library: what it draws on (DrawSurface, TextSurface), the

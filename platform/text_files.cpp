@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text files: decoding, line splitting, reading with the runtime's error numbers and atomic
 // replacement.
 

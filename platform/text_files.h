@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Text files as the library reads and writes them: UTF-8 when the bytes are valid UTF-8 (a

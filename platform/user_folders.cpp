@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user's folders from the environment.
 
 #include "platform/user_folders.h"

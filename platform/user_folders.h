@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The user's own folders, as the desktop's base-directory rules name them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Variant rules: the number a value stands for, comparison and printed text.
 
 #include "platform/variant_rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Variant rules: empty counts as 0, Booleans as -1 and 0, texts that read wholly as numbers take

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The desktop's top-level windows: their handles and titles, and closing one as its close box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The global wkOut and its checked access.
 
 #include "platform/wkout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The X11 display's top-level windows, through xcb.
 
 #include <QByteArray>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz harness for a while: scripts/fuzz.sh BUILD_DIR SECONDS [HARNESS...]
 # Corpora grow in $FUZZ_CORPORA (outside the source tree; ~/.cache/kelvarin/fuzz by default),
 # starting from the seeds in fuzz/seeds; a finding is kept there as crash-*, timeout-* or oom-*.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpus of the fuzz harnesses (fuzz/seeds/<harness>/): inputs laid out as the
 harnesses read them (fuzz/fuzz_input.h). The first byte chooses UTF-8 (even) or UTF-16 (odd)."""
 import os

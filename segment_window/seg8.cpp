@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "segment_window/seg8.h"
 
 #include <QCheckBox>

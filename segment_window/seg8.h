@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // SEG8: the main window. The user clicks the segments of a drawn 8-segment digit, picks common

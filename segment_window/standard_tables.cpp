@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's two standard tables: 57 codes each, built from the cathode codes.
 
 #include "segment_window/standard_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date helpers: leap years, the seconds of a moment within its year, and minutes-and-seconds
 // texts for durations.
 

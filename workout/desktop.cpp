@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop: a top-level window found by its title (and closed), the desktop folder, the
 // folder dialog, and files copied as the shell copies them.
 

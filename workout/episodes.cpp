@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Episode numbers: the runs of digits in a media file name that are not bit rates, times, dates,
 // counts, resolutions, codecs, format numbers or checksum lengths.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File-name functions: the name, extension, base name and folder of a path, the separator at a
 // folder's end, and the names in the text a program was started with.
 

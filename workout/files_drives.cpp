@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files and drives: file digests, media files found by extension, folder names, multi-file
 // selections, file sizes, the drive list and kinds, volume serial numbers; and the mapping of
 // the library's path texts to the file system, which every file operation goes through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Gradient fill: bands, diagonal sweeps, concentric rectangles, repeated bands, rings and
 // circles, each figure one step further from the start colour towards the end colour.
 

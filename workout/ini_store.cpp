@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The INI store: open a file into the table, look up, add or change, write back, close.
 
 #include "workout/ini_store.h"

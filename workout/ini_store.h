@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The INI store's table: up to 100 rows (row 1 for the keys before the first section, rows 2 to

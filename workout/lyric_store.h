@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The lyric store: the header tags of the lyric file last loaded, and its entries in order of

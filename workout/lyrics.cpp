@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lyric reader: an LRC file loaded and sorted, the current line for a playback time, and
 // the header tags.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Money formatting: a number held as text, grouped in thousands with ",".
 
 #include "workout/workout.h"

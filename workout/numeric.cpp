@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numeric and bit-string helpers: binary and octal texts, texts in any base up to 36,
 // exclusive-or of binary texts, random binary texts, powers of two, a sum evaluator and small
 // one-line helpers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pointer hit-testing and control grids: whether the pointer is over a control or a form, and
 // control indices in a grid filled column by column.
 

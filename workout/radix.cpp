@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Radix conversion: the two number methods that turn segment states into a byte.
 
 #include <algorithm>

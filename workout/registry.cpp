@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Registry access: keys created and deleted, text and number values written and read, through
 // the registry store the object was handed.
 

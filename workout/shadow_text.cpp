@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shadowed text: a line printed eight times in a halo colour around its position, then once in
 // its own colour on top.
 

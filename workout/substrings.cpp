@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Substring functions: left and right parts, searches from either end, cutting at separators,
 // delimited stretches, fields and words, counting, trimming chosen characters, Latin case
 // changes, display width and zero patterns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text helpers: a text file read whole, search terms matched against a text, the lines of a text
 // box counted and taken, text inserted at a text box's caret, and the error file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text array sort: a range of an array of texts, ascending or descending, in place.
 
 #include <algorithm>

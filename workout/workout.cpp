@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The workOut object itself: the services it is handed and the state of its stores.
 
 #include "workout/workout.h"

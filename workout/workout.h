@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // workOut: the program's utility object. Every family of operations has its own source file;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The backing canvas: scale modes, lines, boxes, circles and printed text in a backing image.
 
 #include "platform/gui/backing_canvas.h"
@@ -122,7 +123,8 @@ void BackingCanvas::followOwnerSize() {
 
 void BackingCanvas::followOwnerWidthAndHeight() {
     // The ratio is looked up on resizes and paints; drawing only follows the size.
-    if (m_owner.width() != m_logicalWidth || m_owner.height() != m_logicalHeight || m_image.isNull())
+    if (m_owner.width() != m_logicalWidth || m_owner.height() != m_logicalHeight ||
+        m_image.isNull())
         followOwnerSize();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The backing canvas: a drawing and text surface over a backing image. What is drawn on a

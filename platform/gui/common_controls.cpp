@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Themed common controls: the desktop's widget style, or Fusion instead of the classic one.
 
 #include "platform/gui/common_controls.h"

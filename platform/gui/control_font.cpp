@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls' typeface, and push buttons made with it.
 
 #include "platform/gui/control_font.h"

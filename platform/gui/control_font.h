@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The controls' typeface, and the windows' command buttons made with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows' text boxes as the library's TextBox.
 
 #include "platform/gui/control_text_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The windows' text boxes as the library's TextBox: a single-line box, or a multi-line box whose

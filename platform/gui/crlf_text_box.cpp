@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A multi-line text box with CR LF line ends.
 
 #include "platform/gui/crlf_text_box.h"

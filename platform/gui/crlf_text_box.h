@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A multi-line text box whose text is read and written with CR LF line ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop's pointer, and forms and controls as placed objects.
 
 #include "platform/gui/desktop_pointer.h"

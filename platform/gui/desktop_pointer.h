@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The desktop's pointer and the places of the windows' forms and controls, in twips.

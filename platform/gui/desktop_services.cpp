@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop's services: message boxes, clipboard, URL handler, the event loop.
 
 #include "platform/gui/desktop_services.h"

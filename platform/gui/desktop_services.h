@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The desktop's services for the running program: Qt message boxes, the desktop clipboard, the

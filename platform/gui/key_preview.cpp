@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Key preview: every key press of a window and its controls goes to the window's handler first.
 
 #include "platform/gui/key_preview.h"

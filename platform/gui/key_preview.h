@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Key preview: a window sees every key press before the control that has the focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line raster: clipping, rows of a line, and band-by-band painting.
 
 #include "platform/gui/line_raster.h"

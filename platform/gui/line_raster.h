@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The line raster: one-pixel lines painted band by band into a 32-bit image.

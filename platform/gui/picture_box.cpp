@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A picture box over a backing image.
 
 #include "platform/gui/picture_box.h"

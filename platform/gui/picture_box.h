@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A picture box: a control that keeps what is drawn on it in a backing image and reports clicks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell's dialogs with Qt widgets.
 
 #include "platform/gui/qt_dialogs.h"

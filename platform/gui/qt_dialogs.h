@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The shell's dialogs with Qt: a folder dialog, the replace confirmation, and a progress dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Twips geometry: window geometry is given in twips, 15 to a pixel at 96 dots per inch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The background of a window over a backing canvas.
 
 #include "platform/gui/window_background.h"

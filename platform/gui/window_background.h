@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The background of a window: a backing canvas that the window's paint events show and that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Centred window placement.
 
 #include "platform/gui/window_placement.h"

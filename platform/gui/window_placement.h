@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Where a window opens: its frame (border and title bar included) centred over a rectangle, the

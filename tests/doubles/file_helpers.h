@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Files for tests: raw bytes in and out, and a child process that runs a step under limits the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Surfaces for tests: a drawing surface that keeps every figure with its colour (or only counts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Test doubles for the platform's services: message boxes and dialogs answered from a script, a

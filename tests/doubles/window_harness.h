@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The services a window test hands to a window: the doubles, with the desktop's real clipboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A real X server for the tests that need one: Xvfb on a free display, started by the test and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTest>
@@ -70,8 +71,9 @@ void LineRasterTest::paintingFollowsTheLineFormula() {
     QRandomGenerator random(99);
     const int width = 400, height = 400;
     for (int round = 0; round < 3000; ++round) {
-        PixelLine line{static_cast<int>(random.bounded(width)), static_cast<int>(random.bounded(height)),
-                       0, 0, 0xFF000000u | random.generate()};
+        PixelLine line{static_cast<int>(random.bounded(width)),
+                       static_cast<int>(random.bounded(height)), 0, 0,
+                       0xFF000000u | random.generate()};
         // Slopes near the diagonal and near the vertical as often as any other.
         const int dy = static_cast<int>(random.bounded(height)) - line.y0;
         const int kind = static_cast<int>(random.bounded(3));

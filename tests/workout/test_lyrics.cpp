@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
