@@ -1,15 +1,62 @@
-// The program's only entry: composes the services, and starts the main window SEG8; the program
-// ends when it ends.
+// SPDX-License-Identifier: MIT
+// The program's only entry: answers --help and --version on the terminal, otherwise composes the
+// services and starts the main window SEG8; the program ends when it ends.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringView>
 
+#include "platform/gui/app_info.h"
 #include "platform/gui/desktop_services.h"
 #include "segment_window/seg8.h"
 
+namespace {
+
+void describeApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Kelvarin"));
+    QCoreApplication::setApplicationVersion(kelvarin::version());
+    QCoreApplication::setOrganizationName(QStringLiteral("Kelvarin"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kelvarin.org"));
+}
+
+// Parses the command line, printing help, the version or an error and ending the program when
+// asked to or when an argument is unknown.
+void processCommandLine(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Works out the segment codes of 8-segment LED digits for 8051 firmware.\n"
+                       "Without options it opens its window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
+// Help and the version are answered without a display: only a core application is made for them.
+bool asksForTerminalOnly(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1StringView arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (asksForTerminalOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        describeApplication();
+        processCommandLine(core);  // prints and exits
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvarin"));
-    QApplication::setDesktopFileName(QStringLiteral("kelvarin"));
+    describeApplication();
+    QGuiApplication::setDesktopFileName(kelvarin::applicationId());
+    processCommandLine(app);
 
     kelvarin::platform::Services& services = kelvarin::platform::programServices();
     kelvarin::platform::installDesktopServices(services);
