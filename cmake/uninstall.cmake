@@ -1,0 +1,22 @@
+# SPDX-License-Identifier: MIT
+# Removes every file listed in install_manifest.txt (written by the last cmake --install), under
+# DESTDIR when it is set. Run in the build folder: cmake -P uninstall.cmake
+if(NOT EXISTS install_manifest.txt)
+  message(FATAL_ERROR "Nothing to uninstall: no install_manifest.txt here (install first)")
+endif()
+file(STRINGS install_manifest.txt installed)
+set(failed "")
+foreach(file IN LISTS installed)
+  set(path "$ENV{DESTDIR}${file}")
+  if(IS_SYMLINK "${path}" OR EXISTS "${path}")
+    file(REMOVE "${path}")
+    if(IS_SYMLINK "${path}" OR EXISTS "${path}")
+      list(APPEND failed "${path}")
+    else()
+      message(STATUS "Removed ${path}")
+    endif()
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "Could not remove: ${failed}")
+endif()
