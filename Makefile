@@ -1,11 +1,33 @@
-# Front door for newcomers: `make run` builds and starts the program,
-# `make test` builds and runs every test.
+# SPDX-License-Identifier: MIT
+# Front door for newcomers: `make run` builds and starts the program, `make test` builds and runs
+# every test, `make` alone builds; `make help` lists the rest.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Where make install puts the program (empty: the configured prefix, /usr/local by default).
+PREFIX ?=
 
-.PHONY: deps configure build run test bench fuzz install clean format
+.PHONY: all help deps configure build run test test-library bench fuzz install uninstall \
+	package package-check screenshot format format-check clean
+
+all: build
+
+help:
+	@echo "make              builds the program (installing missing Debian packages first)"
+	@echo "make run          builds and starts the program"
+	@echo "make test         builds and runs every test (make test-library: the fast ones)"
+	@echo "make bench        builds and runs the benchmark"
+	@echo "make fuzz         builds the fuzz harnesses with clang and runs each FUZZ_SECONDS (60)"
+	@echo "make install      installs under PREFIX (default /usr/local: run it with sudo), or"
+	@echo "                  make install PREFIX=~/.local for yourself; DESTDIR is honoured"
+	@echo "make uninstall    removes what the last make install put in place"
+	@echo "make package      builds the Debian package (cpack) in $(BUILD_DIR)/"
+	@echo "make package-check  validates the desktop entry, the AppStream file and the package"
+	@echo "make screenshot   takes the AppStream screenshot of the main window under Xvfb"
+	@echo "make format       formats the C++ sources; make format-check only checks them"
+	@echo "make clean        removes $(BUILD_DIR)/"
+	@echo "Settings: BUILD_DIR, BUILD_TYPE, CMAKE_FLAGS, JOBS, PREFIX, FUZZ_SECONDS"
 
 deps:
 	./scripts/install-deps.sh
@@ -22,6 +44,9 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+test-library: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L library
+
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/kelvarin_bench
 
@@ -35,11 +60,30 @@ fuzz:
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
 	./scripts/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_HARNESSES)
 
-install: build
-	cmake --install $(BUILD_DIR)
+# Building happens as the user who called sudo, so no root-owned files are left in the build.
+install:
+	MAKE="$(MAKE)" ./scripts/install.sh install $(BUILD_DIR) "$(PREFIX)"
+
+uninstall:
+	./scripts/install.sh uninstall $(BUILD_DIR)
+
+package: build
+	./scripts/install-deps.sh --package
+	cd $(BUILD_DIR) && cpack -G DEB
+
+package-check: package
+	./scripts/check-package.sh $(BUILD_DIR)
+
+screenshot: build
+	./scripts/take-screenshot.sh $(BUILD_DIR)/bin/kelvarin resources/screenshots/main-window.png
 
 format:
+	./scripts/install-deps.sh --format
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	./scripts/install-deps.sh --format
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD_DIR)

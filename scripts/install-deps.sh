@@ -1,26 +1,34 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing need.
 # Only what is missing is installed; sudo is used when not running as root.
-# --fuzz adds clang and its libFuzzer runtime, for the fuzz harnesses.
+#   --fuzz    adds clang and its libFuzzer runtime, for the fuzz harnesses
+#   --format  adds clang-format, for make format and make format-check
+#   --package adds what building and checking the Debian package needs
 set -euo pipefail
 
 packages=(
   build-essential
   cmake
+  pkg-config
   qt6-base-dev
-  qt6-base-dev-tools
-  libgl-dev
+  qt6-wayland
+  libxkbcommon-dev
   libsqlite3-dev
   libssl-dev
   libxcb1-dev
-  pkg-config
+  fonts-wqy-microhei
   xvfb
   openbox
-  fonts-wqy-microhei
 )
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --format) packages+=(clang-format) ;;
+    --package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
+    *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,9 +43,18 @@ fi
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo is not installed. Run this once as root:" >&2
+    echo "  su -c ./scripts/install-deps.sh" >&2
+    echo "then run make again as yourself." >&2
+    exit 1
+  fi
   as_root=(sudo)
 fi
 
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# The variable goes through sudo as an argument: sudo does not keep the caller's environment.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${missing[@]}"
