@@ -422,6 +422,7 @@ class Probe final : public platform::MountProbe {
     quint8 bits = 0;
     bool isFolder(const QString& p) const override { return (bits ^ p.size()) & 1; }
     bool removable(quint32 major, quint32) const override { return (bits >> (major & 7)) & 1; }
+    platform::Drive root() const override { return {}; }
 };
 
 }  // namespace

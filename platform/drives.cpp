@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 
@@ -114,6 +115,12 @@ QList<Drive> drivesFromMountInfo(const QString& mountInfo, const MountProbe& pro
                      mounts.end());
         mounts << d;
     }
+    if (std::none_of(mounts.begin(), mounts.end(),
+                     [](const Drive& m) { return m.mountPoint == u"/"; })) {
+        Drive root = probe.root();
+        root.mountPoint = QStringLiteral("/");
+        mounts << root;
+    }
     QList<Drive> drives;
     for (Drive& m : mounts) {
         if (pseudoFileSystem(m.fileSystem)) continue;
@@ -158,6 +165,44 @@ class SystemProbe final : public MountProbe {
         QFile flag(disk + QStringLiteral("/removable"));
         if (flag.open(QIODevice::ReadOnly) && flag.readAll().trimmed() == "1") return true;
         return QFileInfo(device).canonicalFilePath().contains(QStringLiteral("/usb"));
+    }
+    Drive root() const override {
+        Drive d;
+        struct stat st {};
+        if (::stat("/", &st) == 0) {
+            d.major = ::major(st.st_dev);
+            d.minor = ::minor(st.st_dev);
+        }
+        // The file system's type by its magic number, for the common ones.
+        struct statfs fs {};
+        if (::statfs("/", &fs) == 0) {
+            switch (static_cast<quint32>(fs.f_type)) {
+                case 0xEF53u:
+                    d.fileSystem = QStringLiteral("ext4");
+                    break;
+                case 0x9123683Eu:
+                    d.fileSystem = QStringLiteral("btrfs");
+                    break;
+                case 0x58465342u:
+                    d.fileSystem = QStringLiteral("xfs");
+                    break;
+                case 0x794C7630u:
+                    d.fileSystem = QStringLiteral("overlay");
+                    break;
+                case 0x01021994u:
+                    d.fileSystem = QStringLiteral("tmpfs");
+                    break;
+                case 0x2FC12FC1u:
+                    d.fileSystem = QStringLiteral("zfs");
+                    break;
+                case 0x6969u:
+                    d.fileSystem = QStringLiteral("nfs");
+                    break;
+                default:
+                    break;
+            }
+        }
+        return d;
     }
 };
 

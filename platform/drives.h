@@ -38,6 +38,9 @@ class MountProbe {
     virtual bool isFolder(const QString& mountPoint) const = 0;
     // The block device's removable flag, or a device on USB.
     virtual bool removable(quint32 major, quint32 minor) const = 0;
+    // The root folder as the system reports it (file system and device), for a table that shows
+    // no mount on "/": in a chroot the root is no mount point, yet it is still the system drive.
+    virtual Drive root() const = 0;
 };
 
 // The drive table from the text of /proc/self/mountinfo.

@@ -35,7 +35,7 @@ step "2. make test as root"
 clone /root/kelvarin root
 start=$(date +%s)
 in_root bash -c "cd /root/kelvarin && make test" >"$scratch/root-test.log" 2>&1 ||
-  { tail -40 "$scratch/root-test.log"; exit 1; }
+  { grep -E -B1 -A4 "FAIL!|Error|error:" "$scratch/root-test.log" | head -80; exit 1; }
 grep -E "tests passed|Total Test time" "$scratch/root-test.log"
 echo "make test took $(($(date +%s) - start)) s"
 

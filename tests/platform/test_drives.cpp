@@ -14,6 +14,11 @@ class FakeProbe : public MountProbe {
     QList<quint32> removables;  // majors of removable devices
     bool isFolder(const QString& mountPoint) const override { return !files.contains(mountPoint); }
     bool removable(quint32 major, quint32) const override { return removables.contains(major); }
+    Drive root() const override {
+        Drive d;
+        d.fileSystem = QStringLiteral("tmpfs");
+        return d;
+    }
 };
 
 QString laptop() {
@@ -74,7 +79,13 @@ void DrivesTest::fromMountInfo_data() {
                                            "H /media/ana/USB STICK 2",
                                            "I /tmp 6"};
     QTest::newRow("container") << container() << QStringList{"C / 3", "D /srv/data 3"};
-    QTest::newRow("empty") << QString() << QStringList{};
+    // A chroot shows no mount on its root, which is the system drive all the same.
+    QTest::newRow("chroot") << QStringLiteral(
+                                   "300 299 0:5 / /dev rw - devtmpfs udev rw\n"
+                                   "301 299 0:80 / /proc rw - proc proc rw\n"
+                                   "302 299 259:3 / /srv rw - ext4 /dev/nvme0n1p3 rw\n")
+                            << QStringList{"C / 6", "D /srv 3"};
+    QTest::newRow("empty") << QString() << QStringList{"C / 6"};
 }
 
 void DrivesTest::fromMountInfo() {
