@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -99,6 +101,45 @@ struct SteepState {
         p = q;
     }
 };
+
+// Consecutive diagonal lines one column apart, all in the same row and going on past the band,
+// paint the same rows with neighbouring pixels: each row of them is one contiguous copy of their
+// colours. Returns the end of such a run starting at states[k] (k + 1 when there is none).
+size_t diagonalRun(const std::vector<SteepState>& states, size_t k, int bottom, int& towards) {
+    auto joins = [bottom](const SteepState& s, const SteepState& first) {
+        return s.steep && s.e == 0 && s.rise != 0 && s.sx == first.sx && s.y == first.y &&
+               s.last >= bottom;
+    };
+    const SteepState& first = states[k];
+    if (!joins(first, first) || k + 1 >= states.size() || !joins(states[k + 1], first)) return k + 1;
+    towards = static_cast<int>(states[k + 1].p - first.p);
+    if (towards != 1 && towards != -1) return k + 1;
+    size_t end = k + 1;
+    while (end < states.size() && joins(states[end], first) &&
+           states[end].p - states[end - 1].p == towards)
+        ++end;
+    return end;
+}
+
+// Paints states[k, end) (a diagonal run, see above) down to the band's bottom.
+void paintDiagonalRun(std::vector<SteepState>& states, size_t k, size_t end, int towards,
+                      int bottom, std::vector<quint32>& colours) {
+    const size_t count = end - k;
+    colours.resize(count);
+    // Left to right in the row: the run's own order, or the reverse when it goes leftwards.
+    for (size_t j = 0; j < count; ++j)
+        colours[towards > 0 ? j : count - 1 - j] = states[k + j].pixel;
+    const SteepState& first = states[k];
+    const int rows = bottom - first.y + 1;
+    const qsizetype step = first.stride + first.sx;
+    quint32* row = towards > 0 ? first.p : first.p - (count - 1);
+    for (int r = 0; r < rows; ++r, row += step)
+        std::memcpy(row, colours.data(), count * sizeof(quint32));
+    for (size_t j = k; j < end; ++j) {
+        states[j].p += rows * step;
+        states[j].y += rows;
+    }
+}
 
 // Rows per band. A steep line touches one cache line per row; 256 of them (16 KB) stay in the
 // first-level cache while the next lines, one pixel further along, touch the same ones again.
@@ -293,12 +334,21 @@ void LineQueue::paintInto(QImage& image) {
     for (const PixelLine& line : m_lines)
         states.push_back(SteepState::of(line, bits, stride));
     const int height = image.height();
+    std::vector<quint32> colours;
     for (int top = 0; top < height; top += kBandRows) {
         const int bottom = std::min(height, top + kBandRows) - 1;
         for (size_t k = 0; k < m_lines.size(); ++k) {
             SteepState& state = states[k];
             if (state.steep) {
-                if (state.y <= bottom && state.y <= state.last) state.paintUpTo(bottom);
+                if (state.y > bottom || state.y > state.last) continue;
+                int towards = 0;
+                const size_t end = diagonalRun(states, k, bottom, towards);
+                if (end - k > 1) {
+                    paintDiagonalRun(states, k, end, towards, bottom, colours);
+                    k = end - 1;
+                } else {
+                    state.paintUpTo(bottom);
+                }
                 continue;
             }
             const PixelLine& line = m_lines[k];

@@ -38,6 +38,7 @@ PixelLine randomLine(QRandomGenerator& random, int width, int height, quint32 co
 class LineRasterTest : public QObject {
     Q_OBJECT
   private slots:
+    void bandsPaintWhatWholeLinesPaint_data();
     void bandsPaintWhatWholeLinesPaint();
     void paintingFollowsTheLineFormula();
     void devicePixelsCoverLogicalOnes_data();
@@ -48,17 +49,43 @@ class LineRasterTest : public QObject {
     void clipping();
 };
 
+void LineRasterTest::bandsPaintWhatWholeLinesPaint_data() {
+    QTest::addColumn<int>("bundle");  // 0: lines of every slope; n: bundles of n diagonals
+    QTest::newRow("random slopes") << 0;
+    QTest::newRow("diagonal pairs") << 2;
+    QTest::newRow("diagonal bundles") << 40;
+}
+
 void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
-    // Overlapping lines of every slope across several bands: painting band by band must give
-    // the same pixels, the later line winning, as painting each line whole in turn.
+    // Overlapping lines across several bands: painting band by band must give the same pixels,
+    // the later line winning, as painting each line whole in turn. Bundles of parallel diagonals
+    // one column apart (as the diagonal gradients draw them), in both directions, with ends
+    // inside bands, repeats and lines of other slopes between them, are painted row by row.
+    QFETCH(int, bundle);
     QRandomGenerator random(20261208);
     const int width = 300, height = 1100;
     QImage whole = blank(width, height), banded = blank(width, height);
     LineQueue queue;
-    for (quint32 n = 1; n <= 3000; ++n) {
-        const PixelLine line = randomLine(random, width, height, n);
+    auto add = [&](const PixelLine& line) {
         paintRows(bitsOf(whole), whole.bytesPerLine() / 4, line, 0, height - 1);
         queue.add(line);
+    };
+    for (quint32 n = 1; n <= 3000; ++n) {
+        if (bundle == 0 || n % 7 == 0) {
+            add(randomLine(random, width, height, n));
+            continue;
+        }
+        const int length = random.bounded(1, height), sx = random.bounded(2) ? 1 : -1;
+        const int next = random.bounded(3) - 1;  // the next line's column: -1, 0 (repeat) or +1
+        const int y0 = random.bounded(height - length), count = random.bounded(1, bundle + 1);
+        int x0 = random.bounded(width);
+        for (int k = 0; k < count; ++k, x0 += next) {
+            const int rows = length - random.bounded(std::min(length, 4)), x1 = x0 + sx * rows;
+            if (x0 < 0 || x0 >= width || x1 < 0 || x1 >= width) break;
+            const quint32 colour = 0xFF000000u | (n * 64 + static_cast<quint32>(k) / 3);
+            add(random.bounded(2) ? PixelLine{x0, y0, x1, y0 + rows, colour}
+                                  : PixelLine{x1, y0 + rows, x0, y0, colour});
+        }
     }
     queue.paintInto(banded);
     QVERIFY(queue.empty());
