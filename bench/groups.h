@@ -11,5 +11,9 @@ void files();
 void registry();
 void hashing();
 void text();
+void startup();
+
+// The child process of the start-up figures: kelvarin_bench --startup-child program|bare.
+int startupChild(int argc, char* argv[]);
 
 }  // namespace kelvarin::bench

@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     // mapped afresh and its page faults, not the work measured, decide a figure.
     mallopt(M_MMAP_THRESHOLD, 1 << 30);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)
+        return kelvarin::bench::startupChild(argc, argv);
     QApplication app(argc, argv);
     struct Group {
         const char* name;
@@ -23,7 +25,8 @@ int main(int argc, char* argv[]) {
     const Group groups[] = {
         {"gradient", kelvarin::bench::gradient}, {"strings", kelvarin::bench::strings},
         {"files", kelvarin::bench::files},       {"registry", kelvarin::bench::registry},
-        {"hashing", kelvarin::bench::hashing},   {"text", kelvarin::bench::text}};
+        {"hashing", kelvarin::bench::hashing},   {"text", kelvarin::bench::text},
+        {"startup", kelvarin::bench::startup}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Start-up to the first painted window under Xvfb: the program's main window beside a bare Qt
+// window of the same size, each in a fresh process of its own, taken by turns.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+#include "bench/bench.h"
+#include "bench/groups.h"
+#include "platform/gui/desktop_services.h"
+#include "platform/services.h"
+#include "segment_window/seg8.h"
+#include "xvfb.h"
+
+namespace kelvarin::bench {
+
+namespace {
+
+qint64 monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Once the window it watches has been painted (and the paint flushed to the server), prints the
+// milliseconds since the parent launched the process and ends the program.
+class FirstPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            QTimer::singleShot(0, qApp, [] {
+                const qint64 launched =
+                    qEnvironmentVariable("KELVARIN_BENCH_LAUNCH_NS").toLongLong();
+                std::printf("%.3f\n", (monotonicNs() - launched) / 1e6);
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool m_seen = false;
+};
+
+// The client size of the main window.
+constexpr int kWidth = 651, kHeight = 377;
+
+}  // namespace
+
+int startupChild(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    FirstPaint firstPaint;
+    const bool program = std::strcmp(argv[2], "program") == 0;
+    if (program) {
+        platform::Services& services = platform::programServices();
+        platform::installDesktopServices(services);
+        SEG8 window(services);
+        window.installEventFilter(&firstPaint);
+        window.show();
+        return app.exec();
+    }
+    QWidget window;
+    window.resize(kWidth, kHeight);
+    window.installEventFilter(&firstPaint);
+    window.show();
+    return app.exec();
+}
+
+void startup() {
+    header("start-up to the first painted window under Xvfb, medians of 15 starts by turns");
+    testing::XvfbServer server;
+    if (!server.start()) {
+        std::printf("(no Xvfb: skipped)\n");
+        return;
+    }
+    auto start = [&](const char* which) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), server.display());
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--startup-child"), QString::fromLatin1(which)});
+        child.waitForFinished(30000);
+    };
+    start("program");  // the first start fills the font caches for both
+    const auto [ours, bare] = interleavedMs(
+        15, [&] { start("program"); }, [&] { start("bare"); });
+    report("SEG8 shown and painted", ours, "a bare QWidget of the same size", bare, "within 1.1x");
+}
+
+}  // namespace kelvarin::bench
