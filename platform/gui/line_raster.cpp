@@ -9,6 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <limits>
+#include <utility>
 #include <vector>
 
 #ifdef __SSE2__
@@ -85,13 +88,14 @@ struct SteepState {
         const qsizetype diagonal = stride + sx;
         while (rows > 0) {
             if (num >= e) {
-                qint64 k = std::min(rows, num / e);
+                // Most runs outlast the rows left in the band: no division for those.
+                qint64 k = num >= rows * e ? rows : num / e;
                 rows -= k;
                 num -= k * e;
                 for (; k > 0; --k, q += diagonal)
                     *q = colour;
             } else {
-                qint64 h = std::min(rows, (e - num + rise - 1) / rise);
+                qint64 h = num + (rows - 1) * rise < e ? rows : (e - num + rise - 1) / rise;
                 rows -= h;
                 num += h * rise;
                 for (; h > 0; --h, q += stride)
@@ -102,42 +106,165 @@ struct SteepState {
     }
 };
 
-// Consecutive diagonal lines one column apart, all in the same row and going on past the band,
-// paint the same rows with neighbouring pixels: each row of them is one contiguous copy of their
-// colours. Returns the end of such a run starting at states[k] (k + 1 when there is none).
-size_t diagonalRun(const std::vector<SteepState>& states, size_t k, int bottom, int& towards) {
-    auto joins = [bottom](const SteepState& s, const SteepState& first) {
-        return s.steep && s.e == 0 && s.rise != 0 && s.sx == first.sx && s.y == first.y &&
-               s.last >= bottom;
-    };
-    const SteepState& first = states[k];
-    if (!joins(first, first) || k + 1 >= states.size() || !joins(states[k + 1], first)) return k + 1;
-    towards = static_cast<int>(states[k + 1].p - first.p);
-    if (towards != 1 && towards != -1) return k + 1;
-    size_t end = k + 1;
-    while (end < states.size() && joins(states[end], first) &&
-           states[end].p - states[end - 1].p == towards)
-        ++end;
-    return end;
-}
+// Consecutive steep lines that lie side by side, one column apart in every row they share:
+// - diagonals on neighbouring diagonals, whose upper ends and lower ends each move one way along
+//   the group (in any row the lines that reach it are then a contiguous part of the group), or
+// - copies of one line moved sideways by one column each (same rows, same slope).
+// The group paints each of its rows as one copy of their colours. No two of its lines share a
+// pixel, so painting the group at once in a band paints what its lines would one after another.
+struct LineGroup {
+    size_t first = 0, end = 0;       // the lines' places in the queue
+    bool diagonals = true;           // diagonals, or copies of one line
+    int sx = 1;                      // the column's move as the rows go down
+    int towards = 1;                 // the next line's column in the same row: +1 or -1
+    qint64 column0 = 0;              // diagonals: the first line's column extended to row 0;
+                                     // copies: the first line's column at its top
+    qint64 adx = 0, ady = 0;         // copies: the slope
+    std::vector<int> tops, bottoms;  // rows of each line's ends
+    std::vector<quint32> colours;    // left to right as the group lies in a row
+    int top = 0, bottom = 0;         // rows the group reaches
 
-// Paints states[k, end) (a diagonal run, see above) down to the band's bottom.
-void paintDiagonalRun(std::vector<SteepState>& states, size_t k, size_t end, int towards,
-                      int bottom, std::vector<quint32>& colours) {
-    const size_t count = end - k;
-    colours.resize(count);
-    // Left to right in the row: the run's own order, or the reverse when it goes leftwards.
-    for (size_t j = 0; j < count; ++j)
-        colours[towards > 0 ? j : count - 1 - j] = states[k + j].pixel;
-    const SteepState& first = states[k];
-    const int rows = bottom - first.y + 1;
-    const qsizetype step = first.stride + first.sx;
-    quint32* row = towards > 0 ? first.p : first.p - (count - 1);
-    for (int r = 0; r < rows; ++r, row += step)
-        std::memcpy(row, colours.data(), count * sizeof(quint32));
-    for (size_t j = k; j < end; ++j) {
-        states[j].p += rows * step;
-        states[j].y += rows;
+    // The lines (0-based in the group) that reach row y: [from, to).
+    std::pair<size_t, size_t> reaching(int y) const {
+        const size_t n = tops.size();
+        if (!diagonals) return {0, n};
+        // Lines reach y where top <= y and bottom >= y; each is a prefix or suffix of the group.
+        auto firstWhere = [n](auto holds) {  // the first index where holds() turns true
+            size_t lo = 0, hi = n;
+            while (lo < hi) {
+                const size_t mid = (lo + hi) / 2;
+                if (holds(mid))
+                    hi = mid;
+                else
+                    lo = mid + 1;
+            }
+            return lo;
+        };
+        size_t from = 0, to = n;
+        if (tops.front() <= tops.back())  // rising tops: a prefix has top <= y
+            to = std::min(to, firstWhere([&](size_t j) { return tops[j] > y; }));
+        else
+            from = std::max(from, firstWhere([&](size_t j) { return tops[j] <= y; }));
+        if (bottoms.front() <= bottoms.back())  // rising bottoms: a suffix has bottom >= y
+            from = std::max(from, firstWhere([&](size_t j) { return bottoms[j] >= y; }));
+        else
+            to = std::min(to, firstWhere([&](size_t j) { return bottoms[j] < y; }));
+        return {from, std::max(from, to)};
+    }
+
+    // The first line's column in row y (extended beyond its ends for diagonals).
+    qint64 firstColumn(int y) const {
+        if (diagonals) return column0 + qint64(sx) * y;
+        const qint64 n = y - top;
+        return column0 + sx * ((2 * n * adx + ady) / (2 * ady));
+    }
+
+    void paintRows(quint32* bits, qsizetype stride, int bandTop, int bandBottom) const {
+        const int from = std::max(bandTop, top), to = std::min(bandBottom, bottom);
+        const size_t n = tops.size();
+        for (int y = from; y <= to; ++y) {
+            const auto [a, b] = reaching(y);
+            if (a >= b) continue;
+            // Columns of lines a and b - 1 in row y; the row's copy starts at the leftmost.
+            const qint64 columnA = firstColumn(y) + qint64(towards) * qint64(a);
+            const qint64 left = towards > 0 ? columnA : columnA - qint64(b - 1 - a);
+            const size_t colour = towards > 0 ? a : n - b;
+            std::memcpy(bits + y * stride + left, colours.data() + colour,
+                        (b - a) * sizeof(quint32));
+        }
+    }
+};
+
+// The queued lines in order: a LineGroup of two lines or more, or a line on its own.
+struct Item {
+    size_t line;     // a line on its own, or the group's first line
+    int group = -1;  // the group's index, or -1
+};
+
+void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
+                std::vector<LineGroup>& groups) {
+    struct Steep {
+        bool is = false, diagonal = false;
+        int sx = 1, top = 0, bottom = 0;
+        qint64 adx = 0, x = 0, column0 = 0;  // x: the column at the top
+    };
+    auto steep = [](const PixelLine& line) {
+        Steep d;
+        int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
+        if (y0 > y1) {
+            std::swap(x0, x1);
+            std::swap(y0, y1);
+        }
+        d.adx = std::abs(x1 - x0);
+        d.is = y1 > y0 && d.adx <= y1 - y0;
+        d.diagonal = d.is && d.adx == y1 - y0;
+        d.sx = x1 < x0 ? -1 : 1;
+        d.top = y0;
+        d.bottom = y1;
+        d.x = x0;
+        d.column0 = x0 - qint64(d.sx) * y0;
+        return d;
+    };
+    // Which way a sequence moves: 0 while it has not moved.
+    auto way = [](int from, int to) { return to > from ? 1 : to < from ? -1 : 0; };
+    size_t k = 0;
+    while (k < lines.size()) {
+        const Steep first = steep(lines[k]);
+        size_t end = k + 1;
+        int towards = 0, topWay = 0, bottomWay = 0;
+        bool diagonals = first.diagonal;
+        Steep last = first;
+        while (first.is && end < lines.size()) {
+            const Steep next = steep(lines[end]);
+            if (!next.is || next.sx != first.sx) break;
+            if (end == k + 1) diagonals = first.diagonal && next.diagonal;
+            const qint64 step = diagonals ? next.column0 - last.column0 : next.x - last.x;
+            if ((step != 1 && step != -1) || (towards != 0 && step != towards)) break;
+            if (diagonals) {
+                if (!next.diagonal) break;
+                const int t = way(last.top, next.top), b = way(last.bottom, next.bottom);
+                if ((t != 0 && topWay != 0 && t != topWay) ||
+                    (b != 0 && bottomWay != 0 && b != bottomWay))
+                    break;
+                if (t != 0) topWay = t;
+                if (b != 0) bottomWay = b;
+            } else if (next.top != first.top || next.bottom != first.bottom ||
+                       next.adx != first.adx) {
+                break;
+            }
+            towards = static_cast<int>(step);
+            last = next;
+            ++end;
+        }
+        if (end - k < 2) {
+            items.push_back({k});
+            ++k;
+            continue;
+        }
+        LineGroup g;
+        g.first = k;
+        g.end = end;
+        g.diagonals = diagonals;
+        g.sx = first.sx;
+        g.towards = towards;
+        g.column0 = diagonals ? first.column0 : first.x;
+        g.adx = first.adx;
+        g.ady = first.bottom - first.top;
+        g.top = std::numeric_limits<int>::max();
+        g.bottom = std::numeric_limits<int>::min();
+        const size_t n = end - k;
+        g.colours.resize(n);
+        for (size_t j = 0; j < n; ++j) {
+            const Steep d = steep(lines[k + j]);
+            g.tops.push_back(d.top);
+            g.bottoms.push_back(d.bottom);
+            g.top = std::min(g.top, d.top);
+            g.bottom = std::max(g.bottom, d.bottom);
+            g.colours[towards > 0 ? j : n - 1 - j] = lines[k + j].pixel;
+        }
+        items.push_back({k, static_cast<int>(groups.size())});
+        groups.push_back(std::move(g));
+        k = end;
     }
 }
 
@@ -253,14 +380,15 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
         while (rows > 0) {
             if (num >= e) {
                 // Moves on while num >= e, losing e each time.
-                qint64 k = std::min(rows, num / e);
+                // Most runs outlast the rows left in the band: no division for those.
+                qint64 k = num >= rows * e ? rows : num / e;
                 rows -= k;
                 num -= k * e;
                 for (; k > 0; --k, p += diagonal)
                     *p = line.pixel;
             } else {
                 // Stays while num < e, gaining 2 adx each time.
-                qint64 h = std::min(rows, (e - num + rise - 1) / rise);
+                qint64 h = num + (rows - 1) * rise < e ? rows : (e - num + rise - 1) / rise;
                 rows -= h;
                 num += h * rise;
                 for (; h > 0; --h, p += stride)
@@ -327,33 +455,59 @@ void LineQueue::paintInto(QImage& image) {
         m_lines.clear();
         return;
     }
-    // Steep lines go on from band to band where they left off; the others are painted from
-    // their formula in each band they cross. In a band the lines are painted in their order.
-    std::vector<SteepState> states;
-    states.reserve(m_lines.size());
-    for (const PixelLine& line : m_lines)
-        states.push_back(SteepState::of(line, bits, stride));
+    // Groups of lines side by side paint their rows as copies; other steep lines go on from band to
+    // band where they left off; the rest are painted from their formula in each band they cross. In
+    // a band the lines are painted in their order.
+    std::vector<Item> items;
+    std::vector<LineGroup> groups;
+    groupLines(m_lines, items, groups);
+    std::vector<SteepState> states(m_lines.size());
+    for (const Item& item : items)
+        if (item.group < 0) states[item.line] = SteepState::of(m_lines[item.line], bits, stride);
+    // Each band visits only the items that reach it, in their order: those still going on from
+    // the band before, merged with those starting in it (items sorted by their first band).
     const int height = image.height();
-    std::vector<quint32> colours;
-    for (int top = 0; top < height; top += kBandRows) {
-        const int bottom = std::min(height, top + kBandRows) - 1;
-        for (size_t k = 0; k < m_lines.size(); ++k) {
-            SteepState& state = states[k];
-            if (state.steep) {
-                if (state.y > bottom || state.y > state.last) continue;
-                int towards = 0;
-                const size_t end = diagonalRun(states, k, bottom, towards);
-                if (end - k > 1) {
-                    paintDiagonalRun(states, k, end, towards, bottom, colours);
-                    k = end - 1;
-                } else {
-                    state.paintUpTo(bottom);
-                }
+    const int bands = (height + kBandRows - 1) / kBandRows;
+    auto rowsOf = [&](const Item& item) {
+        if (item.group >= 0) {
+            const LineGroup& g = groups[static_cast<size_t>(item.group)];
+            return std::pair(g.top, g.bottom);
+        }
+        const PixelLine& line = m_lines[item.line];
+        return std::pair(std::min(line.y0, line.y1), std::max(line.y0, line.y1));
+    };
+    std::vector<size_t> firstBand(static_cast<size_t>(bands) + 1, 0), byBand(items.size());
+    for (const Item& item : items)
+        ++firstBand[static_cast<size_t>(rowsOf(item).first / kBandRows) + 1];
+    for (size_t b = 1; b < firstBand.size(); ++b)
+        firstBand[b] += firstBand[b - 1];
+    {
+        std::vector<size_t> next(firstBand.begin(), firstBand.end() - 1);
+        for (size_t k = 0; k < items.size(); ++k)
+            byBand[next[static_cast<size_t>(rowsOf(items[k]).first / kBandRows)]++] = k;
+    }
+    std::vector<size_t> active, merged;
+    for (int band = 0; band < bands; ++band) {
+        const int top = band * kBandRows, bottom = std::min(height, top + kBandRows) - 1;
+        active.erase(std::remove_if(active.begin(), active.end(),
+                                    [&](size_t k) { return rowsOf(items[k]).second < top; }),
+                     active.end());
+        merged.clear();
+        std::merge(active.begin(), active.end(), byBand.begin() + firstBand[band],
+                   byBand.begin() + firstBand[band + 1], std::back_inserter(merged));
+        active.swap(merged);
+        for (const size_t k : active) {
+            const Item& item = items[k];
+            if (item.group >= 0) {
+                groups[static_cast<size_t>(item.group)].paintRows(bits, stride, top, bottom);
                 continue;
             }
-            const PixelLine& line = m_lines[k];
-            if (std::max(line.y0, line.y1) < top || std::min(line.y0, line.y1) > bottom) continue;
-            paintRows(bits, stride, line, top, bottom);
+            SteepState& state = states[item.line];
+            if (state.steep) {
+                if (state.y <= bottom && state.y <= state.last) state.paintUpTo(bottom);
+                continue;
+            }
+            paintRows(bits, stride, m_lines[item.line], top, bottom);
         }
     }
     m_lines.clear();

@@ -75,16 +75,27 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
             add(randomLine(random, width, height, n));
             continue;
         }
-        const int length = random.bounded(1, height), sx = random.bounded(2) ? 1 : -1;
-        const int next = random.bounded(3) - 1;  // the next line's column: -1, 0 (repeat) or +1
-        const int y0 = random.bounded(height - length), count = random.bounded(1, bundle + 1);
-        int x0 = random.bounded(width);
-        for (int k = 0; k < count; ++k, x0 += next) {
-            const int rows = length - random.bounded(std::min(length, 4)), x1 = x0 + sx * rows;
-            if (x0 < 0 || x0 >= width || x1 < 0 || x1 >= width) break;
+        // A bundle: each line one diagonal further (or on the same one), its ends moving along
+        // the bundle one way, or now and then not.
+        const int length = random.bounded(1, height / 2), sx = random.bounded(2) ? 1 : -1;
+        const int next = random.bounded(3) - 1, topStep = random.bounded(3) - 1;
+        const int rowStep = random.bounded(5) - 2;
+        const int count = random.bounded(1, bundle + 1);
+        const int top0 = random.bounded(height / 4, height / 2), column0 = random.bounded(width);
+        // Or copies of one steep line moved sideways (vertical ones included).
+        const bool copies = random.bounded(2), jitter = random.bounded(2);
+        const int slope = random.bounded(length + 1);
+        for (int k = 0; k < count; ++k) {
+            const int nudge = jitter && random.bounded(9) == 0 ? 1 : 0;
+            const bool bend = copies && nudge && random.bounded(2);  // another slope
+            const int top = copies ? top0 + (bend ? 0 : nudge) : top0 + topStep * k + nudge;
+            const int rows = copies ? length : std::max(1, length + rowStep * k + nudge);
+            const int x0 = column0 + next * k + (copies ? 0 : sx * (top - top0));
+            const int x1 = x0 + sx * (copies ? std::abs(slope - (bend ? 1 : 0)) : rows);
+            if (x0 < 0 || x0 >= width || x1 < 0 || x1 >= width || top + rows >= height) break;
             const quint32 colour = 0xFF000000u | (n * 64 + static_cast<quint32>(k) / 3);
-            add(random.bounded(2) ? PixelLine{x0, y0, x1, y0 + rows, colour}
-                                  : PixelLine{x1, y0 + rows, x0, y0, colour});
+            add(random.bounded(2) ? PixelLine{x0, top, x1, top + rows, colour}
+                                  : PixelLine{x1, top + rows, x0, top, colour});
         }
     }
     queue.paintInto(banded);
