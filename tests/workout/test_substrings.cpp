@@ -391,6 +391,9 @@ void SubstringsTest::spaces_data() {
     QTest::newRow("negative") << "ab" << -1 << "!5";
     QTest::newRow("too long") << "ab" << 0x7FFFFFFF << "!14";
     QTest::newRow("empty spreads to nothing") << "" << 1 << "";
+    // Runs longer than the block the spaces are copied from.
+    QTest::newRow("long runs") << "a1b" << 5000
+                               << "a" + QString(5000, u' ') + "1" + QString(5000, u' ') + "b";
 }
 
 void SubstringsTest::spaces() {
@@ -503,6 +506,8 @@ void SubstringsTest::zeroPattern_data() {
     QTest::newRow("decimal small lent") << "1.5" << 0 << "0.00";
     QTest::newRow("sign kept") << "-45" << 4 << "0-00";
     QTest::newRow("decimal lent one") << "1.5" << 1 << "!5";
+    QTest::newRow("long zero runs") << "7" << 6001 << QString(6001, u'0');
+    QTest::newRow("long zeros after the point") << "7.5" << 4098 << "0.0" + QString(4096, u'0');
 }
 
 void SubstringsTest::zeroPattern() {
