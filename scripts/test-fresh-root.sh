@@ -18,7 +18,7 @@ make_root make,git,ca-certificates
 in_root useradd --create-home --shell /bin/bash "$user"
 
 clone() {  # clone FOLDER OWNER
-  git clone -q "$repo" "$root$1"
+  git clone -q --no-hardlinks "$repo" "$root$1"  # hardlinked objects would change owner here too
   git -C "$root$1" checkout -q "$commit"
   chroot "$root" chown -R "$2:$2" "$1"
 }
