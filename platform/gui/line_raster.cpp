@@ -44,27 +44,25 @@ struct SteepState {
     qsizetype stride = 0;
     int sx = 1;
 
-    static SteepState of(const PixelLine& line, quint32* bits, qsizetype stride) {
+    // The line's state at row `row` (its upper end when row is before it).
+    static SteepState at(const PixelLine& line, quint32* bits, qsizetype stride, int row) {
         SteepState s;
-        int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
-        if (y0 > y1 || (y0 == y1 && x0 > x1)) {
-            std::swap(x0, x1);
-            std::swap(y0, y1);
-        }
-        const qint64 adx = std::abs(x1 - x0), ady = y1 - y0;
-        s.steep = ady > 0 && adx <= ady;
+        const Downward d = downward(line);
+        s.steep = d.steep();
         if (!s.steep) return s;
-        s.pixel = line.pixel;
-        s.p = bits + y0 * stride + x0;
-        s.y = y0;
-        s.last = y1;
+        row = std::max(row, d.y0);
         // Row y0 + n has its pixel at x0 + floor((2 n adx + ady) / (2 ady)); num is the remainder.
-        s.den = 2 * ady;
-        s.rise = 2 * adx;
+        s.den = 2 * d.ady;
+        s.rise = 2 * d.adx;
         s.e = s.den - s.rise;
-        s.num = ady;
+        s.num = 2 * qint64(row - d.y0) * d.adx + d.ady;
+        s.sx = d.sx;
+        s.p = bits + row * stride + (d.x0 + s.sx * (s.num / s.den));
+        s.num %= s.den;
+        s.pixel = line.pixel;
+        s.y = row;
+        s.last = d.y1;
         s.stride = stride;
-        s.sx = x1 < x0 ? -1 : 1;
         return s;
     }
 
@@ -82,9 +80,22 @@ struct SteepState {
             p = q;
             return;
         }
-        // After each pixel the column moves on when num + rise reaches den: while num >= e it
-        // moves on, losing e each time; while num < e it stays, gaining rise each time. Each run
-        // of either is one tight loop.
+        // After each pixel the column moves on when num + rise reaches den.
+        if (4 * e > den && 4 * rise > den) {
+            // Far from the diagonal and the vertical: single steps.
+            for (; rows > 0; --rows, q += stride) {
+                *q = colour;
+                num += rise;
+                if (num >= den) {
+                    num -= den;
+                    q += sx;
+                }
+            }
+            p = q;
+            return;
+        }
+        // Close to either, the line goes in runs: while num >= e it moves on, losing e each time;
+        // while num < e it stays, gaining rise each time. Each run is one tight loop.
         const qsizetype diagonal = stride + sx;
         while (rows > 0) {
             if (num >= e) {
@@ -189,20 +200,16 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
         qint64 adx = 0, x = 0, column0 = 0;  // x: the column at the top
     };
     auto steep = [](const PixelLine& line) {
+        const Downward w = downward(line);
         Steep d;
-        int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
-        if (y0 > y1) {
-            std::swap(x0, x1);
-            std::swap(y0, y1);
-        }
-        d.adx = std::abs(x1 - x0);
-        d.is = y1 > y0 && d.adx <= y1 - y0;
-        d.diagonal = d.is && d.adx == y1 - y0;
-        d.sx = x1 < x0 ? -1 : 1;
-        d.top = y0;
-        d.bottom = y1;
-        d.x = x0;
-        d.column0 = x0 - qint64(d.sx) * y0;
+        d.is = w.steep();
+        d.diagonal = d.is && w.adx == w.ady;
+        d.sx = w.sx;
+        d.top = w.y0;
+        d.bottom = w.y1;
+        d.adx = w.adx;
+        d.x = w.x0;
+        d.column0 = w.x0 - qint64(w.sx) * w.y0;
         return d;
     };
     // Which way a sequence moves: 0 while it has not moved.
@@ -326,75 +333,18 @@ bool clipToImage(double x1, double y1, double x2, double y2, int width, int heig
 }
 
 void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, int bottom) {
-    // Run from the upper end down; a horizontal line from its left end.
-    int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
-    if (y0 > y1 || (y0 == y1 && x0 > x1)) {
-        std::swap(x0, x1);
-        std::swap(y0, y1);
-    }
+    const auto [x0, y0, x1, y1, adx, ady, sx] = downward(line);
     top = std::max(top, y0);
     bottom = std::min(bottom, y1);
     if (top > bottom) return;
-    const qint64 adx = std::abs(x1 - x0), ady = y1 - y0;
-    const int sx = x1 < x0 ? -1 : 1;
-
     if (ady == 0) {
         quint32* row = bits + y0 * stride;
         fillRun(row + x0, row + x1 + 1, line.pixel);
         return;
     }
     if (adx <= ady) {
-        // Steep: one pixel per row, at x0 + floor((2 n adx + ady) / (2 ady)) for row y0 + n.
-        const qint64 n = top - y0;
-        if (adx == 0 || adx == ady) {
-            // Vertical or diagonal: the column moves by 0 or 1 with every row.
-            const int slope = adx == 0 ? 0 : sx;
-            quint32* p = bits + top * stride + (x0 + slope * n);
-            const qsizetype step = stride + slope;
-            for (int y = top; y <= bottom; ++y, p += step)
-                *p = line.pixel;
-            return;
-        }
-        const qint64 den = 2 * ady;
-        qint64 num = 2 * n * adx + ady;
-        quint32* p = bits + top * stride + (x0 + sx * (num / den));
-        num %= den;
-        qint64 rows = bottom - top + 1;
-        // After each pixel the column moves on when num + 2 adx reaches den. Lines close to the
-        // diagonal or to the vertical go in runs: a run of e-steps moves on k times in a row, a
-        // run of holds stays h times; each run is one tight loop.
-        const qint64 rise = 2 * adx, e = den - rise;
-        const bool runs = 4 * e <= den || 4 * rise <= den;
-        if (!runs) {
-            for (; rows > 0; --rows, p += stride) {
-                *p = line.pixel;
-                num += rise;
-                if (num >= den) {
-                    num -= den;
-                    p += sx;
-                }
-            }
-            return;
-        }
-        const qsizetype diagonal = stride + sx;
-        while (rows > 0) {
-            if (num >= e) {
-                // Moves on while num >= e, losing e each time.
-                // Most runs outlast the rows left in the band: no division for those.
-                qint64 k = num >= rows * e ? rows : num / e;
-                rows -= k;
-                num -= k * e;
-                for (; k > 0; --k, p += diagonal)
-                    *p = line.pixel;
-            } else {
-                // Stays while num < e, gaining 2 adx each time.
-                qint64 h = num + (rows - 1) * rise < e ? rows : (e - num + rise - 1) / rise;
-                rows -= h;
-                num += h * rise;
-                for (; h > 0; --h, p += stride)
-                    *p = line.pixel;
-            }
-        }
+        // Steep: one pixel per row.
+        SteepState::at(line, bits, stride, top).paintUpTo(bottom);
         return;
     }
     // Shallow: one pixel per column, row y0 + floor((2 m ady + adx) / (2 adx)) for column
@@ -463,7 +413,7 @@ void LineQueue::paintInto(QImage& image) {
     groupLines(m_lines, items, groups);
     std::vector<SteepState> states(m_lines.size());
     for (const Item& item : items)
-        if (item.group < 0) states[item.line] = SteepState::of(m_lines[item.line], bits, stride);
+        if (item.group < 0) states[item.line] = SteepState::at(m_lines[item.line], bits, stride, 0);
     // Each band visits only the items that reach it, in their order: those still going on from
     // the band before, merged with those starting in it (items sorted by their first band).
     const int height = image.height();

@@ -11,6 +11,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 class QImage;
@@ -22,6 +23,26 @@ struct PixelLine {
     int x0, y0, x1, y1;
     quint32 pixel;
 };
+
+// A line's ends from its upper end down (a horizontal line from its left end), its extent and
+// the way its column moves.
+struct Downward {
+    int x0, y0, x1, y1;
+    qint64 adx, ady;
+    int sx;  // +1 rightwards, -1 leftwards
+    bool steep() const { return ady > 0 && adx <= ady; }
+};
+inline Downward downward(const PixelLine& line) {
+    Downward d{line.x0, line.y0, line.x1, line.y1, 0, 0, 1};
+    if (d.y0 > d.y1 || (d.y0 == d.y1 && d.x0 > d.x1)) {
+        std::swap(d.x0, d.x1);
+        std::swap(d.y0, d.y1);
+    }
+    d.adx = d.x1 < d.x0 ? d.x0 - d.x1 : d.x1 - d.x0;
+    d.ady = d.y1 - d.y0;
+    d.sx = d.x1 < d.x0 ? -1 : 1;
+    return d;
+}
 
 // Clips the segment (x1, y1)-(x2, y2), in pixels, to a width x height image and rounds its ends
 // to pixel centres; false when nothing of it lies on the image.
@@ -36,16 +57,10 @@ void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, 
 // columns xa to xb (xa <= xb), the same pixels that paintRows paints.
 template <class Run>
 void forEachRun(const PixelLine& line, int top, int bottom, Run&& run) {
-    int x0 = line.x0, y0 = line.y0, x1 = line.x1, y1 = line.y1;
-    if (y0 > y1 || (y0 == y1 && x0 > x1)) {
-        std::swap(x0, x1);
-        std::swap(y0, y1);
-    }
+    const auto [x0, y0, x1, y1, adx, ady, sx] = downward(line);
     top = std::max(top, y0);
     bottom = std::min(bottom, y1);
     if (top > bottom) return;
-    const qint64 adx = x1 < x0 ? x0 - x1 : x1 - x0, ady = y1 - y0;
-    const int sx = x1 < x0 ? -1 : 1;
     if (ady == 0) {
         run(y0, x0, x1);
         return;
