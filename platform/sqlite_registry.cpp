@@ -218,6 +218,16 @@ qint32 SqliteRegistry::keyExists(qint64 id, bool& exists) {
     return exists || result == SQLITE_DONE ? reg::Success : status(result);
 }
 
+qint32 SqliteRegistry::findChild(qint64 parent, const QString& name, qint64& child) {
+    Statement find(*this, "SELECT id FROM keys WHERE parent = ? AND lname = ?");
+    if (!find.prepared()) return status(find.prepareResult());
+    find.bind(1, parent);
+    find.bind(2, name.toLower());
+    const int r = find.step();
+    child = r == SQLITE_ROW ? find.integer(0) : 0;
+    return r == SQLITE_ROW || r == SQLITE_DONE ? reg::Success : status(r);
+}
+
 qint32 SqliteRegistry::newHandle(qint64 id, qint32 access) {
     // Positive numbers, never a root's; one that is in use is passed over.
     do {
@@ -271,16 +281,12 @@ qint32 SqliteRegistry::openOrCreate(qint32 key, const QString& subKey, qint32 ac
         if (const qint32 s = keyExists(id, exists)) return s;
         if (!exists) return reg::KeyDeleted;
         for (const QString& part : parts) {
-            Statement find(*this, "SELECT id FROM keys WHERE parent = ? AND lname = ?");
-            if (!find.prepared()) return status(find.prepareResult());
-            find.bind(1, id);
-            find.bind(2, part.toLower());
-            const int r = find.step();
-            if (r == SQLITE_ROW) {
-                id = find.integer(0);
+            qint64 child = 0;
+            if (const qint32 s = findChild(id, part, child)) return s;
+            if (child != 0) {
+                id = child;
                 continue;
             }
-            if (r != SQLITE_DONE) return status(r);
             if (!create) return reg::FileNotFound;
             Statement insert(*this, "INSERT INTO keys(parent, name, lname) VALUES(?, ?, ?)");
             if (!insert.prepared()) return status(insert.prepareResult());
@@ -382,14 +388,10 @@ qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
         if (const qint32 e = keyExists(id, exists)) return e;
         if (!exists) return reg::KeyDeleted;
         for (const QString& part : parts) {
-            Statement find(*this, "SELECT id FROM keys WHERE parent = ? AND lname = ?");
-            if (!find.prepared()) return status(find.prepareResult());
-            find.bind(1, id);
-            find.bind(2, part.toLower());
-            const int r = find.step();
-            if (r == SQLITE_DONE) return reg::FileNotFound;
-            if (r != SQLITE_ROW) return status(r);
-            id = find.integer(0);
+            qint64 child = 0;
+            if (const qint32 s = findChild(id, part, child)) return s;
+            if (child == 0) return reg::FileNotFound;
+            id = child;
         }
         Statement children(*this, "SELECT 1 FROM keys WHERE parent = ? LIMIT 1");
         if (!children.prepared()) return status(children.prepareResult());

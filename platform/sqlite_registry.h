@@ -49,6 +49,9 @@ class SqliteRegistry final : public RegistryStore {
     // The key a handle stands for, with its rights; status 6 for an unknown handle.
     qint32 resolve(qint32 key, Handle& handle);
     qint32 keyExists(qint64 id, bool& exists);
+    // The sub-key of parent with the name (case-insensitively): its id in child, or 0 when there is
+    // none.
+    qint32 findChild(qint64 parent, const QString& name, qint64& child);
     qint32 openOrCreate(qint32 key, const QString& subKey, qint32 access, bool create,
                         qint32& result);
     qint32 newHandle(qint64 id, qint32 access);
