@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/harnesses.h"
@@ -452,12 +453,17 @@ int run_mountTable(Input& in) {
 }
 
 int run_registry(Input& in) {
-    static platform::SqliteRegistry store([] { return QStringLiteral(":memory:"); });
-    static workOut w = [] {
-        platform::Services s;
-        s.registry = &store;
-        return workOut(s);
-    }();
+    // One store in memory serves many inputs and is begun afresh now and then: keys with
+    // sub-keys outlive their input, and a store that only grew would end a long run at its
+    // memory limit.
+    static std::unique_ptr<platform::SqliteRegistry> store;
+    static qint64 inputs = 0;
+    if (inputs++ % 65536 == 0)
+        store =
+            std::make_unique<platform::SqliteRegistry>([] { return QStringLiteral(":memory:"); });
+    platform::Services s;
+    s.registry = store.get();
+    workOut w(s);
     const qint32 roots[] = {platform::reg::HKEY_CURRENT_USER, platform::reg::HKEY_LOCAL_MACHINE, 0,
                             12345};
     const qint32 root = roots[in.count(4)];
