@@ -176,30 +176,15 @@ class SystemProbe final : public MountProbe {
         // The file system's type by its magic number, for the common ones.
         struct statfs fs {};
         if (::statfs("/", &fs) == 0) {
-            switch (static_cast<quint32>(fs.f_type)) {
-                case 0xEF53u:
-                    d.fileSystem = QStringLiteral("ext4");
-                    break;
-                case 0x9123683Eu:
-                    d.fileSystem = QStringLiteral("btrfs");
-                    break;
-                case 0x58465342u:
-                    d.fileSystem = QStringLiteral("xfs");
-                    break;
-                case 0x794C7630u:
-                    d.fileSystem = QStringLiteral("overlay");
-                    break;
-                case 0x01021994u:
-                    d.fileSystem = QStringLiteral("tmpfs");
-                    break;
-                case 0x2FC12FC1u:
-                    d.fileSystem = QStringLiteral("zfs");
-                    break;
-                case 0x6969u:
-                    d.fileSystem = QStringLiteral("nfs");
-                    break;
-                default:
-                    break;
+            static constexpr struct {
+                quint32 magic;
+                const char* name;
+            } kinds[] = {{0xEF53u, "ext4"},        {0x9123683Eu, "btrfs"}, {0x58465342u, "xfs"},
+                         {0x794C7630u, "overlay"}, {0x01021994u, "tmpfs"}, {0x2FC12FC1u, "zfs"},
+                         {0x6969u, "nfs"}};
+            for (const auto& kind : kinds) {
+                if (static_cast<quint32>(fs.f_type) == kind.magic)
+                    d.fileSystem = QString::fromLatin1(kind.name);
             }
         }
         return d;
