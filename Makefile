@@ -1,15 +1,18 @@
 # SPDX-License-Identifier: MIT
 # Front door for newcomers: `make run` builds and starts the program, `make test` builds and runs
 # every test, `make` alone builds; `make help` lists the rest.
-BUILD_DIR ?= build
-BUILD_TYPE ?= RelWithDebInfo
+# Configuring goes through a preset of CMakePresets.json (dev, asan, fuzz, release); its folder
+# is build for dev and build-PRESET for the others, unless BUILD_DIR says otherwise.
+PRESET ?= dev
+BUILD_DIR ?= $(if $(filter dev,$(PRESET)),build,build-$(PRESET))
+BUILD_TYPE ?=
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where make install puts the program (empty: the configured prefix, /usr/local by default).
 PREFIX ?=
 
 .PHONY: all help deps configure build run test test-library bench fuzz install uninstall \
-	package package-check screenshot format format-check clean
+	package package-check screenshot format format-check tidy clean
 
 all: build
 
@@ -26,14 +29,17 @@ help:
 	@echo "make package-check  validates the desktop entry, the AppStream file and the package"
 	@echo "make screenshot   takes the AppStream screenshot of the main window under Xvfb"
 	@echo "make format       formats the C++ sources; make format-check only checks them"
+	@echo "make tidy         runs clang-tidy (.clang-tidy) on every source of the build"
 	@echo "make clean        removes $(BUILD_DIR)/"
-	@echo "Settings: BUILD_DIR, BUILD_TYPE, CMAKE_FLAGS, JOBS, PREFIX, FUZZ_SECONDS"
+	@echo "Settings: PRESET (dev, asan, fuzz, release), BUILD_DIR, BUILD_TYPE, CMAKE_FLAGS, JOBS,"
+	@echo "          PREFIX, FUZZ_SECONDS"
 
 deps:
 	./scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake --preset $(PRESET) -B $(BUILD_DIR) $(if $(BUILD_TYPE),-DCMAKE_BUILD_TYPE=$(BUILD_TYPE)) \
+		$(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -56,7 +62,7 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
 	./scripts/install-deps.sh --fuzz
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARIN_FUZZ=ON
+	cmake --preset fuzz -B $(FUZZ_BUILD_DIR)
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
 	./scripts/fuzz.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_HARNESSES)
 
@@ -84,6 +90,12 @@ format:
 format-check:
 	./scripts/install-deps.sh --format
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# clang-tidy with the checks of .clang-tidy on every C++ source the build compiles; any warning
+# fails.
+tidy: build
+	./scripts/install-deps.sh --tidy
+	./scripts/tidy.sh $(BUILD_DIR) $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -3,17 +3,19 @@
 
 #include <QPushButton>
 
-#include "platform/conversion.h"
-#include "platform/gui/app_info.h"
-#include "platform/gui/control_font.h"
-#include "platform/gui/key_preview.h"
-#include "platform/gui/twips.h"
-#include "platform/gui/window_placement.h"
-#include "platform/resume_next.h"
-#include "platform/wkout.h"
+#include "gui/app_info.h"
+#include "gui/control_font.h"
+#include "gui/key_preview.h"
+#include "gui/twips.h"
+#include "gui/window_placement.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "workout/wkout.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
+
+Q_LOGGING_CATEGORY(lcSponsor, "kelvarin.window.sponsor", QtInfoMsg)
 
 namespace {
 
@@ -65,7 +67,7 @@ void sponsor::Form_Load() {
         {QStringLiteral("design bY:Quarvel"), 2000, 1300, 65535, 65280},
         {QStringLiteral("mailto:") + authorEmail(), 2000, 1600, 65535, 65280},
     };
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSponsor(), __func__);
     for (const Line& line : lines) {
         rn([&] {
             QVariant background(line.background), foreground(line.foreground);
@@ -76,7 +78,7 @@ void sponsor::Form_Load() {
 }
 
 void sponsor::Form_Resize() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSponsor(), __func__);
     rn([&] {
         sharedWorkOut().DrawChange(canvas(), rt::rgb(200, 180, 180), rt::rgb(180, 130, 180), -3, 0,
                                    0, 0, 0, 0.2f, 1);

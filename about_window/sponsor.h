@@ -6,9 +6,9 @@
 
 #include <QDialog>
 
-#include "platform/gui/picture_box.h"
-#include "platform/gui/window_background.h"
-#include "platform/services.h"
+#include "gui/picture_box.h"
+#include "gui/window_background.h"
+#include "services/services.h"
 
 class QPushButton;
 

@@ -6,8 +6,8 @@
 
 #include "bench/bench.h"
 #include "bench/groups.h"
-#include "platform/conversion.h"
-#include "platform/gui/backing_canvas.h"
+#include "gui/backing_canvas.h"
+#include "runtime/conversion.h"
 #include "workout/workout.h"
 
 namespace kelvarin::bench {

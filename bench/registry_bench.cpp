@@ -6,7 +6,7 @@
 
 #include "bench/bench.h"
 #include "bench/groups.h"
-#include "platform/sqlite_registry.h"
+#include "system/sqlite_registry.h"
 #include "workout/workout.h"
 
 namespace kelvarin::bench {

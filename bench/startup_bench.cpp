@@ -14,11 +14,11 @@
 #include <ctime>
 #include <vector>
 
+#include "app/composition.h"
 #include "bench/bench.h"
 #include "bench/groups.h"
-#include "platform/gui/desktop_services.h"
-#include "platform/services.h"
 #include "segment_window/seg8.h"
+#include "services/services.h"
 #include "xvfb.h"
 
 namespace kelvarin::bench {
@@ -63,9 +63,8 @@ int startupChild(int argc, char* argv[]) {
     FirstPaint firstPaint;
     const bool program = std::strcmp(argv[2], "program") == 0;
     if (program) {
-        platform::Services& services = platform::programServices();
-        platform::installDesktopServices(services);
-        SEG8 window(services);
+        const app::ProgramServices services(true);
+        SEG8 window(services.services());
         window.installEventFilter(&firstPaint);
         window.show();
         return app.exec();

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "platform/errors.h"
+#include "runtime/errors.h"
 
 namespace kelvarin::fuzz {
 

@@ -4,6 +4,7 @@
 # Only what is missing is installed; sudo is used when not running as root.
 #   --fuzz    adds clang and its libFuzzer runtime, for the fuzz harnesses
 #   --format  adds clang-format, for make format and make format-check
+#   --tidy    adds clang-tidy, for make tidy
 #   --package adds what building and checking the Debian package needs
 set -euo pipefail
 
@@ -15,7 +16,6 @@ packages=(
   qt6-wayland
   libxkbcommon-dev
   libsqlite3-dev
-  libssl-dev
   libxcb1-dev
   fonts-wqy-microhei
   xvfb
@@ -25,6 +25,7 @@ for option in "$@"; do
   case "$option" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --format) packages+=(clang-format) ;;
+    --tidy) packages+=(clang-tidy) ;;
     --package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
     *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
   esac

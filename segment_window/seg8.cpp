@@ -5,25 +5,28 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cmath>
 
 #include "about_window/sponsor.h"
-#include "platform/conversion.h"
-#include "platform/gui/app_info.h"
-#include "platform/gui/common_controls.h"
-#include "platform/gui/control_font.h"
-#include "platform/gui/key_preview.h"
-#include "platform/gui/twips.h"
-#include "platform/gui/window_placement.h"
-#include "platform/resume_next.h"
-#include "platform/wkout.h"
+#include "gui/app_info.h"
+#include "gui/common_controls.h"
+#include "gui/control_font.h"
+#include "gui/key_preview.h"
+#include "gui/twips.h"
+#include "gui/window_placement.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
 #include "segment_window/standard_tables.h"
+#include "workout/wkout.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
+
+Q_LOGGING_CATEGORY(lcSeg8, "kelvarin.window.seg8", QtInfoMsg)
 
 namespace {
 
@@ -60,6 +63,36 @@ SEG8::SEG8(const platform::Services& services, QWidget* parent)
     Form_Initialize();
     buildControls();
     Form_Load();
+}
+
+// The command buttons: name, caption, place in twips, handler.
+const std::vector<SEG8::ButtonSpec>& SEG8::buttonSpecs() {
+    static const std::vector<ButtonSpec> specs = {
+        {"Command8", u"赞助/关于", 8040, 360, 1215, 375, &SEG8::Command8, &SEG8::Command8_Click},
+        {"Command1", u"共阴数码管常用段码", 6960, 840, 2295, 375, &SEG8::Command1,
+         &SEG8::Command1_Click},
+        {"Command2", u"共阳数码管常用段码", 6960, 1200, 2295, 375, &SEG8::Command2,
+         &SEG8::Command2_Click},
+        {"Command6", u"随机换色", 3240, 1920, 1095, 375, &SEG8::Command6, &SEG8::Command6_Click},
+        {"Command7", u"还原窗口", 4320, 1920, 1095, 375, &SEG8::Command7, &SEG8::Command7_Click},
+        {"Command5", u"复制到剪贴板", 5640, 1920, 1575, 375, &SEG8::Command5,
+         &SEG8::Command5_Click},
+        {"Command4", u"清空", 7200, 1920, 735, 375, &SEG8::Command4, &SEG8::Command4_Click},
+        {"Command3", u"添加到文本框", 7920, 1920, 1575, 375, &SEG8::Command3,
+         &SEG8::Command3_Click}};
+    return specs;
+}
+
+// The text boxes: name, place in twips, font size, and the member that holds the box (a
+// multi-line box with CR LF line ends, or a single line).
+const std::vector<SEG8::TextBoxSpec>& SEG8::textBoxSpecs() {
+    static const std::vector<TextBoxSpec> specs = {
+        {"Text5", 3240, 2400, 6255, 2100, 9, &SEG8::Text5, nullptr},
+        {"Text4", 720, 3480, 1935, 420, 10.5, nullptr, &SEG8::Text4},
+        {"Text1", 720, 4080, 1935, 420, 10.5, nullptr, &SEG8::Text1},
+        {"Text2", 600, 5280, 5895, 1980, 10.5, &SEG8::Text2, nullptr},
+        {"Text3", 720, 5520, 5895, 1980, 10.5, &SEG8::Text3, nullptr}};
+    return specs;
 }
 
 void SEG8::Form_Initialize() {
@@ -108,46 +141,28 @@ void SEG8::buildControls() {
         if (on) Option2_Click();
     });
 
-    Command8 =
-        addButton(this, "Command8", QStringLiteral("赞助/关于"), twips(8040, 360, 1215, 375));
-    Command1 = addButton(this, "Command1", QStringLiteral("共阴数码管常用段码"),
-                         twips(6960, 840, 2295, 375));
-    Command2 = addButton(this, "Command2", QStringLiteral("共阳数码管常用段码"),
-                         twips(6960, 1200, 2295, 375));
-    Command6 =
-        addButton(this, "Command6", QStringLiteral("随机换色"), twips(3240, 1920, 1095, 375));
-    Command7 =
-        addButton(this, "Command7", QStringLiteral("还原窗口"), twips(4320, 1920, 1095, 375));
-    Command5 =
-        addButton(this, "Command5", QStringLiteral("复制到剪贴板"), twips(5640, 1920, 1575, 375));
-    Command4 = addButton(this, "Command4", QStringLiteral("清空"), twips(7200, 1920, 735, 375));
-    Command3 =
-        addButton(this, "Command3", QStringLiteral("添加到文本框"), twips(7920, 1920, 1575, 375));
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
-
-    Text5 = new CrLfTextBox(this);
-    Text5->setObjectName(QStringLiteral("Text5"));
-    Text5->setGeometry(twips(3240, 2400, 6255, 2100));
-    Text5->setFont(controlFont(9));
+    for (const ButtonSpec& b : buttonSpecs()) {
+        QPushButton* button = addButton(this, b.name, QString::fromUtf16(b.caption),
+                                        twips(b.left, b.top, b.width, b.height));
+        this->*b.field = button;
+        connect(button, &QPushButton::clicked, this, [this, click = b.click] { (this->*click)(); });
+    }
+    for (const TextBoxSpec& t : textBoxSpecs()) {
+        QWidget* box = t.multiLine
+                           ? static_cast<QWidget*>(this->*t.multiLine = new CrLfTextBox(this))
+                           : static_cast<QWidget*>(this->*t.singleLine = new QLineEdit(this));
+        box->setObjectName(QLatin1String(t.name));
+        box->setGeometry(twips(t.left, t.top, t.width, t.height));
+        box->setFont(controlFont(t.points));
+    }
+    // The declaration scrolls down and wraps its lines; the tables are stored texts, never shown.
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text5->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text5->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    Text4 = new QLineEdit(this);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    Text4->setGeometry(twips(720, 3480, 1935, 420));
-    Text4->setFont(controlFont(10.5));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(720, 4080, 1935, 420));
-    Text1->setFont(controlFont(10.5));
+    Text2->setText(commonCathodeTable());
+    Text2->setVisible(false);
+    Text3->setText(commonAnodeTable());
+    Text3->setVisible(false);
 
     Check1 = new QCheckBox(QStringLiteral("自动复制到剪贴板"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -159,19 +174,6 @@ void SEG8::buildControls() {
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(twips(5640, 4680, 3855, 495));
     Picture2->setFont(controlFont(10.5));
-
-    Text2 = new CrLfTextBox(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(twips(600, 5280, 5895, 1980));
-    Text2->setFont(controlFont(10.5));
-    Text2->setText(commonCathodeTable());
-    Text2->setVisible(false);
-    Text3 = new CrLfTextBox(this);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setGeometry(twips(720, 5520, 5895, 1980));
-    Text3->setFont(controlFont(10.5));
-    Text3->setText(commonAnodeTable());
-    Text3->setVisible(false);
 
     // Keyboard order, tab index 0 to 25.
     const QList<QWidget*> order = {
@@ -189,7 +191,7 @@ void SEG8::buildControls() {
 void SEG8::Form_Load() {
     // The shared utility object comes first: nothing may use it before this step.
     if (wkOut == nullptr) wkOut = new workOut(m_services);
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     rn([&] { platform::require(m_services.random).seedFromClock(); });
     rn([&] { UpdateSegmentCode(); });
     rn([&] { Command4_Click(); });
@@ -213,7 +215,7 @@ void SEG8::closeEvent(QCloseEvent* event) {
 }
 
 void SEG8::Form_Resize() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     rn([&] {
         sharedWorkOut().DrawChange(canvas(), rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), -3, 0,
                                    0, 0, 0, 0.2f, 1);
@@ -236,7 +238,7 @@ void SEG8::endProgram() {
 }
 
 void SEG8::Command6_Click() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     qint32 from = 0, to = 0, type = -1;
     rn([&] { from = randomColour(); });
     rn([&] { to = randomColour(); });
@@ -269,7 +271,7 @@ qint32 SEG8::randomColour() {
 }
 
 void SEG8::Picture1_Click(qint16 Index) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     if (Index >= 0 && Index < 8) {
         const auto k = static_cast<size_t>(Index);
         SegState[k] = static_cast<quint8>(1 - SegState[k]);
@@ -287,7 +289,7 @@ void SEG8::Picture1_Click(qint16 Index) {
 }
 
 void SEG8::UpdateSegmentCode() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     QString bits;
     for (int i = 0; i <= 7; ++i)
         bits += QString::number(SegState[static_cast<size_t>(7 - i)]);
@@ -327,20 +329,20 @@ void SEG8::Option2_Click() {
 }
 
 void SEG8::copyToClipboard(const QString& text) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     rn([&] { platform::require(m_services.clipboard).clear(); });
     rn([&] { platform::require(m_services.clipboard).setText(text); });
 }
 
 void SEG8::Command3_Click() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     rn([&] { CodeCount = rt::add(CodeCount, 1); });
     Text5->appendText(Text1->text());
     if (CodeCount % 10 == 0) Text5->appendText(kCrLf);
 }
 
 void SEG8::Command4_Click() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     QDate today;
     rn([&] { today = platform::require(m_services.clock).now().date(); });
     const QString type = Option1->isChecked() ? QStringLiteral("cc") : QStringLiteral("ca");
@@ -358,7 +360,7 @@ void SEG8::Command5_Click() {
     const QString declaration = Text5->text();
     copyToClipboard(declaration);
     CodeCount = 0;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     bool copied = false;
     rn([&] { copied = platform::require(m_services.clipboard).text() == declaration; });
     using Boxes = platform::MessageBoxes;
@@ -372,7 +374,7 @@ void SEG8::Command5_Click() {
 
 void SEG8::offerStandardTable(const QString& table) {
     using Boxes = platform::MessageBoxes;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcSeg8(), __func__);
     Boxes::Answer answer = Boxes::Answer::No;
     rn([&] {
         answer =

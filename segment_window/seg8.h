@@ -8,11 +8,12 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
-#include "platform/gui/crlf_text_box.h"
-#include "platform/gui/picture_box.h"
-#include "platform/gui/window_background.h"
-#include "platform/services.h"
+#include "gui/crlf_text_box.h"
+#include "gui/picture_box.h"
+#include "gui/window_background.h"
+#include "services/services.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -57,6 +58,23 @@ class SEG8 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    struct ButtonSpec {
+        const char* name;
+        const char16_t* caption;
+        int left, top, width, height;
+        QPushButton* SEG8::*field;
+        void (SEG8::*click)();
+    };
+    struct TextBoxSpec {
+        const char* name;
+        int left, top, width, height;
+        double points;
+        CrLfTextBox* SEG8::*multiLine;
+        QLineEdit* SEG8::*singleLine;
+    };
+    static const std::vector<ButtonSpec>& buttonSpecs();
+    static const std::vector<TextBoxSpec>& textBoxSpecs();
+
     void Form_Initialize();
     void Form_Load();
     void buildControls();

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "platform/conversion.h"
+#include "runtime/conversion.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

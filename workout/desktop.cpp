@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "platform/file_copy.h"
-#include "platform/resume_next.h"
+#include "runtime/file_copy.h"
+#include "runtime/resume_next.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -36,7 +37,7 @@ QVariant workOut::iFExist2Exit(const QString& include, bool pSame, bool pClose) 
 }
 
 QString workOut::GetDESKTOP() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcDesktop(), __func__);
     QString folder;
     rn([&] {
         const QString desktop = platform::require(m_services.folders).desktop();
@@ -46,7 +47,7 @@ QString workOut::GetDESKTOP() {
 }
 
 QString workOut::GetShowFolders(qint32 ObjectHwnd, const QString& Title) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcDesktop(), __func__);
     QString chosen;
     // Without the dialogs (no desktop) it is as if the user cancelled.
     rn([&] {
@@ -61,7 +62,7 @@ QString workOut::GetShowFolders(qint32 ObjectHwnd, const QString& Title) {
 qint32 workOut::windowsCopyFile(const QStringList& ReadFiles, const QString& CopyTo) {
     if (CopyTo == u"\\") return 2;
     if (CopyTo.isEmpty()) return 1;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcDesktop(), __func__);
     platform::Dialogs* dialogs = m_services.dialogs;
     // The files that exist, in array order.
     QStringList sources;

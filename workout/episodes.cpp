@@ -2,8 +2,8 @@
 // Episode numbers: the runs of digits in a media file name that are not bit rates, times, dates,
 // counts, resolutions, codecs, format numbers or checksum lengths.
 
-#include "platform/conversion.h"
-#include "platform/number_text.h"
+#include "runtime/conversion.h"
+#include "runtime/number_text.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

@@ -2,9 +2,10 @@
 // File-name functions: the name, extension, base name and folder of a path, the separator at a
 // folder's end, and the names in the text a program was started with.
 
-#include "platform/directory_search.h"
-#include "platform/resume_next.h"
-#include "platform/string_runtime.h"
+#include "runtime/directory_search.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -22,7 +23,7 @@ QString afterLast(workOut& w, const QString& text, const QString& separator) {
 }  // namespace
 
 QString workOut::MainNameA(const QString& MaInStr, bool KeepExp) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     rn([&] {
         const QString name = afterLast(*this, MaInStr, kBackslash);
@@ -32,7 +33,7 @@ QString workOut::MainNameA(const QString& MaInStr, bool KeepExp) {
 }
 
 QString workOut::MainNameB(const QString& MaInStr, bool KeepExp) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     rn([&] {
         const QString name = afterLast(*this, MaInStr, kBackslash);
@@ -45,7 +46,7 @@ QString workOut::MainNameB(const QString& MaInStr, bool KeepExp) {
 }
 
 QString workOut::MainNameC(const QString& MaInStr, bool /*KeepExp*/) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     rn([&] {
         const QString name = MainNameA(MaInStr, false);
@@ -56,7 +57,7 @@ QString workOut::MainNameC(const QString& MaInStr, bool /*KeepExp*/) {
 }
 
 QString workOut::GetMainExp(const QString& MaInStr, bool Point) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     // The last "." of the whole text: a folder's dot counts when the name has none.
     rn([&] { result = afterLast(*this, MaInStr, QStringLiteral(".")); });
@@ -71,7 +72,7 @@ QString workOut::AddPathChr92(const QString& sPath, bool Minutes) {
 }
 
 qint32 workOut::GetSubCommandMain(const QString& StrSubMain, QStringList& ArrayFiles) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     auto store = [&ArrayFiles](qint32 index, const QString& name) {
         // A name the array has no place for is not written, but it still counts.
         if (index >= 0 && index < ArrayFiles.size()) ArrayFiles[index] = name;

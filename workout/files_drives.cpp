@@ -5,10 +5,12 @@
 
 #include <QFileInfo>
 
-#include "platform/file_hash.h"
-#include "platform/resume_next.h"
-#include "platform/string_runtime.h"
-#include "platform/variant_rules.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "runtime/variant_rules.h"
+#include "workout/file_digest.h"
+#include "workout/path_mapping.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -25,40 +27,40 @@ QList<platform::Drive> drivesOf(const platform::Services& services) {
 }  // namespace
 
 QString workOut::filePath(const QString& text) const {
-    return platform::toLinuxPath(text, drivesOf(m_services));
+    return toLinuxPath(text, drivesOf(m_services));
 }
 
 QString workOut::pathText(const QString& path) const {
-    return platform::toPathText(path, drivesOf(m_services));
+    return toPathText(path, drivesOf(m_services));
 }
 
 QString workOut::HashFile(const QString& Filename, qint32 Algorithm) {
     const QString path = filePath(Filename);
     if (path.isEmpty() || !QFileInfo(path).isFile()) raiseError(err::FileNotFound);
-    platform::DigestAlgorithm algorithm;
+    DigestAlgorithm algorithm;
     switch (Algorithm) {
         case 0x8002:
-            algorithm = platform::DigestAlgorithm::Md4;
+            algorithm = DigestAlgorithm::Md4;
             break;
         case 0x8003:
-            algorithm = platform::DigestAlgorithm::Md5;
+            algorithm = DigestAlgorithm::Md5;
             break;
         case 0x8004:
-            algorithm = platform::DigestAlgorithm::Sha1;
+            algorithm = DigestAlgorithm::Sha1;
             break;
         case 0x800C:
-            algorithm = platform::DigestAlgorithm::Sha256;
+            algorithm = DigestAlgorithm::Sha256;
             break;
         case 0x800D:
-            algorithm = platform::DigestAlgorithm::Sha384;
+            algorithm = DigestAlgorithm::Sha384;
             break;
         case 0x800E:
-            algorithm = platform::DigestAlgorithm::Sha512;
+            algorithm = DigestAlgorithm::Sha512;
             break;
         default:
             raiseError(kBadAlgorithm);
     }
-    return QString::fromLatin1(platform::fileDigest(path, algorithm).toHex().toUpper());
+    return QString::fromLatin1(fileDigest(path, algorithm).toHex().toUpper());
 }
 
 QString workOut::iFDir(QString& pStr, const QString& Mepath) {
@@ -74,7 +76,7 @@ QString workOut::iFDir(QString& pStr, const QString& Mepath) {
 }
 
 QString workOut::GetMainDir(const QString& pStr) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcFiles(), __func__);
     QString result;
     rn([&] {
         const QString backslash = QStringLiteral("\\");
@@ -122,7 +124,7 @@ QString workOut::GetFileLenKBMB(qint32 ReadLen) {
 }
 
 QString workOut::ftnShowDriveList() {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcFiles(), __func__);
     QString letters;
     rn([&] {
         for (const platform::Drive& d : platform::require(m_services.drives).drives())
@@ -132,7 +134,7 @@ QString workOut::ftnShowDriveList() {
 }
 
 QString workOut::GetDriveTypeIn(const QString& Disk) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcFiles(), __func__);
     qint32 kind = 0;
     rn([&] {
         kind = platform::drive::NoRoot;
@@ -160,7 +162,7 @@ QString workOut::GetDriveTypeIn(const QString& Disk) {
 
 QString workOut::GetAnyTypeDrives(const QVariant& ReadTypeAs_Unknow_Removable_Fixed_Network_Cd_Ram,
                                   bool WithOutAB) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcFiles(), __func__);
     QString kept;
     rn([&] {
         const QString wanted =

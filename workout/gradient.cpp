@@ -7,8 +7,9 @@
 #include <limits>
 #include <utility>
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -105,173 +106,238 @@ class GradientPainter {
 
 using Bounds = std::pair<double, double>;
 
+// The area in pixels of the surface, and its shape.
+struct Area {
+    qint32 L = 0, T = 0, R = 0, B = 0;
+    qint32 W = 0, H = 0;
+    bool wide = false;
+};
+
+// Step count N and position step S.
+struct Steps {
+    float N = 0.0f, S = 0.0f;
+};
+
+// The arguments of one call, as received.
+struct Call {
+    qint32 from, to, D, fromX, fromY, toX, toY;
+    float circleEffect;
+    qint32 number;
+};
+
+// Bit 1: the surface switched to pixels and the area read; a right or bottom edge of 0 is the
+// surface's full width or height.
+Area prepareSurface(DrawSurface& surface, const Call& c, rt::ResumeNext& rn, qint32& result) {
+    Area a;
+    rn([&] { surface.setScaleMode(scale::Pixels); });
+    a.L = c.fromX;
+    a.T = c.fromY;
+    rn([&] { a.R = c.toX == 0 ? rt::toLong(surface.scaleWidth()) : c.toX; });
+    rn([&] { a.B = c.toY == 0 ? rt::toLong(surface.scaleHeight()) : c.toY; });
+    if (rn.pending()) result |= 1;
+    rn.clear();
+    rn([&] { a.W = rt::sub(a.R, a.L); });
+    rn([&] { a.H = rt::sub(a.B, a.T); });
+    a.wide = a.W > a.H;
+    return a;
+}
+
+// Bit 2: the step count and position step of the mode, N made non-negative.
+Steps stepsFor(const Call& c, const Area& a, rt::ResumeNext& rn, qint32& result) {
+    Steps st;
+    auto over = [&](double extent, double count) {
+        rn([&] { st.N = rt::toSingle(count); });
+        rn([&] { st.S = rt::toSingle(rt::divide(extent, st.N)); });
+    };
+    switch (c.D) {
+        case -1:
+            over(a.H, a.H);
+            break;
+        case -2:
+            over(a.W, a.W);
+            break;
+        case -3:
+        case -4:
+            over(static_cast<double>(a.W) + a.H, static_cast<double>(a.W) + a.H);
+            break;
+        case -5:
+            over(std::min(a.W, a.H), std::min(a.W, a.H));
+            break;
+        default:
+            over(c.D, static_cast<double>(c.circleEffect) * c.D * 20.0);
+            break;
+    }
+    if (rn.pending()) result |= 2;
+    st.N = std::fabs(st.N);
+    rn.clear();
+    return st;
+}
+
+// Bit 4: the channel steps from the start colour to the end colour over N steps.
+void channelSteps(GradientPainter& paint, const Call& c, float N, rt::ResumeNext& rn,
+                  qint32& result) {
+    paint.start = splitColour(c.from);
+    const Channels end = splitColour(c.to);
+    rn([&] { paint.dR = rt::toSingle(rt::divide(end.red - paint.start.red, N)); });
+    rn([&] { paint.dG = rt::toSingle(rt::divide(end.green - paint.start.green, N)); });
+    rn([&] { paint.dB = rt::toSingle(rt::divide(end.blue - paint.start.blue, N)); });
+    if (rn.pending()) result |= 4;
+    rn.clear();
+}
+
+// Modes -1 and -2: horizontal lines from the top, vertical lines from the left.
+void drawBands(GradientPainter& paint, const Area& a, const Steps& st, bool horizontal) {
+    const auto [L, T, R, B, W, H, wide] = a;
+    if (horizontal) {
+        paint.loop([&] { return Bounds(T, B); }, st.S, [&](float i) { paint.line(L, i, R, i); });
+    } else {
+        paint.loop([&] { return Bounds(L, R); }, st.S, [&](float i) { paint.line(i, T, i, B); });
+    }
+}
+
+// Mode -3: 45 degree lines rising to the right, from the top-left corner.
+void drawRising(GradientPainter& paint, const Area& a, float S) {
+    const auto [L, T, R, B, W, H, wide] = a;
+    if (wide) {
+        paint.loop([&] { return Bounds(T, B); }, S,
+                   [&](float i) {
+                       paint.line(L, i, L + (i - static_cast<double>(T)),
+                                  static_cast<double>(T) - 1);
+                   });
+        paint.loop([&] { return Bounds(L, rt::add(L, rt::sub(W, H))); }, S,
+                   [&](float i) { paint.line(i, B, i + static_cast<double>(H), T - 1.0); });
+        paint.loop([&] { return Bounds(rt::sub(R, H), R); }, S,
+                   [&](float i) { paint.line(i, B, R, B - (R - static_cast<double>(i))); });
+        return;
+    }
+    paint.loop([&] { return Bounds(L, R); }, S,
+               [&](float i) { paint.line(L, T + (i - static_cast<double>(L)), i, T - 1.0); });
+    paint.loop([&] { return Bounds(rt::add(T, W), B); }, S,
+               [&](float i) { paint.line(L, i, R, static_cast<double>(i) - W - 1); });
+    paint.loop([&] { return Bounds(L, R); }, S,
+               [&](float i) { paint.line(i, B, R, B - (R - static_cast<double>(i))); });
+}
+
+// Mode -4: 45 degree lines falling to the right, from the bottom-left corner.
+void drawFalling(GradientPainter& paint, const Area& a, float S) {
+    const auto [L, T, R, B, W, H, wide] = a;
+    const float negS = -S;
+    if (wide) {
+        paint.loop([&] { return Bounds(B, T); }, negS,
+                   [&](float i) { paint.line(L, i, L + (B - static_cast<double>(i)), B); });
+        paint.loop([&] { return Bounds(L, rt::add(L, rt::sub(W, H))); }, S,
+                   [&](float i) { paint.line(i, T, i + static_cast<double>(H), B); });
+        const double offset = static_cast<double>(W) - H;
+        paint.loop([&] { return Bounds(T, B); }, S,
+                   [&](float i) {
+                       const double k = i - static_cast<double>(T);
+                       paint.line(L + offset + k, T, R, B - k);
+                   });
+        return;
+    }
+    paint.loop([&] { return Bounds(R, L); }, negS,
+               [&](float i) {
+                   const double k = R - static_cast<double>(i);
+                   paint.line(L, B - k, L + k, B);
+               });
+    paint.loop([&] { return Bounds(rt::add(T, rt::sub(H, W)), T); }, negS,
+               [&](float i) { paint.line(L, i, R, static_cast<double>(i) + W); });
+    paint.loop([&] { return Bounds(L, R); }, S,
+               [&](float i) { paint.line(i, T, R, T + (R - static_cast<double>(i))); });
+}
+
+// Mode -5: rectangle outlines from the border inwards.
+void drawRectangles(GradientPainter& paint, const Area& a, float S) {
+    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 origin = wide ? T : L;
+    const double middle =
+        wide ? (static_cast<double>(T) + B) / 2 : (static_cast<double>(L) + R) / 2;
+    paint.loop([&] { return Bounds(origin, middle); }, S,
+               [&](float i) {
+                   const double d = i - static_cast<double>(origin);
+                   paint.box(L + d, T + d, R - d, B - d);
+               });
+}
+
+// Any other D: circles from the centre (the area's middle when both corner values are 0).
+void drawCircles(GradientPainter& paint, const Call& c, const Area& a, float S) {
+    double cx = c.fromX, cy = c.fromY;
+    if (c.fromX == 0 && c.fromY == 0) {
+        cx = (static_cast<double>(a.L) + a.R) / 2;
+        cy = (static_cast<double>(a.T) + a.B) / 2;
+    }
+    singleFor(0.0f, static_cast<float>(c.D), S, [&](float i) { paint.circle(cx, cy, i); });
+}
+
+// Modes -6 and -7 (bands of full mode -1 or -2 gradients) and the rings below -10 (nested circle
+// gradients, the largest first): each repetition is one nested call whose result is not looked at.
+void drawRepeated(workOut& w, DrawSurface& Object, const Call& c, const Area& a,
+                  rt::ResumeNext& rn) {
+    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 n = c.number;
+    if (c.D == -6) {
+        singleFor(1.0f, static_cast<float>(n), 1.0f, [&](float k) {
+            rn([&] {
+                const double top = T + (k - 1.0) * H / n;
+                const double bottom = T + static_cast<double>(k) * H / n;
+                w.DrawChange(Object, c.from, c.to, -1, c.fromX, rt::toLong(top), c.toX,
+                             rt::toLong(bottom), c.circleEffect, n);
+            });
+        });
+    } else if (c.D == -7) {
+        singleFor(1.0f, static_cast<float>(n), 1.0f, [&](float k) {
+            rn([&] {
+                const double left = L + (k - 1.0) * W / n;
+                const double right = L + static_cast<double>(k) * W / n;
+                w.DrawChange(Object, c.from, c.to, -2, rt::toLong(left), c.fromY, rt::toLong(right),
+                             c.toY, c.circleEffect, n);
+            });
+        });
+    } else {
+        singleFor(static_cast<float>(n), 1.0f, -1.0f, [&](float k) {
+            rn([&] {
+                if (c.D == std::numeric_limits<qint32>::min()) raiseError(err::Overflow);
+                const double radius = static_cast<double>(k) * std::abs(c.D) / n;
+                w.DrawChange(Object, c.from, c.to, rt::toLong(radius), c.fromX, c.fromY, c.toX,
+                             c.toY, c.circleEffect, n);
+            });
+        });
+    }
+}
+
 }  // namespace
 
 qint32 workOut::DrawChange(DrawSurface& Object, qint32 ColorChangeFrom, qint32 ColorChangeTo,
                            qint32 DrawTypeOrRadius, qint32 CircleOrRectangle_FromX,
                            qint32 CircleOrRectangleY, qint32 Rectangle_ToX, qint32 RectangleY,
                            float CircleEffect, qint32 RectangleNumber) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcDrawing(), __func__);
+    const Call c{ColorChangeFrom,    ColorChangeTo, DrawTypeOrRadius, CircleOrRectangle_FromX,
+                 CircleOrRectangleY, Rectangle_ToX, RectangleY,       CircleEffect,
+                 RectangleNumber};
     qint32 result = 0;
-    const qint32 D = DrawTypeOrRadius;
-
-    // Surface and area.
-    qint32 L = 0, T = 0, R = 0, B = 0;
-    rn([&] { Object.setScaleMode(scale::Pixels); });
-    L = CircleOrRectangle_FromX;
-    T = CircleOrRectangleY;
-    rn([&] { R = Rectangle_ToX == 0 ? rt::toLong(Object.scaleWidth()) : Rectangle_ToX; });
-    rn([&] { B = RectangleY == 0 ? rt::toLong(Object.scaleHeight()) : RectangleY; });
-    if (rn.pending()) result |= 1;
-    rn.clear();
-
-    // Extent, step count and position step.
-    qint32 W = 0, H = 0;
-    rn([&] { W = rt::sub(R, L); });
-    rn([&] { H = rt::sub(B, T); });
-    const bool wide = W > H;
-
-    float N = 0.0f, S = 0.0f;
-    auto stepsOver = [&](double extent, double count) {
-        rn([&] { N = rt::toSingle(count); });
-        rn([&] { S = rt::toSingle(rt::divide(extent, N)); });
-    };
-    switch (D) {
-        case -1:
-            stepsOver(H, H);
-            break;
-        case -2:
-            stepsOver(W, W);
-            break;
-        case -3:
-        case -4:
-            stepsOver(static_cast<double>(W) + H, static_cast<double>(W) + H);
-            break;
-        case -5:
-            stepsOver(std::min(W, H), std::min(W, H));
-            break;
-        default:
-            stepsOver(D, static_cast<double>(CircleEffect) * D * 20.0);
-            break;
-    }
-    if (rn.pending()) result |= 2;
-    N = std::fabs(N);
-    rn.clear();
-
-    // Channel steps.
+    const Area area = prepareSurface(Object, c, rn, result);
+    const Steps steps = stepsFor(c, area, rn, result);
     GradientPainter paint(Object, rn);
-    paint.start = splitColour(ColorChangeFrom);
-    const Channels end = splitColour(ColorChangeTo);
-    rn([&] { paint.dR = rt::toSingle(rt::divide(end.red - paint.start.red, N)); });
-    rn([&] { paint.dG = rt::toSingle(rt::divide(end.green - paint.start.green, N)); });
-    rn([&] { paint.dB = rt::toSingle(rt::divide(end.blue - paint.start.blue, N)); });
-    if (rn.pending()) result |= 4;
-    rn.clear();
-
-    // The figure modes need a usable step count and position step; without one nothing is drawn.
-    const bool usesSteps = !(D == -6 || D == -7 || D < -10);
-    const bool drawable = N != 0.0f && std::isfinite(N) && std::isfinite(S);
-    const float negS = -S;
-
-    auto nested = [&](qint32 mode, qint32 fromX, qint32 y, qint32 toX, qint32 y2) {
-        DrawChange(Object, ColorChangeFrom, ColorChangeTo, mode, fromX, y, toX, y2, CircleEffect,
-                   RectangleNumber);
-    };
-
-    if (usesSteps && !drawable) {
-        // nothing to draw
-    } else if (D == -1) {
-        paint.loop([&] { return Bounds(T, B); }, S, [&](float i) { paint.line(L, i, R, i); });
-    } else if (D == -2) {
-        paint.loop([&] { return Bounds(L, R); }, S, [&](float i) { paint.line(i, T, i, B); });
-    } else if (D == -3) {
-        if (wide) {
-            paint.loop([&] { return Bounds(T, B); }, S,
-                       [&](float i) {
-                           paint.line(L, i, L + (i - static_cast<double>(T)),
-                                      static_cast<double>(T) - 1);
-                       });
-            paint.loop([&] { return Bounds(L, rt::add(L, rt::sub(W, H))); }, S,
-                       [&](float i) { paint.line(i, B, i + static_cast<double>(H), T - 1.0); });
-            paint.loop([&] { return Bounds(rt::sub(R, H), R); }, S,
-                       [&](float i) { paint.line(i, B, R, B - (R - static_cast<double>(i))); });
+    channelSteps(paint, c, steps.N, rn, result);
+    // Bit 8: the figures.
+    const qint32 D = c.D;
+    if (D == -6 || D == -7 || D < -10) {
+        drawRepeated(*this, Object, c, area, rn);
+    } else if (steps.N != 0.0f && std::isfinite(steps.N) && std::isfinite(steps.S)) {
+        // The figure modes need a usable step count and position step.
+        if (D == -1 || D == -2) {
+            drawBands(paint, area, steps, D == -1);
+        } else if (D == -3) {
+            drawRising(paint, area, steps.S);
+        } else if (D == -4) {
+            drawFalling(paint, area, steps.S);
+        } else if (D == -5) {
+            drawRectangles(paint, area, steps.S);
         } else {
-            paint.loop(
-                [&] { return Bounds(L, R); }, S,
-                [&](float i) { paint.line(L, T + (i - static_cast<double>(L)), i, T - 1.0); });
-            paint.loop([&] { return Bounds(rt::add(T, W), B); }, S,
-                       [&](float i) { paint.line(L, i, R, static_cast<double>(i) - W - 1); });
-            paint.loop([&] { return Bounds(L, R); }, S,
-                       [&](float i) { paint.line(i, B, R, B - (R - static_cast<double>(i))); });
+            drawCircles(paint, c, area, steps.S);
         }
-    } else if (D == -4) {
-        if (wide) {
-            paint.loop([&] { return Bounds(B, T); }, negS,
-                       [&](float i) { paint.line(L, i, L + (B - static_cast<double>(i)), B); });
-            paint.loop([&] { return Bounds(L, rt::add(L, rt::sub(W, H))); }, S,
-                       [&](float i) { paint.line(i, T, i + static_cast<double>(H), B); });
-            const double offset = static_cast<double>(W) - H;
-            paint.loop([&] { return Bounds(T, B); }, S,
-                       [&](float i) {
-                           const double k = i - static_cast<double>(T);
-                           paint.line(L + offset + k, T, R, B - k);
-                       });
-        } else {
-            paint.loop([&] { return Bounds(R, L); }, negS,
-                       [&](float i) {
-                           const double k = R - static_cast<double>(i);
-                           paint.line(L, B - k, L + k, B);
-                       });
-            paint.loop([&] { return Bounds(rt::add(T, rt::sub(H, W)), T); }, negS,
-                       [&](float i) { paint.line(L, i, R, static_cast<double>(i) + W); });
-            paint.loop([&] { return Bounds(L, R); }, S,
-                       [&](float i) { paint.line(i, T, R, T + (R - static_cast<double>(i))); });
-        }
-    } else if (D == -5) {
-        const qint32 origin = wide ? T : L;
-        const double middle =
-            wide ? (static_cast<double>(T) + B) / 2 : (static_cast<double>(L) + R) / 2;
-        paint.loop([&] { return Bounds(origin, middle); }, S,
-                   [&](float i) {
-                       const double d = i - static_cast<double>(origin);
-                       paint.box(L + d, T + d, R - d, B - d);
-                   });
-    } else if (D == -6) {
-        singleFor(1.0f, static_cast<float>(RectangleNumber), 1.0f, [&](float k) {
-            rn([&] {
-                const double top = T + (k - 1.0) * H / RectangleNumber;
-                const double bottom = T + static_cast<double>(k) * H / RectangleNumber;
-                nested(-1, CircleOrRectangle_FromX, rt::toLong(top), Rectangle_ToX,
-                       rt::toLong(bottom));
-            });
-        });
-    } else if (D == -7) {
-        singleFor(1.0f, static_cast<float>(RectangleNumber), 1.0f, [&](float k) {
-            rn([&] {
-                const double left = L + (k - 1.0) * W / RectangleNumber;
-                const double right = L + static_cast<double>(k) * W / RectangleNumber;
-                nested(-2, rt::toLong(left), CircleOrRectangleY, rt::toLong(right), RectangleY);
-            });
-        });
-    } else if (D < -10) {
-        singleFor(static_cast<float>(RectangleNumber), 1.0f, -1.0f, [&](float k) {
-            rn([&] {
-                if (D == std::numeric_limits<qint32>::min()) raiseError(err::Overflow);
-                const double radius = static_cast<double>(k) * std::abs(D) / RectangleNumber;
-                DrawChange(Object, ColorChangeFrom, ColorChangeTo, rt::toLong(radius),
-                           CircleOrRectangle_FromX, CircleOrRectangleY, Rectangle_ToX, RectangleY,
-                           CircleEffect, RectangleNumber);
-            });
-        });
-    } else {
-        double cx = CircleOrRectangle_FromX, cy = CircleOrRectangleY;
-        if (CircleOrRectangle_FromX == 0 && CircleOrRectangleY == 0) {
-            cx = (static_cast<double>(L) + R) / 2;
-            cy = (static_cast<double>(T) + B) / 2;
-        }
-        singleFor(0.0f, static_cast<float>(D), S, [&](float i) { paint.circle(cx, cy, i); });
     }
-
     if (rn.pending()) result |= 8;
     return result;
 }

@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
-#include "platform/string_runtime.h"
-#include "platform/variant_rules.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "runtime/variant_rules.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -112,7 +113,7 @@ constexpr qint32 kEmptySignLookup = 64;
 constexpr qint32 kNoFreeRow = 64;
 
 void addFlag(qint32& wrong, qint32 flag) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcIni(), "ini flags");
     rn([&] { wrong = rt::add(wrong, flag); });
 }
 
@@ -257,7 +258,7 @@ qint32 workOut::ini_AddOrEditorData(const QString& Sign, const QVariant& Value, 
         return 0;
     }
     QString value;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcIni(), __func__);
     rn([&] { value = rt::textOf(Value); });
     if (Title.isEmpty()) Title = QStringLiteral("[0]");
     QString inner;

@@ -14,7 +14,7 @@
 #include <array>
 #include <vector>
 
-#include "platform/text_files.h"
+#include "runtime/text_files.h"
 
 namespace kelvarin {
 

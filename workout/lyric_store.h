@@ -6,6 +6,7 @@
 // or header tag name, and its lyric text or header value.
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <vector>
@@ -26,5 +27,11 @@ struct LyricStore {
     std::array<QString, 5> head;  // ti, ar, al, by, offset
     std::vector<LyricEntry> entries;
 };
+
+// The store of the text of an LRC file: the lines, split at CR LF, LF or CR and trimmed of
+// spaces, give header tags (ti, ar, al, by, offset: the first of each name wins) and one entry
+// for every time tag in front of a lyric; the entries from the first time on are sorted by their
+// time texts in character-code order. Linear in the length of each line.
+LyricStore parseLyrics(QStringView text);
 
 }  // namespace kelvarin

@@ -12,11 +12,12 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/conversion.h"
-#include "platform/number_text.h"
-#include "platform/resume_next.h"
-#include "platform/string_runtime.h"
-#include "platform/variant_rules.h"
+#include "runtime/conversion.h"
+#include "runtime/number_text.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "runtime/variant_rules.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -261,7 +262,7 @@ QString workOut::IncStr(const QString& FirstStr, const QString& SecOndStr,
 }
 
 QVariant workOut::Get_2N_inA(qint32 Num, QList<qint32>& Arrays) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcNumbers(), __func__);
     Arrays = QList<qint32>(11, 0);
     qsizetype i = 0;
     int j = 0;

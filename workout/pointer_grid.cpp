@@ -2,8 +2,9 @@
 // Pointer hit-testing and control grids: whether the pointer is over a control or a form, and
 // control indices in a grid filled column by column.
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -12,7 +13,7 @@ namespace {
 
 // The pointer's position in twips; a pointer that cannot be read stays at the origin.
 void pointerInTwips(const platform::Services& services, double& x, double& y) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), "pointer position");
     rn([&] {
         const platform::Pointer& pointer = platform::require(services.pointer);
         const QPoint p = pointer.position();
@@ -33,7 +34,7 @@ bool workOut::iFMouseInObject(const PlacedObject& Object, const FormObject& fo) 
     pointerInTwips(m_services, x, y);
     // A comparison that fails (a property that cannot be read) counts as true.
     bool inside = true;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), __func__);
     rn([&] {
         // The control is placed in the form's client area, which begins inside the frame.
         const double left = fo.left() + fo.clientLeft() + Object.left();
@@ -47,7 +48,7 @@ bool workOut::iFMouseInObject2(const PlacedObject& Object) {
     double x = 0.0, y = 0.0;
     pointerInTwips(m_services, x, y);
     bool inside = true;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), __func__);
     rn([&] {
         inside = strictlyInside(x, y, Object.left(), Object.top(), Object.width(), Object.height());
     });
@@ -56,14 +57,14 @@ bool workOut::iFMouseInObject2(const PlacedObject& Object) {
 
 qint32 workOut::GetColRowControl(qint32 Col, qint32 pRow, qint32 Row, qint32 Start) {
     qint32 result = 0;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), __func__);
     rn([&] { result = rt::sub(rt::add(rt::add(rt::mul(rt::sub(Col, 1), pRow), Row), Start), 1); });
     return result;
 }
 
 qint32 workOut::GetpColControl(qint32 Now, qint32 Row, qint32 Start) {
     qint32 result = 0;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), __func__);
     rn([&] {
         const qint32 offset = rt::sub(Now, Start);
         if (Row == 0) raiseError(err::DivisionByZero);
@@ -75,7 +76,7 @@ qint32 workOut::GetpColControl(qint32 Now, qint32 Row, qint32 Start) {
 
 qint32 workOut::GetpRowControl(qint32 Now, qint32 Row, qint32 Start) {
     qint32 result = 0;
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcPointer(), __func__);
     rn([&] {
         const qint32 offset = rt::sub(Now, Start);
         if (Row == 0) raiseError(err::DivisionByZero);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "platform/conversion.h"
+#include "runtime/conversion.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

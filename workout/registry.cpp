@@ -2,9 +2,10 @@
 // Registry access: keys created and deleted, text and number values written and read, through
 // the registry store the object was handed.
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
-#include "platform/variant_rules.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "runtime/variant_rules.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -85,7 +86,7 @@ QVariant workOut::REG_QueryValue(qint32 lKey, const QString& sKeyName, const QSt
 }
 
 qint32 workOut::REG_QueryValueEx(qint32 lhKey, const QString& szValueName, QVariant& vValue) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcRegistry(), __func__);
     qint32 status = 0, type = 0, size = 0;
     // The type and size first; a failure leaves the type 0, as for a missing value.
     rn([&] {

@@ -2,9 +2,10 @@
 // Shadowed text: a line printed eight times in a halo colour around its position, then once in
 // its own colour on top.
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
-#include "platform/variant_rules.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "runtime/variant_rules.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -23,7 +24,7 @@ constexpr Offset kHalo[8] = {{-50, -35}, {50, 35}, {-50, 35}, {50, -35},
 
 void workOut::printShadow(TextSurface& piC, const QVariant& Words, const QVariant& x,
                           const QVariant& y, QVariant& BackGround, QVariant& ForeColor) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcDrawing(), __func__);
     rn([&] {
         if (rt::equalsZero(BackGround)) BackGround = QVariant(qint32(255));
     });

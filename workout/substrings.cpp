@@ -9,10 +9,11 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/ansi_code_page.h"
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
-#include "platform/string_runtime.h"
+#include "runtime/ansi_code_page.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -44,14 +45,14 @@ bool matchesAt(const QString& text, double position, const QString& find) {
 }  // namespace
 
 QString workOut::Left(const QString& pStr, qint32 pLng) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     rn([&] { result = rt::mid(pStr, 1, pLng); });
     return result;
 }
 
 QString workOut::Right(const QString& pStr, qint32 pLng) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     QString result;
     rn([&] {
         const qint32 start = rt::add(rt::sub(static_cast<qint32>(pStr.size()), pLng), 1);
@@ -73,7 +74,7 @@ float workOut::LeftInStr(float Start, const QString& StartStr, const QString& Fi
     // Any other start: the position is rounded, ties to even, at every step.
     for (double i = start; i <= length; i += 1.0) {
         bool found = true;  // a comparison that fails counts as found
-        rt::ResumeNext rn;
+        rt::ResumeNext rn(lcStrings(), __func__);
         rn([&] { found = matchesAt(StartStr, i, FindStr); });
         if (found) return static_cast<float>(i);
     }
@@ -81,7 +82,7 @@ float workOut::LeftInStr(float Start, const QString& StartStr, const QString& Fi
 }
 
 float workOut::RightInStr(float OppositePStr, const QString& OppStartStr, const QString& FindStr) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     double first = 0.0;
     if (!rn([&] {
             first = rt::toSingle(static_cast<double>(OppStartStr.size()) - OppositePStr + 1.0);
@@ -142,7 +143,7 @@ QString workOut::GetLLBetween(const QString& pStr, const QString& Ls, const QStr
 QString workOut::DelCharsBetween(const QString& pStr, QString& include,
                                  const QString& DelCharsForTwo) {
     if (DelCharsForTwo.size() != 2) return QString();
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcStrings(), __func__);
     qint32 a = 0, b = 0;
     rn([&] { a = rt::inStr(1, pStr, DelCharsForTwo.left(1)); });
     rn([&] { b = rt::toLong(RightInStr(1.0f, pStr, DelCharsForTwo.mid(1, 1))); });

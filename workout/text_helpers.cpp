@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/conversion.h"
-#include "platform/resume_next.h"
-#include "platform/text_files.h"
+#include "runtime/conversion.h"
+#include "runtime/resume_next.h"
+#include "runtime/text_files.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -101,7 +102,7 @@ QString workOut::TextLine(TextBox& pText, qint32 Line) {
 }
 
 void workOut::Textbox_insert(TextBox& te, const QString& pStr) {
-    rt::ResumeNext rn;
+    rt::ResumeNext rn(lcText(), __func__);
     qint32 s = 0;
     rn([&] { s = te.selStart(); });
     rn([&] {

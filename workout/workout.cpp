@@ -8,7 +8,12 @@
 
 namespace kelvarin {
 
-workOut::workOut() : workOut(platform::programServices()) {}
+workOut::workOut() : workOut(platform::Services{}) {
+    m_ownRandom = std::make_unique<rt::ClockSeededRandom>();
+    m_ownClock = std::make_unique<rt::SystemClock>();
+    m_services.random = m_ownRandom.get();
+    m_services.clock = m_ownClock.get();
+}
 
 workOut::workOut(const platform::Services& services)
     : m_services(services),

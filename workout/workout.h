@@ -13,9 +13,9 @@
 
 #include <memory>
 
-#include "platform/errors.h"
-#include "platform/services.h"
-#include "platform/surfaces.h"
+#include "runtime/errors.h"
+#include "services/services.h"
+#include "workout/surfaces.h"
 
 namespace kelvarin {
 
@@ -26,9 +26,12 @@ struct LyricStore;
 // position k (lower bound 0); an operation that writes a caller's array never writes outside it.
 class workOut {
   public:
-    // A workOut on the running program's services.
+    // A workOut with the runtime's own random generator and clock and no other service: it
+    // reaches no registry, drive table, folder, window or dialog of the machine. Operations that
+    // need one of those raise error 91 or behave as documented for a missing service.
     workOut();
-    // A workOut on the given services (tests fix the random generator, the clock and the rest).
+    // A workOut on exactly the given services: the program hands in the real ones, tests their
+    // doubles.
     explicit workOut(const platform::Services& services);
     ~workOut();
     workOut(workOut&&) noexcept;
@@ -300,6 +303,8 @@ class workOut {
     QString filePath(const QString& text) const;
 
     platform::Services m_services;
+    std::unique_ptr<rt::RandomGenerator> m_ownRandom;  // the default's own, or none
+    std::unique_ptr<rt::Clock> m_ownClock;
     std::unique_ptr<IniStore> m_ini;
     std::unique_ptr<LyricStore> m_lyrics;
     qint32 m_foundWindow = 0;  // the window iFExist2Exit found last

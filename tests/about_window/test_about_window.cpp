@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "about_window/sponsor.h"
-#include "platform/gui/app_info.h"
-#include "platform/wkout.h"
+#include "gui/app_info.h"
 #include "window_harness.h"
+#include "workout/wkout.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

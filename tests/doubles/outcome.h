@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-#include "platform/errors.h"
+#include "runtime/errors.h"
 
 namespace kelvarin::testing {
 

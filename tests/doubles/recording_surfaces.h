@@ -9,8 +9,8 @@
 #include <QList>
 #include <QStringList>
 
-#include "platform/errors.h"
-#include "platform/surfaces.h"
+#include "runtime/errors.h"
+#include "workout/surfaces.h"
 
 namespace kelvarin::testing {
 

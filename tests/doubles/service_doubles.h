@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Test doubles for the platform's services: message boxes and dialogs answered from a script, a
-// random generator with a fixed sequence, a fixed clock, a pointer held still, drives and windows
-// chosen by the test, a held clipboard, a recorded browser and a recorded program end.
+// Test doubles for the services: message boxes and dialogs answered from a script, a random
+// generator with a fixed sequence, a fixed clock, a pointer held still, folders, drives and
+// windows chosen by the test, a held clipboard, a recorded browser and a recorded program end;
+// and QuietServices, the one place a test takes a whole set of them from.
 
 #include <QHash>
 #include <QList>
 #include <QUrl>
 
-#include "platform/services.h"
+#include "services/services.h"
 
 namespace kelvarin::testing {
 
@@ -127,6 +128,15 @@ class ScriptedDialogs : public platform::Dialogs {
     void copyFinished() override { finished = true; }
 };
 
+// The user's folders as the test chooses them.
+class FixedFolders : public platform::UserFolders {
+  public:
+    QString state, data, desktopFolder;
+    QString stateHome() const override { return state; }
+    QString dataHome() const override { return data; }
+    QString desktop() const override { return desktopFolder; }
+};
+
 class RecordedBrowser : public platform::UrlOpener {
   public:
     QList<QUrl> opened;
@@ -137,6 +147,60 @@ class RecordedProgramEnd : public platform::ProgramControl {
   public:
     int ended = 0;
     void end() override { ++ended; }
+};
+
+// A clipboard that keeps what is set on it, as the desktop's would.
+class MemoryClipboard : public platform::Clipboard {
+  public:
+    QString held;
+    int cleared = 0;
+    void clear() override {
+        held.clear();
+        ++cleared;
+    }
+    void setText(const QString& text) override { held = text; }
+    QString text() const override { return held; }
+};
+
+// A whole set of quiet services: nothing reaches the machine, the display or the user. Message
+// boxes answer No, the random sequence and the clock are fixed, the pointer sits at the origin,
+// there are no drives, windows or folders until a test adds them, the clipboard keeps what it
+// is given, and the dialogs cancel. Tests change the members they need before taking services().
+struct QuietServices {
+    QuietServices() = default;
+    QuietServices(const QuietServices&) = delete;
+    QuietServices& operator=(const QuietServices&) = delete;
+
+    ScriptedMessageBoxes boxes;
+    SequenceRandom random;
+    FixedClock clock;
+    MemoryClipboard memoryClipboard;
+    platform::Clipboard* clipboard = &memoryClipboard;  // the one handed out
+    RecordedBrowser browser;
+    RecordedProgramEnd program;
+    FixedPointer pointer;
+    FixedFolders folders;
+    FixedDrives drives;
+    FixedWindows windows;
+    ScriptedDialogs dialogs;
+
+    // Every service above; a registry is the one a test hands in (none by default).
+    platform::Services services(platform::RegistryStore* registry = nullptr) {
+        platform::Services s;
+        s.random = &random;
+        s.clock = &clock;
+        s.messageBoxes = &boxes;
+        s.clipboard = clipboard;
+        s.urlOpener = &browser;
+        s.program = &program;
+        s.pointer = &pointer;
+        s.folders = &folders;
+        s.registry = registry;
+        s.drives = &drives;
+        s.windows = &windows;
+        s.dialogs = &dialogs;
+        return s;
+    }
 };
 
 }  // namespace kelvarin::testing

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "platform/gui/picture_box.h"
+#include "gui/picture_box.h"
 #include "segment_window/seg8.h"
 #include "window_harness.h"
 

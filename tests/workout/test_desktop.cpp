@@ -80,12 +80,8 @@ void DesktopTest::windowSearch() {
 }
 
 void DesktopTest::desktopFolder() {
-    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("config")).toUtf8());
-    qputenv("HOME", m_dir->path().toUtf8());
-    QDir(m_dir->path()).mkpath(QStringLiteral("config"));
-    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("config/user-dirs.dirs")),
-                       "XDG_DESKTOP_DIR=\"$HOME/桌面\"\n"));
-    platform::XdgUserFolders folders;
+    FixedFolders folders;
+    folders.desktopFolder = m_dir->path() + QStringLiteral("/桌面");
     m_services.folders = &folders;
     workOut w(m_services);
     QCOMPARE(w.GetDESKTOP(), QStringLiteral("D:\\桌面\\"));

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "outcome.h"
-#include "platform/ansi_code_page.h"
-#include "platform/conversion.h"
-#include "platform/number_text.h"
+#include "runtime/ansi_code_page.h"
+#include "runtime/conversion.h"
+#include "runtime/number_text.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

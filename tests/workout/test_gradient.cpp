@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
-#include "platform/conversion.h"
 #include "recording_surfaces.h"
+#include "runtime/conversion.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

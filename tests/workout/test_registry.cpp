@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "outcome.h"
-#include "platform/sqlite_registry.h"
+#include "system/sqlite_registry.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

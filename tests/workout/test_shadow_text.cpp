@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
-#include "platform/variant_rules.h"
 #include "recording_surfaces.h"
+#include "runtime/variant_rules.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

@@ -7,6 +7,7 @@
 #include "file_helpers.h"
 #include "outcome.h"
 #include "recording_surfaces.h"
+#include "service_doubles.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;
@@ -160,20 +161,17 @@ void TextHelpersTest::insert() {
 
 void TextHelpersTest::errorFile() {
     const QString state = m_dir.filePath(QStringLiteral("state"));
-    qputenv("XDG_STATE_HOME", state.toUtf8());
-    workOut w;
+    FixedFolders folders;
+    folders.state = state;
+    platform::Services services;
+    services.folders = &folders;
+    workOut w(services);
     QCOMPARE(w.PrintErr(QStringLiteral("first 错误")), 0);
     QCOMPARE(w.PrintErr(QStringLiteral("second 错误")), 0);
     const QString file = state + QStringLiteral("/kelvarin/Err.txt");
     QCOMPARE(readBytes(file), QStringLiteral("second 错误\r\n").toUtf8());
     QCOMPARE(QDir(state + QStringLiteral("/kelvarin")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"Err.txt"});
-    // Read at each call: without the variable the folder is ~/.local/state.
-    qputenv("HOME", m_dir.filePath(QStringLiteral("home")).toUtf8());
-    qunsetenv("XDG_STATE_HOME");
-    QCOMPARE(w.PrintErr(QStringLiteral("x")), 0);
-    QCOMPARE(readBytes(m_dir.filePath(QStringLiteral("home/.local/state/kelvarin/Err.txt"))),
-             QByteArray("x\r\n"));
 }
 
 void TextHelpersTest::errorFileFailures_data() {
@@ -195,10 +193,13 @@ void TextHelpersTest::errorFileFailures() {
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeOther);
     QFile::setPermissions(m_dir.filePath(QStringLiteral("closed")),
                           QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    qputenv("XDG_STATE_HOME", m_dir.filePath(state).toUtf8());
-    const int got = runInChild({otherUser, -1}, [] {
+    FixedFolders folders;
+    folders.state = m_dir.filePath(state);
+    platform::Services services;
+    services.folders = &folders;
+    const int got = runInChild({otherUser, -1}, [&services] {
         try {
-            workOut().PrintErr(QStringLiteral("x"));
+            workOut(services).PrintErr(QStringLiteral("x"));
             return 0;
         } catch (const workOutError& e) {
             return e.number();

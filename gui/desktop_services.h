@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The desktop's services for the running program: Qt message boxes, the desktop clipboard, the
+// desktop's URL handler, the application's event loop, the pointer and the shell's dialogs.
+
+#include "services/services.h"
+
+namespace kelvarin::platform {
+
+// Message boxes shown with QMessageBox, modal to the owner window, with the buttons the
+// platform shows under a Chinese system: "是(Y)", "否(N)" and "确定", pressed with Y, N and
+// Enter. A table is shown in a fixed-width font, its lines unbroken.
+class DesktopMessageBoxes final : public MessageBoxes {
+  public:
+    Answer show(QObject* owner, const QString& prompt, Buttons buttons, Icon icon,
+                const QString& title, Text text) override;
+};
+
+// The desktop's clipboard.
+class DesktopClipboard final : public Clipboard {
+  public:
+    void clear() override;
+    void setText(const QString& text) override;
+    QString text() const override;
+};
+
+// Web pages open in the desktop's browser.
+class DesktopUrlOpener final : public UrlOpener {
+  public:
+    void open(const QUrl& url) override;
+};
+
+// Ending the program ends the application's event loop.
+class ApplicationControl final : public ProgramControl {
+  public:
+    void end() override;
+};
+
+}  // namespace kelvarin::platform

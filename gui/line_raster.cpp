@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// The line raster: the rows of one line, and the queue painted band by band.
+
+#include "gui/line_raster.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <utility>
+#include <vector>
+
+#include "gui/raster_groups.h"
+#include "gui/raster_steep.h"
+
+namespace kelvarin::raster {
+
+void paintRows(quint32* bits, qsizetype stride, const PixelLine& line, int top, int bottom) {
+    const auto [x0, y0, x1, y1, adx, ady, sx] = downward(line);
+    top = std::max(top, y0);
+    bottom = std::min(bottom, y1);
+    if (top > bottom) return;
+    if (ady == 0) {
+        quint32* row = bits + y0 * stride;
+        fillRun(row + x0, row + x1 + 1, line.pixel);
+        return;
+    }
+    if (adx <= ady) {
+        // Steep: one pixel per row.
+        SteepState::at(line, bits, stride, top).paintUpTo(bottom);
+        return;
+    }
+    // Shallow: one pixel per column, row y0 + floor((2 m ady + adx) / (2 adx)) for column
+    // x0 + sx m. The columns of row y0 + k run from first(k) to first(k + 1) - 1, where first(0)
+    // is 0 and first(k) = ceil(adx (2k - 1) / (2 ady)); first(k + 1) is followed row by row as a
+    // quotient and remainder, so that no row needs a division.
+    const qint64 den = 2 * ady, last = adx + 1;
+    const qint64 k = top - y0;
+    qint64 from = k == 0 ? 0 : (adx * (2 * k - 1) + den - 1) / den;
+    const qint64 start = adx * (2 * k + 1) + den - 1;
+    qint64 next = start / den, rest = start % den;
+    const qint64 stepQuotient = (2 * adx) / den, stepRest = (2 * adx) % den;
+    for (int y = top; y <= bottom; ++y) {
+        const qint64 to = std::min(last, next) - 1;
+        if (from <= to) {
+            quint32* row = bits + y * stride;
+            const qint64 a = x0 + sx * from, b = x0 + sx * to;
+            fillRun(row + std::min(a, b), row + std::max(a, b) + 1, line.pixel);
+        }
+        from = std::min(last, next);
+        next += stepQuotient;
+        rest += stepRest;
+        if (rest >= den) {
+            rest -= den;
+            ++next;
+        }
+    }
+}
+
+namespace {
+
+// Rows per band. A steep line touches one cache line per row; 256 of them (16 KB) stay in the
+// first-level cache while the next lines, one pixel further along, touch the same ones again.
+constexpr int kBandRows = 16;
+
+// Every line at a device pixel ratio other than 1: each logical pixel paints the block of device
+// pixels it covers.
+void paintScaled(const std::vector<PixelLine>& lines, const QImage& image, quint32* bits,
+                 qsizetype stride, qreal ratio) {
+    // Logical pixel x covers the device columns from edge(x) to edge(x + 1) - 1.
+    const int width = static_cast<int>(image.width() / ratio);
+    const int height = static_cast<int>(image.height() / ratio);
+    auto edges = [ratio](int count, int limit) {
+        std::vector<int> e(static_cast<size_t>(count) + 1);
+        for (int k = 0; k <= count; ++k)
+            e[static_cast<size_t>(k)] = std::min(limit, static_cast<int>(std::floor(k * ratio)));
+        return e;
+    };
+    const std::vector<int> columns = edges(width, image.width());
+    const std::vector<int> rows = edges(height, image.height());
+    for (const PixelLine& line : lines) {
+        forEachRun(line, 0, height - 1, [&](int y, int xa, int xb) {
+            if (y >= height || xb >= width) return;
+            const int from = columns[static_cast<size_t>(xa)];
+            const int to = columns[static_cast<size_t>(xb) + 1];
+            for (int dy = rows[static_cast<size_t>(y)]; dy < rows[static_cast<size_t>(y) + 1]; ++dy)
+                std::fill(bits + dy * stride + from, bits + dy * stride + to, line.pixel);
+        });
+    }
+}
+
+// Every line at ratio 1, band by band.
+void paintBands(const std::vector<PixelLine>& lines, const QImage& image, quint32* bits,
+                qsizetype stride) {
+    // Groups of lines side by side paint their rows as copies; other steep lines go on from band to
+    // band where they left off; the rest are painted from their formula in each band they cross. In
+    // a band the lines are painted in their order.
+    std::vector<Item> items;
+    std::vector<LineGroup> groups;
+    groupLines(lines, items, groups);
+    std::vector<SteepState> states(lines.size());
+    for (const Item& item : items)
+        if (item.group < 0) states[item.line] = SteepState::at(lines[item.line], bits, stride, 0);
+    // Each band visits only the items that reach it, in their order: those still going on from
+    // the band before, merged with those starting in it (items sorted by their first band).
+    const int height = image.height();
+    const int bands = (height + kBandRows - 1) / kBandRows;
+    auto rowsOf = [&](const Item& item) {
+        if (item.group >= 0) {
+            const LineGroup& g = groups[static_cast<size_t>(item.group)];
+            return std::pair(g.top, g.bottom);
+        }
+        const PixelLine& line = lines[item.line];
+        return std::pair(std::min(line.y0, line.y1), std::max(line.y0, line.y1));
+    };
+    std::vector<size_t> firstBand(static_cast<size_t>(bands) + 1, 0), byBand(items.size());
+    for (const Item& item : items)
+        ++firstBand[static_cast<size_t>(rowsOf(item).first / kBandRows) + 1];
+    for (size_t b = 1; b < firstBand.size(); ++b)
+        firstBand[b] += firstBand[b - 1];
+    {
+        std::vector<size_t> next(firstBand.begin(), firstBand.end() - 1);
+        for (size_t k = 0; k < items.size(); ++k)
+            byBand[next[static_cast<size_t>(rowsOf(items[k]).first / kBandRows)]++] = k;
+    }
+    std::vector<size_t> active, merged;
+    for (int band = 0; band < bands; ++band) {
+        const int top = band * kBandRows, bottom = std::min(height, top + kBandRows) - 1;
+        active.erase(std::remove_if(active.begin(), active.end(),
+                                    [&](size_t k) { return rowsOf(items[k]).second < top; }),
+                     active.end());
+        merged.clear();
+        std::merge(active.begin(), active.end(), byBand.begin() + firstBand[band],
+                   byBand.begin() + firstBand[band + 1], std::back_inserter(merged));
+        active.swap(merged);
+        for (const size_t k : active) {
+            const Item& item = items[k];
+            if (item.group >= 0) {
+                groups[static_cast<size_t>(item.group)].paintRows(bits, stride, top, bottom);
+                continue;
+            }
+            SteepState& state = states[item.line];
+            if (state.steep) {
+                if (state.y <= bottom && state.y <= state.last) state.paintUpTo(bottom);
+                continue;
+            }
+            paintRows(bits, stride, lines[item.line], top, bottom);
+        }
+    }
+}
+
+}  // namespace
+
+void LineQueue::paintInto(QImage& image) {
+    if (m_lines.empty()) return;
+    const qreal ratio = image.devicePixelRatio();
+    const qsizetype stride = image.bytesPerLine() / 4;
+    quint32* const bits = reinterpret_cast<quint32*>(image.bits());
+    if (ratio != 1.0) {
+        paintScaled(m_lines, image, bits, stride, ratio);
+    } else {
+        paintBands(m_lines, image, bits, stride);
+    }
+    m_lines.clear();
+}
+
+}  // namespace kelvarin::raster

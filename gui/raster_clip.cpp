@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Clipping a line to the image and rounding its ends to pixel centres.
+
+#include <algorithm>
+#include <cmath>
+
+#include "gui/line_raster.h"
+
+namespace kelvarin::raster {
+
+namespace {
+
+// Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax].
+bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
+          double ymax) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t;
+        }
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+}  // namespace
+
+bool clipToImage(double x1, double y1, double x2, double y2, int width, int height,
+                 PixelLine& line) {
+    if (width <= 0 || height <= 0) return false;
+    if (!std::isfinite(x1 + y1 + x2 + y2)) return false;
+    // Ends to pixel centres first, then clipped to the centres of the image's pixels: a line
+    // between whole pixels keeps its slope where it is cut (a diagonal stays diagonal).
+    x1 = std::floor(x1 + 0.5);
+    y1 = std::floor(y1 + 0.5);
+    x2 = std::floor(x2 + 0.5);
+    y2 = std::floor(y2 + 0.5);
+    if (!clip(x1, y1, x2, y2, 0.0, 0.0, width - 1.0, height - 1.0)) return false;
+    // The pixels between two pixels of the image lie in it too: the painting needs no checks.
+    auto centre = [](double v, int size) {
+        return std::clamp(static_cast<int>(std::floor(v + 0.5)), 0, size - 1);
+    };
+    line.x0 = centre(x1, width);
+    line.y0 = centre(y1, height);
+    line.x1 = centre(x2, width);
+    line.y1 = centre(y2, height);
+    return true;
+}
+
+}  // namespace kelvarin::raster

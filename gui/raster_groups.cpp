@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Grouping the queued lines that lie side by side.
+
+#include "gui/raster_groups.h"
+
+#include <limits>
+
+namespace kelvarin::raster {
+
+void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
+                std::vector<LineGroup>& groups) {
+    struct Steep {
+        bool is = false, diagonal = false;
+        int sx = 1, top = 0, bottom = 0;
+        qint64 adx = 0, x = 0, column0 = 0;  // x: the column at the top
+    };
+    auto steep = [](const PixelLine& line) {
+        const Downward w = downward(line);
+        Steep d;
+        d.is = w.steep();
+        d.diagonal = d.is && w.adx == w.ady;
+        d.sx = w.sx;
+        d.top = w.y0;
+        d.bottom = w.y1;
+        d.adx = w.adx;
+        d.x = w.x0;
+        d.column0 = w.x0 - qint64(w.sx) * w.y0;
+        return d;
+    };
+    // Which way a sequence moves: 0 while it has not moved.
+    auto way = [](int from, int to) { return to > from ? 1 : to < from ? -1 : 0; };
+    size_t k = 0;
+    while (k < lines.size()) {
+        const Steep first = steep(lines[k]);
+        size_t end = k + 1;
+        int towards = 0, topWay = 0, bottomWay = 0;
+        bool diagonals = first.diagonal;
+        Steep last = first;
+        while (first.is && end < lines.size()) {
+            const Steep next = steep(lines[end]);
+            if (!next.is || next.sx != first.sx) break;
+            if (end == k + 1) diagonals = first.diagonal && next.diagonal;
+            const qint64 step = diagonals ? next.column0 - last.column0 : next.x - last.x;
+            if ((step != 1 && step != -1) || (towards != 0 && step != towards)) break;
+            if (diagonals) {
+                if (!next.diagonal) break;
+                const int t = way(last.top, next.top), b = way(last.bottom, next.bottom);
+                if ((t != 0 && topWay != 0 && t != topWay) ||
+                    (b != 0 && bottomWay != 0 && b != bottomWay))
+                    break;
+                if (t != 0) topWay = t;
+                if (b != 0) bottomWay = b;
+            } else if (next.top != first.top || next.bottom != first.bottom ||
+                       next.adx != first.adx) {
+                break;
+            }
+            towards = static_cast<int>(step);
+            last = next;
+            ++end;
+        }
+        if (end - k < 2) {
+            items.push_back({k});
+            ++k;
+            continue;
+        }
+        LineGroup g;
+        g.first = k;
+        g.end = end;
+        g.diagonals = diagonals;
+        g.sx = first.sx;
+        g.towards = towards;
+        g.column0 = diagonals ? first.column0 : first.x;
+        g.adx = first.adx;
+        g.ady = first.bottom - first.top;
+        g.top = std::numeric_limits<int>::max();
+        g.bottom = std::numeric_limits<int>::min();
+        const size_t n = end - k;
+        g.colours.resize(n);
+        for (size_t j = 0; j < n; ++j) {
+            const Steep d = steep(lines[k + j]);
+            g.tops.push_back(d.top);
+            g.bottoms.push_back(d.bottom);
+            g.top = std::min(g.top, d.top);
+            g.bottom = std::max(g.bottom, d.bottom);
+            g.colours[towards > 0 ? j : n - 1 - j] = lines[k + j].pixel;
+        }
+        items.push_back({k, static_cast<int>(groups.size())});
+        groups.push_back(std::move(g));
+        k = end;
+    }
+}
+
+}  // namespace kelvarin::raster

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include <QLineEdit>
+#include <QTest>
+
+#include "gui/control_text_box.h"
+#include "gui/crlf_text_box.h"
+#include "runtime/errors.h"
+
+using namespace kelvarin;
+
+class ControlTextBoxTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void multiLinePositionsCountCrLf();
+    void singleLine();
+};
+
+void ControlTextBoxTest::multiLinePositionsCountCrLf() {
+    CrLfTextBox box;
+    platform::ControlTextBox te(&box);
+    te.setText(QStringLiteral("ab\r\ncd\r\nef"));
+    QCOMPARE(te.text(), QStringLiteral("ab\r\ncd\r\nef"));
+    te.setSelStart(4);  // before "c"
+    QCOMPARE(te.selStart(), 4);
+    QCOMPARE(te.selLength(), 0);
+    te.setSelLength(4);  // "cd" and its CR LF
+    QCOMPARE(te.selLength(), 4);
+    QCOMPARE(box.textCursor().selectedText(), QStringLiteral("cd\u2029"));
+    te.setSelStart(99);  // past the end: to the end
+    QCOMPARE(te.selStart(), 10);
+    QVERIFY_THROWS_EXCEPTION(workOutError, te.setSelStart(-1));
+}
+
+void ControlTextBoxTest::singleLine() {
+    auto* line = new QLineEdit(QStringLiteral("abcdef"));
+    platform::ControlTextBox te(line);
+    te.setSelStart(2);
+    te.setSelLength(2);
+    QCOMPARE(line->selectedText(), QStringLiteral("cd"));
+    QCOMPARE(te.selStart(), 2);
+    te.setSelStart(3);  // leaves no selection
+    QCOMPARE(te.selLength(), 0);
+    delete line;
+    QVERIFY_THROWS_EXCEPTION(workOutError, te.text());
+}
+
+QTEST_MAIN(ControlTextBoxTest)
+#include "test_control_text_box.moc"

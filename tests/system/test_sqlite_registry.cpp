@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "file_helpers.h"
+#include "system/sqlite_registry.h"
+#include "system/xdg_user_folders.h"
+
+using namespace kelvarin;
+using namespace kelvarin::platform;
+
+namespace {
+
+qint32 writeNumber(RegistryStore& store, const QString& key, const QString& name, qint32 n) {
+    qint32 handle = 0;
+    qint32 s = store.createKey(reg::HKEY_CURRENT_USER, key, reg::KEY_ALL_ACCESS, handle);
+    if (s != 0) return s;
+    RegistryValue v;
+    v.type = reg::REG_DWORD;
+    v.number = n;
+    s = store.setValue(handle, name, v);
+    store.closeKey(handle);
+    return s;
+}
+
+// The number under the key, or -1.
+qint32 readNumber(RegistryStore& store, const QString& key, const QString& name) {
+    qint32 handle = 0;
+    if (store.openKey(reg::HKEY_CURRENT_USER, key, reg::KEY_ALL_ACCESS, handle) != 0) return -1;
+    qint32 type = 0, size = 0;
+    RegistryValue v;
+    const qint32 s = store.queryValue(handle, name, type, size, &v);
+    store.closeKey(handle);
+    return s == 0 ? v.number : -1;
+}
+
+}  // namespace
+
+class SqliteRegistryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void fileRightsAndPlace();
+    void twoProgramsWritingAtOnce();
+    void killedWriterLosesNothingCommitted();
+    void fileThatIsNoDatabase();
+    void readOnlyStore();
+
+  private:
+    QString m_file;
+    QTemporaryDir m_dir;
+};
+
+void SqliteRegistryTest::init() {
+    m_file = m_dir.filePath(QStringLiteral("data/kelvarin/registry.sqlite3"));
+    QDir(m_dir.filePath(QStringLiteral("data"))).removeRecursively();
+}
+
+void SqliteRegistryTest::fileRightsAndPlace() {
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
+    qunsetenv("KELVARIN_REGISTRY");
+    QCOMPARE(SqliteRegistry::fileNameFor(XdgUserFolders()), m_file);
+    qputenv("KELVARIN_REGISTRY", "/somewhere/else.sqlite3");
+    QCOMPARE(SqliteRegistry::fileNameFor(XdgUserFolders()),
+             QStringLiteral("/somewhere/else.sqlite3"));
+    qunsetenv("KELVARIN_REGISTRY");
+
+    SqliteRegistry store([this] { return m_file; });
+    QCOMPARE(writeNumber(store, QStringLiteral("A"), QStringLiteral("n"), 1), 0);
+    auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+    };
+    QCOMPARE(mode(m_file), 0600);
+    QCOMPARE(mode(m_file + QStringLiteral("-wal")), 0600);
+    QCOMPARE(mode(m_file + QStringLiteral("-shm")), 0600);
+    QCOMPARE(mode(QFileInfo(m_file).absolutePath()), 0700);
+    // Another program sees the write, after this one is gone.
+    SqliteRegistry other([this] { return m_file; });
+    QCOMPARE(readNumber(other, QStringLiteral("a"), QStringLiteral("N")), 1);
+}
+
+void SqliteRegistryTest::twoProgramsWritingAtOnce() {
+    const int perChild = 300;
+    auto writer = [this, perChild](int child) {
+        return [this, perChild, child] {
+            SqliteRegistry store([this] { return m_file; });
+            for (int k = 0; k < perChild; ++k) {
+                if (writeNumber(store, QStringLiteral("Shared\\W%1").arg(child),
+                                QStringLiteral("v%1").arg(k), k) != 0)
+                    return 1;
+            }
+            return 0;
+        };
+    };
+    // Both start together and write at the same time.
+    const pid_t first = ::fork();
+    if (first == 0) ::_exit(writer(1)());
+    const int second = testing::runInChild({}, writer(2));
+    int status = 0;
+    ::waitpid(first, &status, 0);
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(second, 0);
+    SqliteRegistry store([this] { return m_file; });
+    for (int child : {1, 2}) {
+        for (int k = 0; k < perChild; ++k)
+            QCOMPARE(readNumber(store, QStringLiteral("Shared\\W%1").arg(child),
+                                QStringLiteral("v%1").arg(k)),
+                     k);
+    }
+}
+
+void SqliteRegistryTest::killedWriterLosesNothingCommitted() {
+    int pipeEnds[2];
+    QVERIFY(::pipe(pipeEnds) == 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeEnds[0]);
+        SqliteRegistry store([this] { return m_file; });
+        for (qint32 k = 0;; ++k) {
+            if (writeNumber(store, QStringLiteral("Loop"), QStringLiteral("v%1").arg(k), k) != 0)
+                ::_exit(1);
+            // Committed: tell the parent.
+            if (::write(pipeEnds[1], &k, sizeof k) != sizeof k) ::_exit(1);
+        }
+    }
+    ::close(pipeEnds[1]);
+    qint32 last = -1, k = 0;
+    while (last < 200 && ::read(pipeEnds[0], &k, sizeof k) == sizeof k)
+        last = k;
+    ::kill(pid, SIGKILL);
+    while (::read(pipeEnds[0], &k, sizeof k) == sizeof k)
+        last = k;
+    ::close(pipeEnds[0]);
+    ::waitpid(pid, nullptr, 0);
+    QVERIFY(last >= 200);
+
+    sqlite3* db = nullptr;
+    QCOMPARE(
+        sqlite3_open_v2(QFile::encodeName(m_file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
+        SQLITE_OK);
+    sqlite3_stmt* check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    QCOMPARE(sqlite3_step(check), SQLITE_ROW);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(check, 0))),
+             QByteArray("ok"));
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+    SqliteRegistry store([this] { return m_file; });
+    for (qint32 n = 0; n <= last; ++n)
+        QCOMPARE(readNumber(store, QStringLiteral("Loop"), QStringLiteral("v%1").arg(n)), n);
+}
+
+void SqliteRegistryTest::fileThatIsNoDatabase() {
+    QVERIFY(QDir().mkpath(QFileInfo(m_file).absolutePath()));
+    QVERIFY(testing::writeBytes(m_file, QByteArray(4096, 'x')));
+    SqliteRegistry store([this] { return m_file; });
+    qint32 handle = 0;
+    QCOMPARE(
+        store.createKey(reg::HKEY_CURRENT_USER, QStringLiteral("A"), reg::KEY_ALL_ACCESS, handle),
+        reg::BadDatabase);
+    qint32 type = 0, size = 0;
+    QCOMPARE(store.queryValue(reg::HKEY_CURRENT_USER, QString(), type, size, nullptr),
+             reg::BadDatabase);
+    QCOMPARE(testing::readBytes(m_file), QByteArray(4096, 'x'));  // left as it was
+}
+
+void SqliteRegistryTest::readOnlyStore() {
+    {
+        SqliteRegistry store([this] { return m_file; });
+        QCOMPARE(writeNumber(store, QStringLiteral("A"), QStringLiteral("n"), 7), 0);
+    }
+    // Another user may read the file but not write it.
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeOther);
+    for (const QString& folder :
+         {m_dir.filePath(QStringLiteral("data")), QFileInfo(m_file).absolutePath()})
+        QFile::setPermissions(folder,
+                              QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther);
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(m_file + suffix))
+            QFile::setPermissions(m_file + suffix, QFile::ReadOwner | QFile::ReadOther);
+    }
+    const int result = testing::runInChild({true, -1}, [this] {
+        SqliteRegistry store([this] { return m_file; });
+        const qint32 written = writeNumber(store, QStringLiteral("A"), QStringLiteral("n"), 8);
+        const qint32 read = readNumber(store, QStringLiteral("A"), QStringLiteral("n"));
+        // Reading needs the WAL index, which another user may not be able to share: it may
+        // fail with a status too, but never gives another number.
+        return written == reg::AccessDenied && (read == 7 || read == -1) ? 0 : 1;
+    });
+    QCOMPARE(result, 0);
+}
+
+QTEST_APPLESS_MAIN(SqliteRegistryTest)
+#include "test_sqlite_registry.moc"

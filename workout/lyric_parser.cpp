@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+// The lyric parser: the text of an LRC file into the store's header tags and time-sorted entries.
+
+#include <algorithm>
+#include <numeric>
+
+#include "runtime/conversion.h"
+#include "runtime/number_text.h"
+#include "runtime/resume_next.h"
+#include "runtime/string_runtime.h"
+#include "runtime/text_files.h"
+#include "workout/lyric_store.h"
+#include "workout/trace.h"
+
+namespace kelvarin {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The five header tags by their first two letters, in the order of the head.
+int headerIndex(QStringView line) {
+    const QString two = line.left(2).toString().toLower();
+    static const QString names[5] = {QStringLiteral("ti"), QStringLiteral("ar"),
+                                     QStringLiteral("al"), QStringLiteral("by"),
+                                     QStringLiteral("of")};
+    for (int k = 0; k < 5; ++k) {
+        if (two == names[k]) return k;
+    }
+    return -1;
+}
+
+// Milliseconds of a time text mm:ss.xx: each pair read as the number it begins with.
+double millisecondsOf(const QString& tag) {
+    auto value = [&tag](qsizetype from) {
+        double v = 0.0;
+        rt::ResumeNext rn(lcLyrics(), "LRC_Load");
+        rn([&] { v = rt::Val(tag.mid(from, 2)); });
+        return v;
+    };
+    return (value(0) * 60 + value(3)) * 1000 + value(6) * 10;
+}
+
+// The text between the first and the last character that is no "[" or "]".
+QStringView stripBrackets(QStringView text) {
+    auto bracket = [](QChar c) { return c == u'[' || c == u']'; };
+    qsizetype lo = 0, hi = text.size();
+    while (lo < hi && bracket(text[lo]))
+        ++lo;
+    while (hi > lo && bracket(text[hi - 1]))
+        --hi;
+    return text.mid(lo, hi - lo);
+}
+
+}  // namespace
+
+LyricStore parseLyrics(QStringView text) {
+    LyricStore store;
+    std::vector<LyricEntry>& entries = store.entries;
+    // The entry being filled is entries.back() while it has no tag yet.
+    auto current = [&entries]() -> LyricEntry& {
+        if (entries.empty() || !entries.back().tag.isEmpty()) entries.emplace_back();
+        return entries.back();
+    };
+    auto full = [&entries] {
+        return static_cast<qsizetype>(entries.size()) >= LyricStore::kMostEntries &&
+               !entries.back().tag.isEmpty();
+    };
+    for (const QString& raw : platform::splitLines(text)) {
+        QString line = rt::trimSpaces(raw);
+        if (line.isEmpty()) continue;
+        if (full()) break;  // later lines are ignored
+        if (line.endsWith(u']')) line += u' ';
+        QStringView view = stripBrackets(line);
+        const int header = headerIndex(view);
+        if (header >= 0) {
+            LyricEntry& e = current();
+            const qsizetype skip = header == 4 ? 7 : 3;
+            e.tag = header == 4 ? QStringLiteral("offset") : view.left(2).toString();
+            if (view.size() - skip - 2 >= 0)
+                e.text = view.mid(skip, view.size() - skip - 2).toString();
+            continue;
+        }
+        // A lyric line: its text follows the last "]"; each time tag in front gives an entry.
+        const qsizetype bracket = view.lastIndexOf(u']');
+        const QString text = bracket < 0 ? QString() : view.mid(bracket + 1).toString();
+        // The tags are taken eight characters at a time from the front of a view that only
+        // moves forward; its end stops moving once it holds no bracket, so whether a bracket
+        // is left is one comparison with the last bracket before that end.
+        qsizetype lastBracket = -1;
+        for (;;) {
+            const QStringView tag = view.left(8);
+            // A tag that is no time gives no entry: it would make the line before it current
+            // for the rest of the song.
+            if (tag.size() >= 2 && isDigit(tag[1]) && !full()) {
+                LyricEntry& e = current();
+                e.tag = tag.toString();
+                e.text = text;
+            }
+            const QStringView next = stripBrackets(view.mid(std::min<qsizetype>(8, view.size())));
+            const bool endMoved = next.isEmpty() || next.constEnd() != view.constEnd();
+            view = next;
+            if (endMoved || lastBracket < 0) {
+                lastBracket = -1;
+                for (qsizetype k = view.size() - 1; k >= 0; --k) {
+                    if (view[k] == u'[' || view[k] == u']') {
+                        lastBracket = view.constData() + k - line.constData();
+                        break;
+                    }
+                }
+            }
+            // More than 1,000 entries: a line's further tags are ignored.
+            const bool more = lastBracket >= view.constData() - line.constData();
+            if (!more || static_cast<qsizetype>(entries.size()) > 1000) break;
+        }
+    }
+    if (!entries.empty() && entries.back().tag.isEmpty()) entries.pop_back();
+
+    // Times and header values; the first tag of each name in the file wins.
+    qsizetype firstTimed = -1;
+    std::array<bool, 5> seen{};
+    for (qsizetype t = 0; t < static_cast<qsizetype>(entries.size()); ++t) {
+        LyricEntry& e = entries[static_cast<size_t>(t)];
+        if (firstTimed < 0 && !e.tag.isEmpty() && isDigit(e.tag[0])) firstTimed = t;
+        const double ms = millisecondsOf(e.tag);
+        rt::ResumeNext rn(lcLyrics(), __func__);
+        rn([&] {
+            e.time = rt::toLong(ms);
+            e.milliseconds = e.time == 0 ? QString() : QString::number(e.time);
+        });
+        const int header = headerIndex(e.tag);
+        if (header >= 0 && !seen[static_cast<size_t>(header)]) {
+            seen[static_cast<size_t>(header)] = true;
+            store.head[static_cast<size_t>(header)] = e.text;
+        }
+    }
+    if (firstTimed < 0) return store;
+
+    // The exchange sort by time text, in character-code order: for each place, every later
+    // entry whose text is smaller takes the place, and the one there goes to where it was. The
+    // texts are ranked once, so the passes compare numbers.
+    const qsizetype last = static_cast<qsizetype>(entries.size()) - 1;
+    std::vector<QString> distinct;
+    for (qsizetype t = firstTimed; t <= last; ++t)
+        distinct.push_back(entries[static_cast<size_t>(t)].tag);
+    std::sort(distinct.begin(), distinct.end(),
+              [](const QString& a, const QString& b) { return a.compare(b) < 0; });
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<qint32> rank;
+    std::vector<qsizetype> order;
+    for (qsizetype t = firstTimed; t <= last; ++t) {
+        const QString& tag = entries[static_cast<size_t>(t)].tag;
+        rank.push_back(static_cast<qint32>(
+            std::lower_bound(distinct.begin(), distinct.end(), tag,
+                             [](const QString& a, const QString& b) { return a.compare(b) < 0; }) -
+            distinct.begin()));
+        order.push_back(t);
+    }
+    const size_t n = rank.size();
+    for (size_t t = 0; t < n; ++t) {
+        for (size_t u = t + 1; u < n; ++u) {
+            if (rank[t] > rank[u]) {
+                std::swap(rank[t], rank[u]);
+                std::swap(order[t], order[u]);
+            }
+        }
+    }
+    std::vector<LyricEntry> sorted;
+    sorted.reserve(n);
+    for (size_t k = 0; k < n; ++k)
+        sorted.push_back(std::move(entries[static_cast<size_t>(order[k])]));
+    std::move(sorted.begin(), sorted.end(), entries.begin() + firstTimed);
+    return store;
+}
+
+}  // namespace kelvarin
