@@ -30,7 +30,8 @@ QVariant workOut::iFExist2Exit(const QString& include, bool pSame, bool pClose) 
             }
         }
         m_foundWindow = handle;
-        if (pClose) list.close(handle);
+        if (pClose && !list.close(handle))
+            traceFailure(lcDesktop(), __func__, 0, "the window was not closed", w.title);
         return QVariant(handle);
     }
     return QVariant();

@@ -141,8 +141,9 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
     platform::TextFile file;
     try {
         file = platform::readTextFile(filePath(sFileName));
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
         // A file that is missing, or cannot be read, leaves the store open and empty.
+        traceFailure(lcIni(), __func__, e.number(), e.what(), sFileName);
         return 1;
     }
     store.encoding = file.encoding;
@@ -321,8 +322,9 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
     try {
         platform::writeFileAtomically(
             filePath(sPath), platform::encodeText(text, store.encoding, store.byteOrderMark));
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
         // A file that cannot be created is left alone; the result stays 0.
+        traceFailure(lcIni(), __func__, e.number(), e.what(), sPath);
     }
     return 0;
 }

@@ -220,7 +220,8 @@ qint32 workOut::DecTrans(QString& pGet, qint32 DecMax36) {
             acc = rt::toLong(power * v + acc);
         }
         return acc;
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
+        traceFailure(lcNumbers(), __func__, e.number(), e.what(), pGet);
         return -1;
     }
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "runtime/conversion.h"
+#include "workout/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -104,8 +105,9 @@ qint32 workOut::jzToDec(const QString& pStr, qint32 jz, bool& wrong) {
         }
         wrong = true;
         return 0;
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
         // Overflow: the value of the digits read before the failing one, reported as wrong.
+        traceFailure(lcNumbers(), __func__, e.number(), e.what(), pStr);
         wrong = true;
         return acc;
     }

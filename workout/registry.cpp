@@ -14,11 +14,19 @@ namespace reg = platform::reg;
 
 namespace {
 
+// The store's answer, traced when it is not success.
+qint32 traced(qint32 status, const char* operation, const QString& detail) {
+    if (status != reg::Success)
+        traceFailure(lcRegistry(), operation, status, "registry status", detail);
+    return status;
+}
+
 // Opens sKeyName under lKey with full access; a failed opening leaves the zero handle, with
 // which the next call fails in turn.
-qint32 openFull(platform::RegistryStore& store, qint32 lKey, const QString& sKeyName) {
+qint32 openFull(platform::RegistryStore& store, qint32 lKey, const QString& sKeyName,
+                const char* operation) {
     qint32 handle = 0;
-    store.openKey(lKey, sKeyName, reg::KEY_ALL_ACCESS, handle);
+    traced(store.openKey(lKey, sKeyName, reg::KEY_ALL_ACCESS, handle), operation, sKeyName);
     return handle;
 }
 
@@ -27,23 +35,23 @@ qint32 openFull(platform::RegistryStore& store, qint32 lKey, const QString& sKey
 QVariant workOut::REG_CreateNewKey(qint32 lKey, const QString& sNewKeyName) {
     platform::RegistryStore& store = platform::require(m_services.registry);
     qint32 handle = 0;
-    store.createKey(lKey, sNewKeyName, reg::KEY_ALL_ACCESS, handle);
+    traced(store.createKey(lKey, sNewKeyName, reg::KEY_ALL_ACCESS, handle), __func__, sNewKeyName);
     store.closeKey(handle);
     return QVariant();
 }
 
 QVariant workOut::REG_DelKey(qint32 lKey, const QString& sKeyName) {
     platform::RegistryStore& store = platform::require(m_services.registry);
-    const qint32 handle = openFull(store, lKey, sKeyName);
-    store.deleteKey(lKey, sKeyName);
+    const qint32 handle = openFull(store, lKey, sKeyName, __func__);
+    traced(store.deleteKey(lKey, sKeyName), __func__, sKeyName);
     store.closeKey(handle);
     return QVariant();
 }
 
 QVariant workOut::REG_DelVal(qint32 lKey, const QString& sKeyName, const QString& sValueName) {
     platform::RegistryStore& store = platform::require(m_services.registry);
-    const qint32 handle = openFull(store, lKey, sKeyName);
-    store.deleteValue(handle, sValueName);
+    const qint32 handle = openFull(store, lKey, sKeyName, __func__);
+    traced(store.deleteValue(handle, sValueName), __func__, sValueName);
     store.closeKey(handle);
     return QVariant();
 }
@@ -55,14 +63,14 @@ qint32 workOut::REG_SetVal(qint32 hKey, const QString& sValueName, qint32 lType,
         // The whole text, whatever its script.
         value.type = reg::REG_SZ;
         value.text = rt::textOf(vValue);
-        return store.setValue(hKey, sValueName, value);
+        return traced(store.setValue(hKey, sValueName, value), __func__, sValueName);
     }
     if (lType == reg::REG_DWORD) {
         // An empty value becomes the number 0, in the caller's variant too.
         if (rt::compare(vValue, QString()) == 0) vValue = QVariant(qint32(0));
         value.type = reg::REG_DWORD;
         value.number = rt::toLongValue(vValue);
-        return store.setValue(hKey, sValueName, value);
+        return traced(store.setValue(hKey, sValueName, value), __func__, sValueName);
     }
     return reg::Success;  // other types are not written
 }
@@ -70,7 +78,7 @@ qint32 workOut::REG_SetVal(qint32 hKey, const QString& sValueName, qint32 lType,
 QVariant workOut::REG_SetKeyValue(qint32 lKey, const QString& sKeyName, const QString& sValueName,
                                   QVariant vValueSetting, qint32 lValueType) {
     platform::RegistryStore& store = platform::require(m_services.registry);
-    const qint32 handle = openFull(store, lKey, sKeyName);
+    const qint32 handle = openFull(store, lKey, sKeyName, __func__);
     REG_SetVal(handle, sValueName, lValueType, vValueSetting);
     store.closeKey(handle);
     return QVariant();
@@ -78,7 +86,7 @@ QVariant workOut::REG_SetKeyValue(qint32 lKey, const QString& sKeyName, const QS
 
 QVariant workOut::REG_QueryValue(qint32 lKey, const QString& sKeyName, const QString& sValueName) {
     platform::RegistryStore& store = platform::require(m_services.registry);
-    const qint32 handle = openFull(store, lKey, sKeyName);
+    const qint32 handle = openFull(store, lKey, sKeyName, __func__);
     QVariant value;
     REG_QueryValueEx(handle, sValueName, value);
     store.closeKey(handle);
@@ -124,7 +132,7 @@ qint32 workOut::REG_QueryValueEx(qint32 lhKey, const QString& szValueName, QVari
     } else {
         status = -1;  // missing, or a type this family does not read
     }
-    return status;
+    return traced(status, __func__, szValueName);
 }
 
 }  // namespace kelvarin

@@ -23,7 +23,8 @@ QString workOut::LoadText(const QString& sFileName) {
     platform::TextFile file;
     try {
         file = platform::readTextFile(filePath(sFileName));
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
+        traceFailure(lcText(), __func__, e.number(), e.what(), sFileName);
         return QStringLiteral("#Err53");
     }
     // The lines joined with CR LF: every line end becomes CR LF, and the last one is dropped.
@@ -78,7 +79,8 @@ qint32 workOut::TextLenLine(TextBox& pText) {
     try {
         return static_cast<qint32>(
             std::min<qsizetype>(pText.text().count(kCrLf) + 1, std::numeric_limits<qint32>::max()));
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
+        traceFailure(lcText(), __func__, e.number(), e.what());
         return 0;
     }
 }
@@ -96,7 +98,8 @@ QString workOut::TextLine(TextBox& pText, qint32 Line) {
         }
         const qsizetype end = text.indexOf(kCrLf, start);
         return end < 0 ? text.mid(start) : text.mid(start, end - start);
-    } catch (const workOutError&) {
+    } catch (const workOutError& e) {
+        traceFailure(lcText(), __func__, e.number(), e.what());
         return QString();
     }
 }

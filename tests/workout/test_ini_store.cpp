@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +53,7 @@ class IniStoreTest : public QObject {
     void encodingsKept();
     void failedWritesLeaveTheOldFile_data();
     void failedWritesLeaveTheOldFile();
+    void refusedWriteIsTraced();
 
   private:
     QString path(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
@@ -359,6 +362,20 @@ void IniStoreTest::failedWritesLeaveTheOldFile() {
     QCOMPARE(result, 0);  // the failure is not reported, as for a file that cannot be created
     QCOMPARE(readBytes(file), QByteArray("[old]\r\nkept=1\r\n"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"data.ini"});
+}
+
+void IniStoreTest::refusedWriteIsTraced() {
+    // Silent by default; with the family's debug output on, the refusal leaves a line.
+    QLoggingCategory::setFilterRules(QStringLiteral("kelvarin.*=true"));
+    workOut w;
+    w.ini_SetOpenFiles(path("new.ini"));
+    QString title = QStringLiteral("s"), where = path("missing/folder/new.ini");
+    qint32 flags = 0;
+    w.ini_AddOrEditorData(QStringLiteral("k"), QStringLiteral("v"), title, flags);
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("^ini_WriteToFile: error 76 .*/new.ini$")));
+    QCOMPARE(w.ini_WriteToFile(where), 0);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 QTEST_APPLESS_MAIN(IniStoreTest)
