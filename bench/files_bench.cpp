@@ -96,7 +96,7 @@ void files() {
 
     // LoadText of 10 MB of lines.
     QByteArray text;
-    while (text.size() < 10 * 1024 * 1024)
+    while (text.size() < qsizetype(10) * 1024 * 1024)
         text += "Lorem ipsum dolor sit amet, consectetur adipiscing elit 中文 0123456789\r\n";
     const QString path = dir.filePath(QStringLiteral("big.txt"));
     write(path, text);

@@ -15,7 +15,7 @@ void registry() {
     header("registry");
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("registry.sqlite3"));
-    platform::SqliteRegistry store([file] { return file; });
+    platform::SqliteRegistry store([file] { return QString(file); });
     platform::Services services;
     services.registry = &store;
     workOut w(services);

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale is POSIX
 
 #include "runtime/errors.h"
 

@@ -73,7 +73,7 @@ SqliteRegistry::~SqliteRegistry() {
 }
 
 QString SqliteRegistry::fileNameFor(const UserFolders& folders) {
-    const QString chosen = qEnvironmentVariable("KELVARIN_REGISTRY");
+    QString chosen = qEnvironmentVariable("KELVARIN_REGISTRY");
     if (!chosen.isEmpty()) return chosen;
     return folders.dataHome() + QStringLiteral("/kelvarin/registry.sqlite3");
 }

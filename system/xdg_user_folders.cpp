@@ -11,7 +11,7 @@ namespace kelvarin::platform {
 namespace {
 
 QString fromEnvironment(const char* variable, const QString& fallback) {
-    const QString value = qEnvironmentVariable(variable);
+    QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
     return QDir::homePath() + u'/' + fallback;
 }

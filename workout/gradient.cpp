@@ -187,7 +187,7 @@ void channelSteps(GradientPainter& paint, const Call& c, float N, rt::ResumeNext
 
 // Modes -1 and -2: horizontal lines from the top, vertical lines from the left.
 void drawBands(GradientPainter& paint, const Area& a, const Steps& st, bool horizontal) {
-    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 L = a.L, T = a.T, R = a.R, B = a.B;
     if (horizontal) {
         paint.loop([&] { return Bounds(T, B); }, st.S, [&](float i) { paint.line(L, i, R, i); });
     } else {
@@ -197,7 +197,8 @@ void drawBands(GradientPainter& paint, const Area& a, const Steps& st, bool hori
 
 // Mode -3: 45 degree lines rising to the right, from the top-left corner.
 void drawRising(GradientPainter& paint, const Area& a, float S) {
-    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 L = a.L, T = a.T, R = a.R, B = a.B, W = a.W, H = a.H;
+    const bool wide = a.wide;
     if (wide) {
         paint.loop([&] { return Bounds(T, B); }, S,
                    [&](float i) {
@@ -220,7 +221,8 @@ void drawRising(GradientPainter& paint, const Area& a, float S) {
 
 // Mode -4: 45 degree lines falling to the right, from the bottom-left corner.
 void drawFalling(GradientPainter& paint, const Area& a, float S) {
-    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 L = a.L, T = a.T, R = a.R, B = a.B, W = a.W, H = a.H;
+    const bool wide = a.wide;
     const float negS = -S;
     if (wide) {
         paint.loop([&] { return Bounds(B, T); }, negS,
@@ -248,7 +250,8 @@ void drawFalling(GradientPainter& paint, const Area& a, float S) {
 
 // Mode -5: rectangle outlines from the border inwards.
 void drawRectangles(GradientPainter& paint, const Area& a, float S) {
-    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 L = a.L, T = a.T, R = a.R, B = a.B;
+    const bool wide = a.wide;
     const qint32 origin = wide ? T : L;
     const double middle =
         wide ? (static_cast<double>(T) + B) / 2 : (static_cast<double>(L) + R) / 2;
@@ -273,7 +276,7 @@ void drawCircles(GradientPainter& paint, const Call& c, const Area& a, float S) 
 // gradients, the largest first): each repetition is one nested call whose result is not looked at.
 void drawRepeated(workOut& w, DrawSurface& Object, const Call& c, const Area& a,
                   rt::ResumeNext& rn) {
-    const auto [L, T, R, B, W, H, wide] = a;
+    const qint32 L = a.L, T = a.T, W = a.W, H = a.H;
     const qint32 n = c.number;
     if (c.D == -6) {
         singleFor(1.0f, static_cast<float>(n), 1.0f, [&](float k) {

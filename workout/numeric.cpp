@@ -43,7 +43,7 @@ bool sumOfDigitsIfUpper(const QString& text, qint64& sum) {
     const __m128i ones = _mm_set1_epi16(1);
     while (k + 8 <= n) {
         __m128i lanes = zero, odd = zero;
-        const qsizetype end = std::min(n - (n - k) % 8, k + 8 * 4096);
+        const qsizetype end = std::min(n - (n - k) % 8, k + qsizetype(8) * 4096);
         for (; k < end; k += 8) {
             const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + k));
             odd = _mm_or_si128(odd,

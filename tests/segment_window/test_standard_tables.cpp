@@ -39,6 +39,8 @@ class StandardTablesTest : public QObject {
 void StandardTablesTest::layout_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("lines");
+    // Each line's entries and comment are adjacent literals, joined on purpose.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     QTest::newRow("common cathode")
         << commonCathodeTable()
         << QStringList{
@@ -65,6 +67,7 @@ void StandardTablesTest::layout_data() {
                "                            //h j l n o p q r u v x y  [33-44]",
                "0x0b,0x71,0x47,0x2b,0x23,0x0c,0x18,0x2f,0x41,0x63,0x09,0x11};"
                "                            //h.j.l.n.o.p.q.r.u.v.x.y. [45-56]"};
+    // NOLINTEND(bugprone-suspicious-missing-comma)
 }
 
 void StandardTablesTest::layout() {

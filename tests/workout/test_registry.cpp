@@ -32,7 +32,7 @@ class RegistryTest : public QObject {
 void RegistryTest::init() {
     m_dir = new QTemporaryDir;
     const QString file = m_dir->filePath(QStringLiteral("registry.sqlite3"));
-    m_store = new platform::SqliteRegistry([file] { return file; });
+    m_store = new platform::SqliteRegistry([file] { return QString(file); });
     platform::Services services;
     services.registry = m_store;
     m_w = new workOut(services);
