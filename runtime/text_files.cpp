@@ -1,109 +1,93 @@
 // SPDX-License-Identifier: MIT
-// Text files: decoding, line splitting, reading with the runtime's error numbers and atomic
-// replacement.
+// Text files: decoding and encoding, line splitting.
 
 #include "runtime/text_files.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
-
-#include <cerrno>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "runtime/errors.h"
-
 namespace kelvarin::platform {
 
 namespace {
 
-// The runtime's error number for a failed system call.
-int errorNumberFor(int code) {
-    switch (code) {
-        case EACCES:
-        case EPERM:
-            return err::PermissionDenied;
-        case ENOENT:
-        case ENOTDIR:
-            return err::PathNotFound;
-        default:
-            return err::PathFileAccessError;
-    }
+const char* const kGb18030 = "GB18030";
+
+// The text of bytes that are UTF-8 throughout (a sequence cut off at the end is an error too,
+// an initial byte-order mark is skipped); false otherwise.
+bool decodeUtf8(const QByteArray& bytes, QString& text) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    text = utf8.decode(bytes);
+    return !utf8.hasError();
 }
 
-// Why a file in the folder of path cannot be written or read, by looking at the path: 76 for a
-// missing folder or one that is no folder, 0 when the folder is there.
-int folderProblem(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
-    struct stat st {};
-    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
-        return errorNumberFor(errno) == err::PermissionDenied ? err::PermissionDenied
-                                                              : err::PathNotFound;
-    return S_ISDIR(st.st_mode) ? 0 : err::PathNotFound;
+// Decodes in GB18030, a lead byte cut off at the end kept as U+FFFD: a NUL behind it turns it
+// into U+FFFD, and the NUL's own character goes again.
+QString decodeGb18030(QStringDecoder& gb, const QByteArray& bytes) {
+    QString text = gb.decode(bytes + '\0');
+    if (text.endsWith(QChar(u'\0'))) text.chop(1);
+    return text;
 }
 
 }  // namespace
 
 TextFile decodeText(const QByteArray& bytes) {
     TextFile file;
-    file.byteOrderMark = bytes.startsWith("\xEF\xBB\xBF");
-    // Stateless: a sequence cut off at the end is an error too. An initial mark is skipped.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    file.text = utf8.decode(bytes);
-    if (!utf8.hasError()) return file;
-    file.byteOrderMark = false;
-    file.encoding = TextEncoding::Gbk;
-    QStringDecoder gbk("GBK", QStringConverter::Flag::Stateless);
-    if (!gbk.isValid()) {
-        file.text = QString::fromLatin1(bytes);
+    if (decodeUtf8(bytes, file.text)) {
+        file.byteOrderMark = bytes.startsWith("\xEF\xBB\xBF");
         return file;
     }
-    // A lead byte cut off at the end would vanish: a NUL behind it turns it into U+FFFD, and
-    // the NUL's own character goes again.
-    file.text = gbk.decode(bytes + '\0');
-    if (file.text.endsWith(QChar(u'\0'))) file.text.chop(1);
+    file.encoding = TextEncoding::Gb18030;
+    QStringDecoder gb(kGb18030, QStringConverter::Flag::Stateless);
+    file.text = gb.isValid() ? decodeGb18030(gb, bytes) : QString::fromLatin1(bytes);
     return file;
 }
 
+TextLines decodeLines(const QByteArray& bytes) {
+    TextLines result;
+    QString whole;
+    const bool utf8 = decodeUtf8(bytes, whole);
+    whole.clear();
+    result.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    qsizetype start = 0;
+    if (utf8 && bytes.startsWith("\xEF\xBB\xBF")) {
+        result.byteOrderMark = true;
+        start = 3;
+    }
+    QStringDecoder gb(kGb18030, QStringConverter::Flag::Stateless);
+    auto decode = [&](const QByteArray& raw) {
+        if (utf8) return QString::fromUtf8(raw);
+        return gb.isValid() ? decodeGb18030(gb, raw) : QString::fromLatin1(raw);
+    };
+    // CR and LF never occur inside a character of either encoding: the bytes split as the text.
+    const qsizetype n = bytes.size();
+    for (qsizetype k = start; k < n; ++k) {
+        const char c = bytes[k];
+        if (c != '\r' && c != '\n') continue;
+        const QByteArray raw = bytes.mid(start, k - start);
+        result.lines << decode(raw);
+        result.raw << raw;
+        if (c == '\r' && k + 1 < n && bytes[k + 1] == '\n') ++k;
+        start = k + 1;
+    }
+    if (start < n) {
+        const QByteArray raw = bytes.mid(start);
+        result.lines << decode(raw);
+        result.raw << raw;
+    }
+    return result;
+}
+
 QByteArray encodeText(QStringView text, TextEncoding encoding, bool byteOrderMark) {
-    if (encoding == TextEncoding::Gbk) {
-        QStringEncoder gbk("GBK");
-        if (gbk.isValid()) return gbk.encode(text);
+    if (encoding == TextEncoding::Gb18030) {
+        QStringEncoder gb(kGb18030);
+        if (gb.isValid()) return gb.encode(text);
     }
     QByteArray bytes = byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     bytes += text.toUtf8();
-    return bytes;
-}
-
-QByteArray readFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (path.isEmpty()) raiseError(err::FileNotFound);
-    if (::stat(name.constData(), &st) != 0) {
-        const int code = errno;
-        if (code == ENOENT) {
-            raiseError(folderProblem(path) == err::PathNotFound ? err::PathNotFound
-                                                                : err::FileNotFound);
-        }
-        raiseError(code == ENOTDIR ? err::PathNotFound : errorNumberFor(code));
-    }
-    if (S_ISDIR(st.st_mode)) raiseError(err::PathFileAccessError);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        raiseError(file.error() == QFileDevice::PermissionsError ? err::PermissionDenied
-                                                                 : err::PathFileAccessError);
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) raiseError(err::PathFileAccessError);
     return bytes;
 }
 
@@ -145,47 +129,6 @@ QStringList splitLines(QStringView text) {
     QStringList lines;
     forEachLine(text, [&lines](QStringView line) { lines << line.toString(); });
     return lines;
-}
-
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty()) raiseError(err::PathNotFound);
-    if (const int problem = folderProblem(path)) raiseError(problem);
-    if (QFileInfo(path).isDir()) raiseError(err::PathFileAccessError);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const QString folder = QFileInfo(path).absolutePath();
-        const bool permitted = ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
-        raiseError(permitted ? err::PathFileAccessError : err::PermissionDenied);
-    }
-    // Every step is checked: the commit alone can report success after a failed flush.
-    bool written = file.write(bytes) == bytes.size() && file.flush();
-    written = written && ::fsync(file.handle()) == 0;
-    if (!written) {
-        file.cancelWriting();
-        file.commit();  // removes the temporary file; the old file stays as it was
-        raiseError(err::PathFileAccessError);
-    }
-    if (!file.commit()) raiseError(err::PathFileAccessError);
-}
-
-void createFolders(const QString& path) {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    const QStringList parts = absolute.split(u'/', Qt::SkipEmptyParts);
-    QString current;
-    for (const QString& part : parts) {
-        current += u'/' + part;
-        const QByteArray name = QFile::encodeName(current);
-        struct stat st {};
-        if (::stat(name.constData(), &st) == 0) {
-            if (!S_ISDIR(st.st_mode)) raiseError(err::PathNotFound);
-            continue;
-        }
-        if (errno != ENOENT) raiseError(errorNumberFor(errno));
-        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-            raiseError(errorNumberFor(errno) == err::PermissionDenied ? err::PermissionDenied
-                                                                      : err::PathFileAccessError);
-        }
-    }
 }
 
 }  // namespace kelvarin::platform

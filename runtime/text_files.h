@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Text files as the library reads and writes them: UTF-8 when the bytes are valid UTF-8 (a
-// byte-order mark dropped), otherwise GBK (code page 936); lines end at CR LF, a lone LF or a
-// lone CR. Files are replaced atomically. Failures carry the runtime's file error numbers.
+// Text files as the library reads and writes them: UTF-8 when the bytes are valid UTF-8
+// throughout (a byte-order mark dropped), otherwise GB18030, the superset of GBK (code page 936)
+// that reads every GBK file the same way and can write every character; lines end at CR LF, a
+// lone LF or a lone CR. Reading and writing go through runtime/file_access.h.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include "runtime/file_access.h"
+
 namespace kelvarin::platform {
 
-enum class TextEncoding { Utf8, Gbk };
+enum class TextEncoding { Utf8, Gb18030 };
 
 struct TextFile {
     QString text;
@@ -19,15 +22,23 @@ struct TextFile {
     bool byteOrderMark = false;
 };
 
-// The text of bytes: UTF-8 when they are valid UTF-8, else GBK.
+// The text of bytes: UTF-8 when they are valid UTF-8, else GB18030.
 TextFile decodeText(const QByteArray& bytes);
+
+// The lines of a file's bytes, each decoded on its own in the file's encoding and kept with its
+// own bytes (without its line end, and without the byte-order mark): a line that does not
+// decode cleanly can be written back as it was.
+struct TextLines {
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool byteOrderMark = false;
+    QStringList lines;
+    QList<QByteArray> raw;
+};
+TextLines decodeLines(const QByteArray& bytes);
 // The bytes of a text in the encoding, a UTF-8 byte-order mark first when asked for.
 QByteArray encodeText(QStringView text, TextEncoding encoding, bool byteOrderMark);
 
-// Reads a whole file. Raises error 53 when it does not exist, 76 when a folder on the way is
-// missing or is no folder, 70 when reading is not permitted, 75 for any other failure (a folder
-// given as the file included).
-QByteArray readFile(const QString& path);
+// Reads a whole file as text (readFile's errors).
 TextFile readTextFile(const QString& path);
 
 // The lines of a text: each ends at CR LF, a lone LF or a lone CR; a last line without an end
@@ -51,15 +62,5 @@ void forEachLine(QStringView text, Line&& line) {
     }
     if (start < n) line(text.mid(start));
 }
-
-// Replaces the file with the bytes: they go to a temporary file in the same folder, which takes
-// the file's place only when every byte is written and flushed to the disk, so a failure leaves
-// the old file whole. Raises error 76 when the folder is missing or a folder on the way is no
-// folder, 70 when writing there is not permitted, 75 for any other failure.
-void writeFileAtomically(const QString& path, const QByteArray& bytes);
-
-// Creates the folder and every missing folder on the way. Raises 76 when something on the way
-// is no folder, 70 when creating is not permitted, 75 for any other failure.
-void createFolders(const QString& path);
 
 }  // namespace kelvarin::platform

@@ -19,29 +19,20 @@ namespace kelvarin::platform {
 
 namespace {
 
-// File systems of the kernel's own that are no drives.
+// File systems of the kernel's own, and memory that holds runtime state, that are no drives:
+// they are left out by their type wherever they are mounted, so that a stick mounted under /run
+// (udisks2 puts them in /run/media/<user>) keeps its letter.
 bool pseudoFileSystem(const QString& type) {
     static const QStringList pseudo = {
-        QStringLiteral("proc"),        QStringLiteral("sysfs"),      QStringLiteral("cgroup"),
-        QStringLiteral("cgroup2"),     QStringLiteral("devpts"),     QStringLiteral("devtmpfs"),
-        QStringLiteral("securityfs"),  QStringLiteral("debugfs"),    QStringLiteral("tracefs"),
-        QStringLiteral("pstore"),      QStringLiteral("bpf"),        QStringLiteral("mqueue"),
-        QStringLiteral("hugetlbfs"),   QStringLiteral("configfs"),   QStringLiteral("fusectl"),
-        QStringLiteral("binfmt_misc"), QStringLiteral("autofs"),     QStringLiteral("efivarfs"),
-        QStringLiteral("selinuxfs"),   QStringLiteral("nsfs"),       QStringLiteral("rpc_pipefs"),
-        QStringLiteral("nfsd"),        QStringLiteral("fuse.portal")};
+        QStringLiteral("tmpfs"),      QStringLiteral("proc"),        QStringLiteral("sysfs"),
+        QStringLiteral("cgroup"),     QStringLiteral("cgroup2"),     QStringLiteral("devpts"),
+        QStringLiteral("devtmpfs"),   QStringLiteral("securityfs"),  QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),    QStringLiteral("pstore"),      QStringLiteral("bpf"),
+        QStringLiteral("mqueue"),     QStringLiteral("hugetlbfs"),   QStringLiteral("configfs"),
+        QStringLiteral("fusectl"),    QStringLiteral("binfmt_misc"), QStringLiteral("autofs"),
+        QStringLiteral("efivarfs"),   QStringLiteral("selinuxfs"),   QStringLiteral("nsfs"),
+        QStringLiteral("rpc_pipefs"), QStringLiteral("nfsd"),        QStringLiteral("fuse.portal")};
     return pseudo.contains(type);
-}
-
-bool under(QStringView path, QStringView folder) {
-    return path == folder ||
-           (path.startsWith(folder) && path.size() > folder.size() && path[folder.size()] == u'/');
-}
-
-// The kernel's own places, where memory file systems hold runtime state.
-bool systemPlace(const QString& mountPoint) {
-    return under(mountPoint, u"/run") || under(mountPoint, u"/dev") || under(mountPoint, u"/sys") ||
-           under(mountPoint, u"/proc");
 }
 
 qint32 kindOf(const QString& type, const QString& source, quint32 major, quint32 minor,
@@ -123,9 +114,9 @@ QList<Drive> drivesFromMountInfo(const QString& mountInfo, const MountProbe& pro
     }
     QList<Drive> drives;
     for (Drive& m : mounts) {
-        if (pseudoFileSystem(m.fileSystem)) continue;
-        if (m.fileSystem == u"tmpfs" && systemPlace(m.mountPoint)) continue;
-        if (m.mountPoint != u"/" && (systemPlace(m.mountPoint) || !probe.isFolder(m.mountPoint)))
+        // The root is the system drive whatever it is (a chroot or a live system in memory).
+        if (m.mountPoint != u"/" &&
+            (pseudoFileSystem(m.fileSystem) || !probe.isFolder(m.mountPoint)))
             continue;
         m.kind = kindOf(m.fileSystem, m.source, m.major, m.minor, probe);
         drives << m;

@@ -3,7 +3,8 @@
 
 // The drive table of this system, from its mounts: C: is the root file system, every other real
 // mount takes the next letter from D: in the order of the mount points, up to Z:. File systems
-// of the kernel's own (proc, sysfs, cgroup, ...) and runtime state in memory are no drives.
+// of the kernel's own (proc, sysfs, cgroup, ...) and memory file systems (tmpfs) are no drives,
+// by their type and wherever they are mounted.
 
 #include "services/drives.h"
 

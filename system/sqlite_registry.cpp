@@ -12,7 +12,7 @@
 #include <sqlite3.h>
 
 #include "runtime/errors.h"
-#include "runtime/text_files.h"
+#include "runtime/file_access.h"
 #include "system/sqlite_statement.h"
 
 namespace kelvarin::platform {
@@ -101,6 +101,72 @@ qint32 SqliteRegistry::status(int result) const {
     }
 }
 
+namespace {
+
+// The schema's version in PRAGMA user_version; stores written before it was kept say 0.
+constexpr int kSchemaVersion = 1;
+
+int pragmaInteger(sqlite3* db, const char* sql, int& value) {
+    sqlite3_stmt* statement = nullptr;
+    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    if (result == SQLITE_OK) {
+        result = sqlite3_step(statement);
+        if (result == SQLITE_ROW) {
+            value = sqlite3_column_int(statement, 0);
+            result = SQLITE_OK;
+        }
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+// The column names of a table, in order; empty when there is no such table.
+int columnsOf(sqlite3* db, const char* sql, QStringList& columns) {
+    sqlite3_stmt* statement = nullptr;
+    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    while (result == SQLITE_OK || result == SQLITE_ROW) {
+        result = sqlite3_step(statement);
+        if (result == SQLITE_ROW)
+            columns << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)));
+    }
+    sqlite3_finalize(statement);
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
+}  // namespace
+
+qint32 SqliteRegistry::checkSchema(sqlite3* db) {
+    // A file that is no database answers the first question with an error.
+    int version = 0;
+    if (const int r = pragmaInteger(db, "PRAGMA user_version", version)) return status(r);
+    QStringList keys, vals;
+    if (const int r = columnsOf(db, "PRAGMA table_info(keys)", keys)) return status(r);
+    if (const int r = columnsOf(db, "PRAGMA table_info(vals)", vals)) return status(r);
+    int objects = 0;  // tables, indexes, views of any kind
+    if (const int r = pragmaInteger(db, "SELECT count(*) FROM sqlite_master", objects))
+        return status(r);
+    const bool empty = objects == 0;
+    const bool expected =
+        keys == QStringList{QStringLiteral("id"), QStringLiteral("parent"), QStringLiteral("name"),
+                            QStringLiteral("lname")} &&
+        vals == QStringList{QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("lname"),
+                            QStringLiteral("type"), QStringLiteral("data")};
+    // Another schema (an older or newer one, a damaged one, another program's) is a damaged
+    // store: no statement is prepared against it.
+    if (version < 0 || version > kSchemaVersion) return reg::BadDatabase;
+    if (!expected && !(empty && version == 0)) return reg::BadDatabase;
+    int roots = 0;
+    if (expected &&
+        pragmaInteger(db, "SELECT count(*) FROM keys WHERE parent = 0", roots) != SQLITE_OK)
+        return reg::BadDatabase;
+    // A store that is complete and marked needs nothing written (it may be read-only).
+    if (expected && roots == 5 && version == kSchemaVersion) return reg::Success;
+    const int result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+    if (result != SQLITE_OK) return expected && roots == 5 ? reg::Success : status(result);
+    return status(sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr));
+}
+
 qint32 SqliteRegistry::open() {
     if (m_db != nullptr) return reg::Success;
     const QString fileName = m_fileName ? m_fileName() : QString();
@@ -112,33 +178,30 @@ qint32 SqliteRegistry::open() {
         } catch (const workOutError& e) {
             return e.number() == err::PermissionDenied ? reg::AccessDenied : reg::BadDatabase;
         }
+        // A link that the kernel's protected_symlinks rule would not follow is not followed.
+        if (refusedLink(fileName)) return reg::AccessDenied;
     }
     const QByteArray name = QFile::encodeName(fileName);
-    // Created for the user alone; SQLite gives its -wal and -shm files the same rights.
-    const int fd =
-        inMemory ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    // Created for the user alone, also through a link that leads nowhere yet; SQLite gives its
+    // -wal and -shm files the same rights. An existing file is left as it is.
+    const int fd = inMemory ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd >= 0) ::close(fd);
     sqlite3* db = nullptr;
     int result =
         sqlite3_open_v2(name.constData(), &db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (result == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 10000);
-        sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                     nullptr);
-        // A store that is read-only but complete needs no schema written.
-        sqlite3_stmt* check = nullptr;
-        const bool complete = sqlite3_prepare_v2(db, "SELECT count(*) FROM keys WHERE parent = 0",
-                                                 -1, &check, nullptr) == SQLITE_OK &&
-                              sqlite3_step(check) == SQLITE_ROW &&
-                              sqlite3_column_int64(check, 0) == 5;
-        sqlite3_finalize(check);
-        if (!complete) result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
-    }
     if (result != SQLITE_OK) {
         sqlite3_close(db);
         return result == SQLITE_CANTOPEN ? reg::AccessDenied : status(result);
     }
+    sqlite3_busy_timeout(db, 10000);
+    // The schema first: a store of another schema is not changed, not even its journal mode.
+    if (const qint32 schema = checkSchema(db)) {
+        sqlite3_close(db);
+        return schema;
+    }
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                 nullptr);
     m_db = db;
     m_statements.setConnection(db);
     return reg::Success;

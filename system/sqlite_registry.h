@@ -4,7 +4,9 @@
 // The registry kept in an SQLite database of the user's: $KELVARIN_REGISTRY, or
 // kelvarin/registry.sqlite3 in the data folder of the user's folders, created on first use,
 // readable and writable by the user only. Every root lives there. Every change is one
-// transaction in WAL mode, and a busy timeout lets programs writing at once all succeed.
+// transaction in WAL mode, and a busy timeout lets programs writing at once all succeed. A store
+// whose schema is not this one (missing tables or columns, another user_version) is a damaged
+// store: every operation answers 1009 and the file is left alone.
 
 #include <QHash>
 #include <QStringList>
@@ -49,6 +51,9 @@ class SqliteRegistry final : public RegistryStore {
         qint32 access;
     };
     qint32 open();
+    // Checks the schema of a store just opened: a new store gets it, a store of the expected
+    // schema is taken, any other schema is a damaged store (status 1009).
+    qint32 checkSchema(sqlite3* db);
     // The key a handle stands for, with its rights; status 6 for an unknown handle.
     qint32 resolve(qint32 key, Handle& handle);
     qint32 keyExists(qint64 id, bool& exists);

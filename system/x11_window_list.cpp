@@ -2,10 +2,22 @@
 // The X11 display's top-level windows, through xcb.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
+
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <xcb/xcb.h>
 
@@ -21,12 +33,95 @@ struct FreeReply {
 template <class T>
 using Reply = std::unique_ptr<T, FreeReply>;
 
+// How long a display may take to answer before it counts as no display.
+constexpr int kAnswerMs = 2000;
+
+// Milliseconds left of the time allowed since start.
+int left(const QElapsedTimer& start) {
+    return static_cast<int>(std::max<qint64>(0, kAnswerMs - start.elapsed()));
+}
+
+// Connects fd to the address within the time allowed.
+bool connectWithin(int fd, const sockaddr* address, socklen_t length, const QElapsedTimer& start) {
+    if (::connect(fd, address, length) == 0) return true;
+    if (errno != EINPROGRESS && errno != EAGAIN) return false;
+    pollfd p{fd, POLLOUT, 0};
+    if (::poll(&p, 1, left(start)) != 1) return false;
+    int error = 0;
+    socklen_t size = sizeof error;
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+// Whether the X server of the display name answers a connection's first request within the
+// time allowed: a socket that accepts and never answers would otherwise hold xcb_connect for
+// ever. The request carries no authorisation; any answer, a refusal included, is an answer.
+// Display names this does not read ("host/unix:..." forms) are left to xcb.
+bool answersInTime(const QByteArray& display) {
+    QElapsedTimer start;
+    start.start();
+    const qsizetype colon = display.lastIndexOf(':');
+    if (colon < 0) return false;
+    QByteArray host = display.left(colon);
+    const QByteArray number = display.mid(colon + 1).split('.').value(0);
+    bool ok = false;
+    const int n = number.toInt(&ok);
+    if (!ok || n < 0) return true;
+    if (host.startsWith("unix/")) host = host.mid(5);
+    std::vector<std::pair<sockaddr_storage, socklen_t>> addresses;
+    if (host.isEmpty() || host == "unix") {
+        // The abstract socket first, as xcb tries it, then the one in the file system.
+        const QByteArray path = "/tmp/.X11-unix/X" + QByteArray::number(n);
+        for (const bool abstract : {true, false}) {
+            sockaddr_storage storage{};
+            auto* un = reinterpret_cast<sockaddr_un*>(&storage);
+            un->sun_family = AF_UNIX;
+            const qsizetype at = abstract ? 1 : 0;
+            std::memcpy(un->sun_path + at, path.constData(), static_cast<size_t>(path.size()));
+            addresses.emplace_back(storage, static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) +
+                                                                   at + path.size()));
+        }
+    } else {
+        if (host.startsWith("tcp/")) host = host.mid(4);
+        addrinfo hints{};
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* found = nullptr;
+        const QByteArray port = QByteArray::number(6000 + n);
+        if (::getaddrinfo(host.constData(), port.constData(), &hints, &found) != 0) return false;
+        for (addrinfo* a = found; a != nullptr; a = a->ai_next) {
+            sockaddr_storage storage{};
+            std::memcpy(&storage, a->ai_addr, a->ai_addrlen);
+            addresses.emplace_back(storage, a->ai_addrlen);
+        }
+        ::freeaddrinfo(found);
+    }
+    for (const auto& [storage, length] : addresses) {
+        const int fd = ::socket(storage.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) continue;
+        bool answered = false;
+        if (connectWithin(fd, reinterpret_cast<const sockaddr*>(&storage), length, start)) {
+            // The connection set-up of the X protocol 11.0, least significant byte first, with
+            // no authorisation.
+            const char request[12] = {'l', 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            if (::send(fd, request, sizeof request, MSG_NOSIGNAL) == sizeof request) {
+                pollfd p{fd, POLLIN, 0};
+                answered = ::poll(&p, 1, left(start)) == 1 && (p.revents & POLLIN);
+            }
+        }
+        ::close(fd);
+        if (answered) return true;
+        if (left(start) == 0) return false;
+    }
+    return false;
+}
+
 // One connection to the display for the length of a call.
 class Display {
   public:
     Display() {
         const char* name = std::getenv("DISPLAY");
         if (name == nullptr || *name == '\0') return;
+        // A display that does not answer in time counts as no display at all.
+        if (!answersInTime(QByteArray(name))) return;
         int screenNumber = 0;
         m_connection = xcb_connect(name, &screenNumber);
         if (xcb_connection_has_error(m_connection)) return;
@@ -175,15 +270,8 @@ bool X11WindowList::close(qint32 handle) {
     Reply<xcb_get_window_attributes_reply_t> exists(xcb_get_window_attributes_reply(
         display.connection(), xcb_get_window_attributes(display.connection(), window), nullptr));
     if (!exists) return false;
-    QList<xcb_window_t> managed;
-    if (display.managerWindows(managed)) {
-        // The window manager closes it as its close box does.
-        const uint32_t data[5] = {XCB_CURRENT_TIME, 2, 0, 0, 0};  // 2: from a pager or tool
-        display.sendClientMessage(
-            display.root(), window, display.atom("_NET_CLOSE_WINDOW"), data,
-            XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT);
-        return true;
-    }
+    // Only a window that can be asked to close is asked; one that cannot is left open rather
+    // than its whole program killed with the work it has not saved.
     const xcb_atom_t protocols = display.atom("WM_PROTOCOLS");
     const xcb_atom_t deleteWindow = display.atom("WM_DELETE_WINDOW");
     const QByteArray list = display.property(window, protocols);
@@ -193,14 +281,9 @@ bool X11WindowList::close(qint32 handle) {
         std::memcpy(&a, list.constData() + k, 4);
         polite = polite || a == deleteWindow;
     }
-    if (polite) {
-        const uint32_t data[5] = {deleteWindow, XCB_CURRENT_TIME, 0, 0, 0};
-        display.sendClientMessage(window, window, protocols, data, XCB_EVENT_MASK_NO_EVENT);
-    } else {
-        // A window that cannot be asked is closed the way a window manager closes it.
-        xcb_kill_client(display.connection(), window);
-        display.sync();
-    }
+    if (!polite) return false;
+    const uint32_t data[5] = {deleteWindow, XCB_CURRENT_TIME, 0, 0, 0};
+    display.sendClientMessage(window, window, protocols, data, XCB_EVENT_MASK_NO_EVENT);
     return true;
 }
 

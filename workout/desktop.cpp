@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "runtime/file_access.h"
 #include "runtime/file_copy.h"
 #include "runtime/resume_next.h"
 #include "workout/trace.h"
@@ -68,27 +69,40 @@ qint32 workOut::windowsCopyFile(const QStringList& ReadFiles, const QString& Cop
     // The files that exist, in array order.
     QStringList sources;
     qint64 total = 0;
-    rn([&] {
-        for (const QString& name : ReadFiles) {
-            if (name.isEmpty()) continue;
-            const QString path = filePath(name);
+    for (const QString& name : ReadFiles) {
+        if (name.isEmpty()) continue;
+        rn([&] {
+            const QString path = filePath(name);  // a name on no drive is no file
             const QFileInfo info(path);
-            if (path.isEmpty() || !info.isFile()) continue;
+            if (!info.isFile()) return;
             sources << path;
             total += info.size();
+        });
+    }
+    // A destination that maps to no folder (a drive not in the table, a share of another
+    // machine) receives nothing; the failure is shown as the shell shows it.
+    QString folder;
+    if (!rn([&] { folder = filePath(CopyTo); })) {
+        if (dialogs != nullptr) {
+            const workOutError reason(rn.number());
+            rn([&] { dialogs->copyFailed(CopyTo, QString::fromUtf8(reason.what())); });
+            rn([&] { dialogs->copyFinished(); });
         }
-    });
-    const QString folder = filePath(CopyTo);
+        return 0;
+    }
     rn([&] {
-        if (!folder.isEmpty() && !QFileInfo(folder).exists()) QDir().mkpath(folder);
+        if (!platform::nameExists(folder)) QDir().mkpath(folder);
     });
     if (dialogs != nullptr)
         rn([&] { dialogs->copyStarted(total, static_cast<int>(sources.size())); });
     qint64 done = 0;
     for (const QString& source : sources) {
         const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
-        if (QFileInfo(target).exists()) {
-            if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+        // Any entry of that name is one, a link that leads nowhere (or that the kernel refuses
+        // to follow) included: the user is asked before it is replaced.
+        if (platform::nameExists(target)) {
+            const QString there = QFileInfo(target).canonicalFilePath();
+            if (!there.isEmpty() && there == QFileInfo(source).canonicalFilePath())
                 continue;  // already there
             // Replaced only when the user says so; without dialogs the file is kept.
             bool replace = false;

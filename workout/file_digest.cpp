@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "runtime/errors.h"
+#include "runtime/file_access.h"
 
 namespace kelvarin {
 
@@ -42,8 +43,10 @@ QCryptographicHash::Algorithm qtAlgorithm(DigestAlgorithm algorithm) {
 class OpenFile {
   public:
     explicit OpenFile(const QString& path) {
+        platform::checkFileName(path);
         const QByteArray name = QFile::encodeName(path);
-        m_fd = path.isEmpty() ? -1 : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        // Without blocking: a named pipe is no file, and opening it must not wait for a writer.
+        m_fd = path.isEmpty() ? -1 : ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (m_fd < 0) raiseError(errno == EACCES ? err::PermissionDenied : err::FileNotFound);
         struct stat st {};
         if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -89,10 +89,21 @@ qint32 workOut::GetSubCommandMain(const QString& StrSubMain, QStringList& ArrayF
 
     const QString& text = StrSubMain;
     const qsizetype length = text.size();
-    // Position of c at or after the 1-based position from, 0 when there is none.
-    auto find = [&text, length](QChar c, qsizetype from) -> qsizetype {
+    // Position of c at or after the 1-based position from, 0 when there is none. The scan only
+    // moves forward, so each character's last answer is kept and searched again only once the
+    // scan has passed it: the whole split is linear in the length of the text.
+    struct Next {
+        qsizetype from = 0, at = 0;  // searched from `from`, found at `at` (0: none after it)
+    };
+    Next nextQuote, nextSpace;
+    auto find = [&text, length, &nextQuote, &nextSpace](QChar c, qsizetype from) -> qsizetype {
         if (from < 1 || from > length) return 0;
-        return text.indexOf(c, from - 1) + 1;
+        Next& next = c == u'"' ? nextQuote : nextSpace;
+        if (next.from == 0 || from < next.from || (next.at != 0 && next.at < from)) {
+            next.from = from;
+            next.at = text.indexOf(c, from - 1) + 1;
+        }
+        return next.at;
     };
     // The last name: the rest of the text from p, without its quotes when it is quoted.
     auto storeRest = [&](qsizetype p, qint32& n) {

@@ -36,7 +36,7 @@ QString workOut::pathText(const QString& path) const {
 
 QString workOut::HashFile(const QString& Filename, qint32 Algorithm) {
     const QString path = filePath(Filename);
-    if (path.isEmpty() || !QFileInfo(path).isFile()) raiseError(err::FileNotFound);
+    if (!QFileInfo(path).isFile()) raiseError(err::FileNotFound);
     DigestAlgorithm algorithm;
     switch (Algorithm) {
         case 0x8002:
@@ -69,8 +69,7 @@ QString workOut::iFDir(QString& pStr, const QString& Mepath) {
                                Mepath + pStr + QStringLiteral(".wav"),
                                Mepath + pStr + QStringLiteral(".wma")};
     for (const QString& name : names) {
-        const QString path = filePath(name);
-        if (!path.isEmpty() && QFileInfo(path).isFile()) return name;  // a folder is no file
+        if (QFileInfo(filePath(name)).isFile()) return name;  // a folder is no file
     }
     return QString();
 }

@@ -30,6 +30,7 @@ void IniStore::open() {
     m_open = true;
     encoding = platform::TextEncoding::Utf8;
     byteOrderMark = false;
+    unreadable.clear();
 }
 
 void IniStore::close() {
@@ -43,6 +44,7 @@ void IniStore::close() {
 
 void IniStore::setName(int r, const QString& name) {
     Row& target = mutableRow(r);
+    target.rawHeader = QByteArray();
     if (!target.name.isEmpty()) m_byName[target.lowerName].removeOne(r);
     target.name = name;
     target.lowerName = name.toLower();
@@ -50,10 +52,10 @@ void IniStore::setName(int r, const QString& name) {
     m_lastRow = -1;
 }
 
-void IniStore::append(int r, const QString& key, const QString& value) {
+void IniStore::append(int r, const QString& key, const QString& value, const QByteArray& raw) {
     Row& target = mutableRow(r);
     const qsizetype slot = static_cast<qsizetype>(target.keys.size());
-    target.keys.push_back({key, value});
+    target.keys.push_back({key, value, raw});
     // The indexes keep the first slot of each key.
     const QString lower = key.toLower();
     if (!target.exact.contains(key)) {
@@ -65,7 +67,9 @@ void IniStore::append(int r, const QString& key, const QString& value) {
 }
 
 void IniStore::setValue(int r, qsizetype slot, const QString& value) {
-    mutableRow(r).keys[static_cast<size_t>(slot)].value = value;
+    Key& key = mutableRow(r).keys[static_cast<size_t>(slot)];
+    key.value = value;
+    key.raw = QByteArray();
 }
 
 void IniStore::grow() {
@@ -138,19 +142,29 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
     IniStore& store = *m_ini;
     store.fileName = sFileName;
     store.open();
-    platform::TextFile file;
+    platform::TextLines file;
+    QString path;
     try {
-        file = platform::readTextFile(filePath(sFileName));
+        path = filePath(sFileName);
+        file = platform::decodeLines(platform::readFile(path));
     } catch (const workOutError& e) {
-        // A file that is missing, or cannot be read, leaves the store open and empty.
         traceFailure(lcIni(), __func__, e.number(), e.what(), sFileName);
-        return 1;
+        // A missing file leaves the store open and empty, to be written as a new file. One that
+        // is there but cannot be read (no permission, a folder, too large) is reported with its
+        // error, and the store will not write over it.
+        const int n = e.number();
+        if (n == err::FileNotFound || n == err::PathNotFound) return 1;
+        store.unreadable = path;
+        return n;
     }
     store.encoding = file.encoding;
     store.byteOrderMark = file.byteOrderMark;
     int row = 1;
     qint64 count = 0;
-    platform::forEachLine(file.text, [&](QStringView line) {
+    for (qsizetype k = 0; k < file.lines.size(); ++k) {
+        QStringView line = file.lines[k];
+        const QByteArray& raw = file.raw[k];
+        // A space is one byte in either encoding, and no byte of another character.
         qsizetype lead = 0;
         while (lead < line.size() && line[lead] == u' ')
             ++lead;
@@ -161,15 +175,19 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
         if (end >= 2 && line[0] == u'[' && line[end - 1] == u']') {
             ++row;
             count = 0;
-            if (row <= IniStore::kRows) store.setName(row, line.mid(1, end - 2).toString());
+            if (row <= IniStore::kRows) {
+                store.setName(row, line.mid(1, end - 2).toString());
+                store.keepHeaderBytes(row, raw.mid(lead, raw.size() - lead - (line.size() - end)));
+            }
         }
         const qsizetype equals = line.indexOf(u'=');
         // A key line; one whose key is empty would end its row's keys, so it is left out.
-        if (equals <= 0 || row > IniStore::kRows) return;
+        if (equals <= 0 || row > IniStore::kRows) continue;
         ++count;
         if (count % 10 == 0) store.grow();
-        store.append(row, line.left(equals).toString(), line.mid(equals + 1).toString());
-    });
+        store.append(row, line.left(equals).toString(), line.mid(equals + 1).toString(),
+                     raw.mid(lead));
+    }
     return 0;
 }
 
@@ -218,8 +236,17 @@ QString workOut::ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong
             return row.keys[static_cast<size_t>(row.exact.value(lowerSign))].value;
         }
     } else {
-        // Every section of the name in turn; the first that has the key wins.
-        for (const int r : store.rowsNamed(rt::trimSpaces(Title).toLower())) {
+        // Every section of the name in turn; the first that has the key wins. A Title of spaces
+        // names the rows without a name: the keys before the first section, and the unnamed
+        // rows before the end of the sections.
+        const QString name = rt::trimSpaces(Title).toLower();
+        QList<int> unnamed;
+        if (name.isEmpty()) {
+            for (int r = 1; r <= last; ++r) {
+                if (store.row(r).name.isEmpty()) unnamed << r;
+            }
+        }
+        for (const int r : name.isEmpty() ? unnamed : store.rowsNamed(name)) {
             if (r > last) break;
             const IniStore::Row& row = store.row(r);
             const auto found = row.lower.constFind(lowerSign);
@@ -306,22 +333,33 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
     if (sPath == u"*") sPath = store.fileName;
     if (!store.isOpen()) return 1;
     if (sPath.isEmpty()) return 2;
-    QString text;
-    const QString crlf = QStringLiteral("\r\n");
+    // Rows the store did not change keep their bytes, so that a file that was neither valid
+    // UTF-8 nor valid GB18030 loses nothing; new and changed rows are written in the file's
+    // encoding, every line ending in CR LF.
+    QByteArray bytes = store.byteOrderMark && store.encoding == platform::TextEncoding::Utf8
+                           ? QByteArray("\xEF\xBB\xBF")
+                           : QByteArray();
+    auto line = [&](const QByteArray& kept, const QString& text) {
+        bytes += kept.isNull() ? platform::encodeText(text, store.encoding, false) : kept;
+        bytes += "\r\n";
+    };
     auto keyLines = [&](const IniStore::Row& row) {
         for (const IniStore::Key& k : row.keys)
-            text += k.key + u'=' + k.value + crlf;
+            line(k.raw, k.key + u'=' + k.value);
     };
     keyLines(store.row(1));
     for (int r = 2; r <= IniStore::kRows; ++r) {
         const IniStore::Row& row = store.row(r);
         if (row.name.isEmpty()) continue;
-        text += u'[' + row.name + u']' + crlf;
+        line(row.rawHeader, u'[' + row.name + u']');
         keyLines(row);
     }
     try {
-        platform::writeFileAtomically(
-            filePath(sPath), platform::encodeText(text, store.encoding, store.byteOrderMark));
+        const QString path = filePath(sPath);
+        // A file that was there but could not be read is never replaced by what is left.
+        if (!store.unreadable.isEmpty() && path == store.unreadable)
+            raiseError(err::PermissionDenied);
+        platform::writeFileAtomically(path, bytes);
     } catch (const workOutError& e) {
         // A file that cannot be created is left alone; the result stays 0.
         traceFailure(lcIni(), __func__, e.number(), e.what(), sPath);

@@ -25,11 +25,13 @@ class IniStore {
     struct Key {
         QString key;
         QString value;
+        QByteArray raw;  // the line's bytes as read (null once changed, or for a new key)
     };
     struct Row {
         QString name;
         QString lowerName;
-        std::vector<Key> keys;            // slots 1, 2, ... without gaps
+        QByteArray rawHeader;   // the header's bytes as read (null once renamed, or when new)
+        std::vector<Key> keys;  // slots 1, 2, ... without gaps
         QHash<QString, qsizetype> exact;  // key as stored -> first slot
         QHash<QString, qsizetype> lower;  // key in lower case -> first slot
     };
@@ -41,8 +43,10 @@ class IniStore {
 
     const Row& row(int r) const { return m_rows[static_cast<size_t>(r)]; }
     void setName(int r, const QString& name);
-    // Adds a key in the row's next slot.
-    void append(int r, const QString& key, const QString& value);
+    // Adds a key in the row's next slot, with the bytes of its line when it was read.
+    void append(int r, const QString& key, const QString& value, const QByteArray& raw = {});
+    // The bytes of the row's header as read.
+    void keepHeaderBytes(int r, const QByteArray& raw) { mutableRow(r).rawHeader = raw; }
     void setValue(int r, qsizetype slot, const QString& value);
     qint64 capacity() const { return m_capacity; }
     void grow();
@@ -57,6 +61,7 @@ class IniStore {
     QString fileName;
     platform::TextEncoding encoding = platform::TextEncoding::Utf8;
     bool byteOrderMark = false;
+    QString unreadable;  // the file that was there but could not be read, never to be replaced
 
   private:
     Row& mutableRow(int r) { return m_rows[static_cast<size_t>(r)]; }

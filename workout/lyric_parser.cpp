@@ -175,4 +175,26 @@ LyricStore parseLyrics(QStringView text) {
     return store;
 }
 
+QString lyricAt(const LyricStore& store, qint32 ReadTime, qint32& NextTimeLeft) {
+    const std::vector<LyricEntry>& entries = store.entries;
+    // The first entry that started strictly before ReadTime and whose next entry starts strictly
+    // after it, or has no time. After the last entry there is always an empty one.
+    const size_t n = entries.size();
+    for (size_t i = 0; i < n; ++i) {
+        const LyricEntry& e = entries[i];
+        if (e.milliseconds.isEmpty() || e.time >= ReadTime) continue;
+        const bool nextTimed = i + 1 < n && !entries[i + 1].milliseconds.isEmpty();
+        if (nextTimed && entries[i + 1].time <= ReadTime) continue;
+        NextTimeLeft = 0;
+        if (nextTimed) {
+            rt::ResumeNext rn(lcLyrics(), "LRC_GetTimeStr");
+            rn([&] {
+                NextTimeLeft = rt::toLong(static_cast<double>(entries[i + 1].time) - e.time + 1);
+            });
+        }
+        return e.text;
+    }
+    return QString();
+}
+
 }  // namespace kelvarin

@@ -34,4 +34,9 @@ struct LyricStore {
 // time texts in character-code order. Linear in the length of each line.
 LyricStore parseLyrics(QStringView text);
 
+// The lyric current at ReadTime milliseconds: the first entry that started strictly before it and
+// whose next entry starts strictly after it, or has no time. NextTimeLeft becomes the length of
+// that line + 1 (0 for the last); "" and NextTimeLeft unchanged before the first line.
+QString lyricAt(const LyricStore& store, qint32 ReadTime, qint32& NextTimeLeft);
+
 }  // namespace kelvarin

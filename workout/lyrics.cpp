@@ -31,25 +31,7 @@ qint32 workOut::LRC_Load(QString sFile) {
 }
 
 QString workOut::LRC_GetTimeStr(qint32 ReadTime, qint32& NextTimeLeft) {
-    const std::vector<LyricEntry>& entries = m_lyrics->entries;
-    // The first entry that started strictly before ReadTime and whose next entry starts strictly
-    // after it, or has no time. After the last entry there is always an empty one.
-    const size_t n = entries.size();
-    for (size_t i = 0; i < n; ++i) {
-        const LyricEntry& e = entries[i];
-        if (e.milliseconds.isEmpty() || e.time >= ReadTime) continue;
-        const bool nextTimed = i + 1 < n && !entries[i + 1].milliseconds.isEmpty();
-        if (nextTimed && entries[i + 1].time <= ReadTime) continue;
-        NextTimeLeft = 0;
-        if (nextTimed) {
-            rt::ResumeNext rn(lcLyrics(), __func__);
-            rn([&] {
-                NextTimeLeft = rt::toLong(static_cast<double>(entries[i + 1].time) - e.time + 1);
-            });
-        }
-        return e.text;
-    }
-    return QString();
+    return lyricAt(*m_lyrics, ReadTime, NextTimeLeft);
 }
 
 void workOut::LRC_GetContents(QString& vTi, QString& vAr, QString& Val, QString& vBy,

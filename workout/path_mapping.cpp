@@ -3,6 +3,9 @@
 
 #include "workout/path_mapping.h"
 
+#include "runtime/errors.h"
+#include "runtime/file_access.h"
+
 namespace kelvarin {
 
 using platform::Drive;
@@ -17,21 +20,39 @@ bool under(QStringView path, QStringView folder) {
 }  // namespace
 
 QString toLinuxPath(const QString& text, const QList<Drive>& drives) {
-    QString rest = text;
-    QString base;
+    platform::checkFileName(text);
+    auto separator = [](QChar c) { return c == u'\\' || c == u'/'; };
+    // A share of another machine (\\server\share) has no place in the drive table.
+    if (text.size() >= 2 && separator(text[0]) && separator(text[1]) &&
+        (text[0] == u'\\' || text[1] == u'\\'))
+        raiseError(err::PathNotFound);
     const bool lettered =
         text.size() >= 2 && text[1] == u':' && text[0].isLetter() && text[0].unicode() < 128;
-    if (lettered) {
-        const Drive* d = driveOf(drives, text[0]);
-        if (d == nullptr) return QString();
-        base = d->mountPoint;
-        rest = text.mid(2);
-        if (!rest.startsWith(u'\\') && !rest.startsWith(u'/')) rest.prepend(u'/');
+    if (!lettered) return QString(text).replace(u'\\', u'/');
+    const Drive* d = platform::driveOf(drives, text[0]);
+    if (d == nullptr) raiseError(err::PathNotFound);
+    // The elements after the drive, "." and ".." resolved inside it: ".." at the drive's root
+    // stays there, as it does at the root of a file system.
+    QStringList elements;
+    const QStringView rest = QStringView(text).mid(2);
+    qsizetype start = 0;
+    for (qsizetype k = 0; k <= rest.size(); ++k) {
+        if (k < rest.size() && !separator(rest[k])) continue;
+        const QStringView element = rest.mid(start, k - start);
+        start = k + 1;
+        if (element.isEmpty() || element == u".") continue;
+        if (element == u"..") {
+            if (!elements.isEmpty()) elements.removeLast();
+            continue;
+        }
+        elements << element.toString();
     }
-    rest.replace(u'\\', u'/');
-    if (!lettered) return rest;
-    // "/" and "/x" joined without a doubled separator.
-    return base == u"/" ? rest : base + rest;
+    QString path = d->mountPoint == u"/" ? QString() : d->mountPoint;
+    for (const QString& element : std::as_const(elements))
+        path += u'/' + element;
+    // A folder named with its separator at the end, or the drive alone, keeps one.
+    if (elements.isEmpty() || separator(text.back())) path += u'/';
+    return path;
 }
 
 QString toPathText(const QString& linuxPath, const QList<Drive>& drives) {

@@ -123,7 +123,9 @@ qint32 workOut::PrintErr(const QString& Des) {
     const QString folder =
         platform::require(m_services.folders).stateHome() + QStringLiteral("/kelvarin");
     platform::createFolders(folder);
-    platform::writeFileAtomically(folder + QStringLiteral("/Err.txt"), (Des + kCrLf).toUtf8());
+    // The user's alone, whatever the umask.
+    platform::writeFileAtomically(folder + QStringLiteral("/Err.txt"), (Des + kCrLf).toUtf8(),
+                                  {0600, true});
     return 0;
 }
 

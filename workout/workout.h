@@ -193,7 +193,11 @@ class workOut {
     // One file at a time in memory. wrong accumulates flags (1 not open, replacing the rest; 2
     // not found or empty Sign when adding; 8 section number below 0; 16 above 99; 32 "[]"; 64
     // empty Sign when looking up, or no free row for a new section).
-    // Opens the file into a new table: 0 read, 1 missing or unreadable (open and empty).
+    // Opens the file into a new table: 0 read; 1 missing (open and empty, to be written as a new
+    // file); a file that is there but cannot be read gives its error number (70 no permission,
+    // 75 a folder or a failed read, 14 larger than the longest text, 7 out of memory) and an
+    // open, empty store that never writes over that file. A named pipe, device or socket is no
+    // file (1). Read as UTF-8 when valid throughout, else as GB18030.
     qint32 ini_SetOpenFiles(const QString& sFileName);
     // The value of key Sign in section Title ("" or "*" every section, "[n]" section number n).
     QString ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong);
@@ -202,7 +206,8 @@ class workOut {
     qint32 ini_AddOrEditorData(const QString& Sign, const QVariant& Value, QString& Title,
                                qint32& wrong);
     // Writes the table to sPath ("*" the file opened), replacing the file atomically in the
-    // encoding it was read with: 0 (also when the file cannot be written), 1 not open, 2 no path.
+    // encoding it was read with; the rows not changed keep their bytes as read. 0 (also when the
+    // file cannot be written, which is traced), 1 not open, 2 no path.
     qint32 ini_WriteToFile(QString& sPath);
     void ini_SetCloseFiles();
 

@@ -36,7 +36,9 @@ QString laptop() {
         "41 28 8:17 / /media/ana/USB\\040STICK rw - vfat /dev/sdb1 rw\n"
         "42 28 11:0 / /media/ana/CDROM ro - iso9660 /dev/sr0 ro\n"
         "43 28 0:50 / /home/ana/nas rw - nfs4 nas:/volume1 rw\n"
-        "44 28 0:51 / /home/ana/remote rw - fuse.sshfs ana@host: rw\n");
+        "44 28 0:51 / /home/ana/remote rw - fuse.sshfs ana@host: rw\n"
+        "45 26 8:33 / /run/media/ana/KINGSTON rw - exfat /dev/sdc1 rw\n"
+        "46 28 0:52 / /mnt/ram rw - ramfs ramfs rw\n");
 }
 
 QString container() {
@@ -75,7 +77,8 @@ void DrivesTest::fromMountInfo_data() {
                                            "F /home/ana/remote 4",
                                            "G /media/ana/CDROM 5",
                                            "H /media/ana/USB STICK 2",
-                                           "I /tmp 6"};
+                                           "I /mnt/ram 6",
+                                           "J /run/media/ana/KINGSTON 2"};
     QTest::newRow("container") << container() << QStringList{"C / 3", "D /srv/data 3"};
     // A chroot shows no mount on its root, which is the system drive all the same.
     QTest::newRow("chroot") << QStringLiteral(

@@ -53,6 +53,9 @@ class SqliteRegistryTest : public QObject {
     void twoProgramsWritingAtOnce();
     void killedWriterLosesNothingCommitted();
     void fileThatIsNoDatabase();
+    void otherSchemas_data();
+    void otherSchemas();
+    void linkThatLeadsNowhere();
     void readOnlyStore();
 
   private:
@@ -172,6 +175,66 @@ void SqliteRegistryTest::fileThatIsNoDatabase() {
     QCOMPARE(store.queryValue(reg::HKEY_CURRENT_USER, QString(), type, size, nullptr),
              reg::BadDatabase);
     QCOMPARE(testing::readBytes(m_file), QByteArray(4096, 'x'));  // left as it was
+}
+
+// Stores that are valid SQLite files of another schema: each is a damaged store, answered with
+// status 1009 and left as it was; the store of today's schema, or of the one before the version
+// was kept, is taken.
+void SqliteRegistryTest::otherSchemas_data() {
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<int>("status");
+    const QByteArray keys =
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY AUTOINCREMENT, parent INTEGER NOT NULL,"
+        " name TEXT NOT NULL, lname TEXT NOT NULL, UNIQUE(parent, lname));";
+    const QByteArray vals =
+        "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL, lname TEXT NOT NULL,"
+        " type INTEGER NOT NULL, data, PRIMARY KEY(key, lname)) WITHOUT ROWID;";
+    QTest::newRow("no tables of ours") << QByteArray("CREATE TABLE other(x);") << 1009;
+    QTest::newRow("keys table missing") << vals << 1009;
+    QTest::newRow("vals table missing") << keys << 1009;
+    QTest::newRow("a column missing")
+        << keys + "CREATE TABLE vals(key INTEGER, name TEXT, lname TEXT, type INTEGER);" << 1009;
+    QTest::newRow("a newer version") << keys + vals + "PRAGMA user_version = 2;" << 1009;
+    QTest::newRow("a negative version") << keys + vals + "PRAGMA user_version = -1;" << 1009;
+    QTest::newRow("tables of today without a version") << keys + vals << 0;
+    QTest::newRow("empty database") << QByteArray("PRAGMA user_version = 0;") << 0;
+}
+
+void SqliteRegistryTest::otherSchemas() {
+    QFETCH(QByteArray, sql);
+    QFETCH(int, status);
+    QVERIFY(QDir().mkpath(QFileInfo(m_file).absolutePath()));
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(m_file).constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    const QByteArray before = testing::readBytes(m_file);
+    {
+        SqliteRegistry store([this] { return m_file; });
+        QCOMPARE(writeNumber(store, QStringLiteral("A"), QStringLiteral("n"), 7), status);
+        QCOMPARE(readNumber(store, QStringLiteral("A"), QStringLiteral("n")), status ? -1 : 7);
+        qint32 type = 0, size = 0;
+        QCOMPARE(store.queryValue(reg::HKEY_CURRENT_USER, QStringLiteral("n"), type, size, nullptr),
+                 status ? status : reg::FileNotFound);
+    }
+    if (status != 0) QCOMPARE(testing::readBytes(m_file), before);
+}
+
+void SqliteRegistryTest::linkThatLeadsNowhere() {
+    // The store's name is a link to a file not there yet: it is created for the user alone.
+    QVERIFY(QDir().mkpath(QFileInfo(m_file).absolutePath()));
+    const QString target = m_dir.filePath(QStringLiteral("data/elsewhere.sqlite3"));
+    QFile::remove(target);
+    QVERIFY(QFile::link(target, m_file));
+    const mode_t old = ::umask(0);
+    {
+        SqliteRegistry store([this] { return m_file; });
+        QCOMPARE(writeNumber(store, QStringLiteral("A"), QStringLiteral("n"), 7), 0);
+    }
+    ::umask(old);
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, mode_t(0600));
 }
 
 void SqliteRegistryTest::readOnlyStore() {

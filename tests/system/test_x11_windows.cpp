@@ -3,8 +3,14 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstring>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include "system/x11_window_list.h"
@@ -18,7 +24,7 @@ namespace {
 // A real window of the test's own, with a title, that asks to be closed politely.
 class TestWindow {
   public:
-    explicit TestWindow(const QByteArray& title) {
+    explicit TestWindow(const QByteArray& title, bool polite = true) {
         m_c = xcb_connect(nullptr, nullptr);
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
         m_window = xcb_generate_id(m_c);
@@ -30,14 +36,25 @@ class TestWindow {
         xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
                             8, 5, "plain");
         const xcb_atom_t deleteWindow = atom("WM_DELETE_WINDOW");
-        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, atom("WM_PROTOCOLS"),
-                            XCB_ATOM_ATOM, 32, 1, &deleteWindow);
+        if (polite)
+            xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, atom("WM_PROTOCOLS"),
+                                XCB_ATOM_ATOM, 32, 1, &deleteWindow);
         xcb_map_window(m_c, m_window);
         xcb_flush(m_c);
     }
     ~TestWindow() { xcb_disconnect(m_c); }
 
     qint32 handle() const { return static_cast<qint32>(m_window); }
+
+    // Whether the window (and so its program's connection) is still there.
+    bool alive() {
+        std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        if (xcb_connection_has_error(m_c)) return false;
+        auto* reply =
+            xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, m_window), nullptr);
+        std::free(reply);
+        return reply != nullptr;
+    }
 
     // Whether a close request (WM_DELETE_WINDOW) arrives within the time.
     bool closeRequested(int ms) {
@@ -112,6 +129,7 @@ class X11WindowsTest : public QObject {
     void findAndClose_data();
     void findAndClose();
     void withoutDisplay();
+    void displayThatNeverAnswers();
 };
 
 void X11WindowsTest::findAndClose_data() {
@@ -143,6 +161,12 @@ void X11WindowsTest::findAndClose() {
     QVERIFY(list.close(window.handle()));
     QVERIFY(window.closeRequested(3000));
     QVERIFY(!list.close(0x7FFFFFF));  // no such window
+    // A window that cannot be asked to close is left open, its program alive.
+    TestWindow rude("Kelvarin rude test", false);
+    QVERIFY(listed(list, rude.handle(), title));
+    QVERIFY(!list.close(rude.handle()));
+    QThread::msleep(200);
+    QVERIFY(rude.alive());
     if (manager) server->stopWindowManager();
 }
 
@@ -155,6 +179,34 @@ void X11WindowsTest::withoutDisplay() {
     qputenv("DISPLAY", ":99999");  // nothing there
     QVERIFY(list.windows().isEmpty());
     qputenv("DISPLAY", display);
+}
+
+void X11WindowsTest::displayThatNeverAnswers() {
+    // A socket where a display's would be, that takes connections and never answers.
+    QDir().mkpath(QStringLiteral("/tmp/.X11-unix"));
+    int n = 700 + static_cast<int>(::getpid() % 200);
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+        ++n;
+    const QByteArray path = "/tmp/.X11-unix/X" + QByteArray::number(n);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        QSKIP("no place for a display socket");
+    QCOMPARE(::listen(fd, 4), 0);
+    const QByteArray display = qgetenv("DISPLAY");
+    qputenv("DISPLAY", ":" + QByteArray::number(n));
+    X11WindowList list;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(list.windows().isEmpty());
+    QVERIFY(!list.close(1));
+    const qint64 took = timer.elapsed();
+    qputenv("DISPLAY", display);
+    ::close(fd);
+    ::unlink(path.constData());
+    QVERIFY2(took < 10000, qPrintable(QStringLiteral("%1 ms").arg(took)));
 }
 
 int main(int argc, char* argv[]) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +23,7 @@ class DesktopTest : public QObject {
     void folderDialog();
     void copy_data();
     void copy();
+    void copyOntoLinkAsks();
     void copyIntoUnwritableFolder();
 
   private:
@@ -135,6 +137,12 @@ void DesktopTest::copy_data() {
                                << QByteArray("old a") << missing;
     QTest::newRow("backslash") << QStringList{"D:\\a.txt"} << "\\" << true << 2 << true
                                << QByteArray("old a") << missing;
+    // A destination on no drive is no folder: nothing is written anywhere (the current folder
+    // included), and the failure is shown.
+    QTest::newRow("drive not in the table")
+        << QStringList{"D:\\a.txt"} << "Q:\\out" << true << 0 << false << missing << missing;
+    QTest::newRow("share of another machine") << QStringList{"D:\\a.txt"} << "\\\\server\\out"
+                                              << true << 0 << false << missing << missing;
 }
 
 void DesktopTest::copy() {
@@ -150,8 +158,14 @@ void DesktopTest::copy() {
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("out")));
     if (existing) QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("out/a.txt")), "old a"));
     m_dialogs.replace = replace;
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("cwd")));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(m_dir->filePath(QStringLiteral("cwd")));
     workOut w(m_services);
-    QCOMPARE(w.windowsCopyFile(files, to), result);
+    const qint32 got = w.windowsCopyFile(files, to);
+    QDir::setCurrent(before);
+    QCOMPARE(got, result);
+    QVERIFY(QDir(m_dir->filePath(QStringLiteral("cwd"))).isEmpty());
     QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("out/a.txt"))), a);
     QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("out/b.txt"))), b);
     // Nothing but the files themselves is left in the folder.
@@ -159,6 +173,19 @@ void DesktopTest::copy() {
          QDir(m_dir->filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden))
         QVERIFY2(name == u"a.txt" || name == u"b.txt", qPrintable(name));
     if (result == 0) QVERIFY(m_dialogs.finished);
+}
+
+void DesktopTest::copyOntoLinkAsks() {
+    // A link that leads nowhere is a name taken all the same: the user is asked first.
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("a.txt")), "new a"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("out")));
+    const QString link = m_dir->filePath(QStringLiteral("out/a.txt"));
+    QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("nowhere")), link));
+    m_dialogs.replace = false;
+    workOut(m_services).windowsCopyFile({QStringLiteral("D:\\a.txt")}, QStringLiteral("D:\\out"));
+    QCOMPARE(m_dialogs.asked, QStringList{link});
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("nowhere"))));
 }
 
 void DesktopTest::copyIntoUnwritableFolder() {

@@ -120,6 +120,10 @@ void FileNamesTest::commandLine_data() {
     QTest::newRow("unclosed quote later") << "a \"b c" << QStringList{"a", "b", "c"};
     QTest::newRow("trailing space") << "a b " << QStringList{"a", "b"};
     QTest::newRow("space only") << " " << QStringList{" "};
+    // Taken in one pass however long: the quote ahead is not searched for again at every space.
+    const QString spaces(400000, u' ');
+    QTest::newRow("a quote and 400,000 spaces")
+        << u'"' + spaces + QStringLiteral("\"x y") << QStringList{spaces, " y"};
 }
 
 void FileNamesTest::commandLine() {

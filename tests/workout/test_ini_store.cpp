@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "file_helpers.h"
 #include "workout/workout.h"
@@ -51,6 +55,10 @@ class IniStoreTest : public QObject {
     void roundTripOf99Sections();
     void encodingsKept_data();
     void encodingsKept();
+    void rowsKeepTheirBytes_data();
+    void rowsKeepTheirBytes();
+    void unreadableFilesAreNeverReplaced_data();
+    void unreadableFilesAreNeverReplaced();
     void failedWritesLeaveTheOldFile_data();
     void failedWritesLeaveTheOldFile();
     void refusedWriteIsTraced();
@@ -127,6 +135,12 @@ void IniStoreTest::lookups_data() {
     QTest::newRow("behind it by number") << "t"
                                          << "[5]"
                                          << "behind the unnamed row" << 0 << "[5]";
+    QTest::newRow("Title of spaces: the keys before the sections") << "a"
+                                                                   << "   "
+                                                                   << "1" << 0 << "   ";
+    QTest::newRow("Title of spaces: an unnamed row") << "hidden"
+                                                     << " "
+                                                     << "1" << 0 << " ";
     QTest::newRow("empty brackets") << "a"
                                     << "[]"
                                     << "" << 32 << "[]";
@@ -328,6 +342,82 @@ void IniStoreTest::encodingsKept() {
     expected.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
     if (!expected.endsWith("\r\n")) expected += "\r\n";
     QCOMPARE(readBytes(path("enc.ini")), expected);
+}
+
+// An edit written back keeps the bytes of every row it did not change, whatever they were;
+// what changed is written in the encoding the file was read in.
+void IniStoreTest::rowsKeepTheirBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("neither UTF-8 nor GB18030")
+        << QByteArray("[s]\r\na=\xFF\x80\xFE\r\nb=1\r\n") << "b"
+        << "2" << QByteArray("[s]\r\na=\xFF\x80\xFE\r\nb=2\r\n");
+    QTest::newRow("UTF-8 with one stray byte")
+        << QByteArray("[s]\r\nname=\xE6\x9C\x88\xE4\xBA\xAE\r\nbad=\xFF\r\n") << "c"
+        << "1" << QByteArray("[s]\r\nname=\xE6\x9C\x88\xE4\xBA\xAE\r\nbad=\xFF\r\nc=1\r\n");
+    QTest::newRow("a character GBK lacks, added to a GBK file")
+        << QByteArray("[s]\r\nk=\xD4\xC2\r\n") << "smile"
+        << "\U0001F600" << QByteArray("[s]\r\nk=\xD4\xC2\r\nsmile=\x94\x39\xFC\x36\r\n");
+    QTest::newRow("a changed row in GB18030")
+        << QByteArray("[s]\r\nk=\xD4\xC2\r\n") << "k"
+        << "月亮" << QByteArray("[s]\r\nk=\xD4\xC2\xC1\xC1\r\n");
+}
+
+void IniStoreTest::rowsKeepTheirBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, sign);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, written);
+    QVERIFY(writeBytes(path("bytes.ini"), bytes));
+    workOut w;
+    QCOMPARE(w.ini_SetOpenFiles(path("bytes.ini")), 0);
+    QString title = QStringLiteral("s"), where = QStringLiteral("*");
+    qint32 flags = 0;
+    w.ini_AddOrEditorData(sign, value, title, flags);
+    QCOMPARE(flags, 0);
+    QCOMPARE(w.ini_WriteToFile(where), 0);
+    QCOMPARE(readBytes(path("bytes.ini")), written);
+}
+
+// A file that is there but cannot be read is reported with its error and never replaced;
+// special files are no files, and opening them never waits.
+void IniStoreTest::unreadableFilesAreNeverReplaced_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("opened");
+    QTest::newRow("no permission to read") << "closed.ini" << 70;
+    QTest::newRow("a folder") << "folder.ini" << 75;
+    QTest::newRow("a named pipe") << "pipe.ini" << 1;
+}
+
+void IniStoreTest::unreadableFilesAreNeverReplaced() {
+    QFETCH(QString, name);
+    QFETCH(int, opened);
+    const QString file = m_dir.filePath(name);
+    QVERIFY(writeBytes(path("closed.ini"), "[s]\r\nk=1\r\n"));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.ini")));
+    QFile::remove(path("pipe.ini"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.ini")).constData(), 0666), 0);
+    // Write-only for its owner; as root, the owner is another user who runs the steps.
+    const bool root = ::geteuid() == 0;
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeOther |
+                                            QFile::WriteOther | QFile::ReadOther);
+    if (root) QCOMPARE(::chown(QFile::encodeName(path("closed.ini")).constData(), 65534, 65534), 0);
+    QFile::setPermissions(path("closed.ini"), QFile::WriteOwner);
+    const int code = runInChild({root, -1}, [&] {
+        workOut w;
+        if (w.ini_SetOpenFiles(file) != opened) return 1;
+        QString title = QStringLiteral("s"), where = QStringLiteral("*");
+        qint32 flags = 0;
+        w.ini_AddOrEditorData(QStringLiteral("new"), QStringLiteral("key"), title, flags);
+        return w.ini_WriteToFile(where) == 0 ? 0 : 2;
+    });
+    QCOMPARE(code, 0);
+    QFile::setPermissions(path("closed.ini"), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(readBytes(path("closed.ini")), QByteArray("[s]\r\nk=1\r\n"));
+    QVERIFY(QFileInfo(path("folder.ini")).isDir());
+    QVERIFY(QFileInfo(path("pipe.ini")).isFile() == false);
 }
 
 void IniStoreTest::failedWritesLeaveTheOldFile_data() {

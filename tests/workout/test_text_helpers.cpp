@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <QDir>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include "file_helpers.h"
 #include "outcome.h"
@@ -22,6 +25,7 @@ class TextHelpersTest : public QObject {
     void searchText();
     void lines_data();
     void lines();
+    void linesFollowTheRule();
     void insert_data();
     void insert();
     void errorFile();
@@ -57,6 +61,11 @@ void TextHelpersTest::loadText() {
     QCOMPARE(w.LoadText(file), text);
     QCOMPARE(w.LoadText(m_dir.filePath(QStringLiteral("missing.txt"))), QStringLiteral("#Err53"));
     QCOMPARE(w.LoadText(m_dir.path()), QStringLiteral("#Err53"));  // a folder
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
+    QFile::remove(pipe);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QCOMPARE(w.LoadText(pipe), QStringLiteral("#Err53"));  // no file, and no wait for a writer
+    QCOMPARE(w.LoadText(QStringLiteral("/dev/zero")), QStringLiteral("#Err53"));
 }
 
 void TextHelpersTest::searchText_data() {
@@ -127,6 +136,49 @@ void TextHelpersTest::lines() {
     QCOMPARE(w.TextLine(box, 1), QString());
 }
 
+// Line n of random texts against the rule itself: line 1 is the text before the first CR LF;
+// the last line the text after the last CR LF, found from the right; any other line the text
+// after the (n - 1)-th pair, the pairs walked from the start with each search going on one
+// character after the pair before; "" for a line the walk does not reach.
+void TextHelpersTest::linesFollowTheRule() {
+    QRandomGenerator random(11);
+    workOut w;
+    MemoryTextBox box;
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int length = static_cast<int>(random.bounded(14));
+        for (int k = 0; k < length; ++k)
+            text += QStringLiteral("a\r\n").at(static_cast<int>(random.bounded(3)));
+        box.content = text;
+        const QString pair = QStringLiteral("\r\n");
+        qint32 count = 1;
+        for (qsizetype p = text.indexOf(pair); p >= 0; p = text.indexOf(pair, p + 1))
+            ++count;
+        QCOMPARE(w.TextLenLine(box), count);
+        for (qint32 line = -1; line <= count + 2; ++line) {
+            QString expected;
+            if (line == 1) {
+                const qsizetype first = text.indexOf(pair);
+                expected = first < 0 ? text : text.left(first);
+            } else if (line == count) {
+                expected = text.mid(text.lastIndexOf(pair) + 2);
+            } else if (line > 1) {
+                qsizetype p = -1;
+                bool reached = true;
+                for (qint32 k = 1; k < line && reached; ++k) {
+                    p = text.indexOf(pair, p + 1);
+                    reached = p >= 0;
+                }
+                if (reached) {
+                    const qsizetype next = text.indexOf(pair, p + 2);
+                    expected = next < 0 ? text.mid(p + 2) : text.mid(p + 2, next - p - 2);
+                }
+            }
+            QCOMPARE(w.TextLine(box, line), expected);
+        }
+    }
+}
+
 void TextHelpersTest::insert_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
@@ -172,6 +224,12 @@ void TextHelpersTest::errorFile() {
     QCOMPARE(readBytes(file), QStringLiteral("second 错误\r\n").toUtf8());
     QCOMPARE(QDir(state + QStringLiteral("/kelvarin")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"Err.txt"});
+    // The user's alone whatever the umask.
+    const mode_t old = ::umask(0);
+    QCOMPARE(w.PrintErr(QStringLiteral("third")), 0);
+    ::umask(old);
+    QCOMPARE(QFile::permissions(file),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 
 void TextHelpersTest::errorFileFailures_data() {
