@@ -11,6 +11,7 @@ void files();
 void registry();
 void hashing();
 void text();
+void linearity();
 void startup();
 
 // The child process of the start-up figures: kelvarin_bench --startup-child program|bare.

@@ -41,7 +41,7 @@ void hashing() {
             p.start(QString::fromLatin1(c.tool), {path});
             p.waitForFinished(-1);
         });
-        report(c.name, ours, c.tool, tool, "within 1.1x");
+        report(c.name, ours, c.tool, tool, "within 1.3x");
     }
 }
 

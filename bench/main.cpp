@@ -23,10 +23,10 @@ int main(int argc, char* argv[]) {
         void (*run)();
     };
     const Group groups[] = {
-        {"gradient", kelvarin::bench::gradient}, {"strings", kelvarin::bench::strings},
-        {"files", kelvarin::bench::files},       {"registry", kelvarin::bench::registry},
-        {"hashing", kelvarin::bench::hashing},   {"text", kelvarin::bench::text},
-        {"startup", kelvarin::bench::startup}};
+        {"gradient", kelvarin::bench::gradient},   {"strings", kelvarin::bench::strings},
+        {"files", kelvarin::bench::files},         {"registry", kelvarin::bench::registry},
+        {"hashing", kelvarin::bench::hashing},     {"text", kelvarin::bench::text},
+        {"linearity", kelvarin::bench::linearity}, {"startup", kelvarin::bench::startup}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;

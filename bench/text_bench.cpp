@@ -2,8 +2,10 @@
 // The text and number operations on 10 Mi characters, each beside the nearest Qt primitive or a
 // plain loop, and again on 20 Mi characters to show that the time grows linearly.
 
+#include <QFile>
 #include <QStringEncoder>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
@@ -253,6 +255,51 @@ void text() {
             return [&w, number, n] { keep(w.replaceFormat(number, static_cast<qint32>(n))); };
         },
         [](qsizetype n) { return [n] { keep(QString(n, u'0')); }; });
+
+    // The results longer than 2^25 characters that the fuzz harnesses of SpaceChar and
+    // replaceFormat leave to this row (they cost time, not faults), beside a fill of that size.
+    constexpr qsizetype kLong = qsizetype(1) << 25;
+    {
+        const QString text(kLong / 4, u'x');
+        const auto [o, r] = interleavedMs(
+            3, [&] { keep(w.SpaceChar(text, 3)); }, [&] { keep(QString(kLong, u' ')); });
+        report("SpaceChar to 2^25 characters", o, "QString of 2^25 filled", r, "within 3x");
+    }
+    {
+        const QString number = QStringLiteral("1234567.89");
+        const auto [o, r] = interleavedMs(
+            3, [&] { keep(w.replaceFormat(number, static_cast<qint32>(kLong))); },
+            [&] { keep(QString(kLong, u'0')); });
+        report("replaceFormat to 2^25 characters", o, "QString of 2^25 filled", r, "within 3x");
+    }
+}
+
+void linearity() {
+    header("linear in the input: 10 MB beside the same at 5 MB");
+    workOut w;
+    auto twice = [](const char* name, const std::function<std::function<void()>(qsizetype)>& at) {
+        const auto [ten, five] = interleavedMs(3, at(10 * kMi), at(5 * kMi));
+        report(name, ten, "the same at 5 MB", five, "within 2.2x");
+    };
+    // A lyric line of 10 MB of tags that are no times, then one that is.
+    QTemporaryDir dir;
+    twice("LRC_Load of one line of tags, 10 MB", [&](qsizetype n) {
+        const QString path = dir.filePath(QStringLiteral("tags-%1.lrc").arg(n));
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write((repeated(QStringLiteral("[ab:cd.ef]"), n) + QStringLiteral("[00:01.00]x"))
+                        .toUtf8());
+        f.close();
+        return [&w, path] { keep(w.LRC_Load(path)); };
+    });
+    // A command line of a quote and 10 Mi spaces.
+    twice("GetSubCommandMain of a quote and spaces, 10 Mi", [&](qsizetype n) {
+        const QString text = u'"' + QString(n, u' ') + QStringLiteral("\"x y");
+        return [&w, text] {
+            QStringList names(2);
+            keep(w.GetSubCommandMain(text, names));
+        };
+    });
 }
 
 }  // namespace kelvarin::bench

@@ -240,7 +240,14 @@ void BackingCanvas::print(const QString& text) {
     QFont font = m_owner.font();
     font.setBold(m_fontBold);
     const QFontMetricsF metrics(font);
-    const double x = toPixelsX(m_currentX), top = toPixelsY(m_currentY);
+    double x = toPixelsX(m_currentX), top = toPixelsY(m_currentY);
+    // Text stands on whole logical pixels, as it does at ratio 1: copies printed a fraction of
+    // a pixel apart (a shadow's halo) keep the same distances in device pixels, scaled with the
+    // ratio, and do not drift apart into ghosts.
+    if (m_ratio != 1.0 && std::isfinite(x) && std::isfinite(top)) {
+        x = std::round(x);
+        top = std::round(top);
+    }
     if (!text.isEmpty() && !m_image.isNull() && std::isfinite(x) && std::isfinite(top)) {
         flushLines();
         QPainter p(&m_image);

@@ -10,31 +10,117 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace kelvarin::platform {
+
+namespace {
+
+// The message box's icon drawn at the device pixel ratio it is shown at, so that it is as sharp
+// at 2x as at 1x: a blue disc with a white "i", or a yellow triangle with a black "!".
+QPixmap drawnIcon(MessageBoxes::Icon icon, int size, qreal ratio) {
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box(1, 1, size - 2, size - 2);
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    font.setPixelSize(size * 2 / 3);
+    p.setFont(font);
+    if (icon == MessageBoxes::Icon::Warning) {
+        QPainterPath triangle;
+        triangle.moveTo(box.center().x(), box.top());
+        triangle.lineTo(box.right(), box.bottom());
+        triangle.lineTo(box.left(), box.bottom());
+        triangle.closeSubpath();
+        p.setPen(QPen(QColor(180, 130, 0), 1.0));
+        p.setBrush(QColor(250, 200, 40));
+        p.drawPath(triangle);
+        p.setPen(Qt::black);
+        p.drawText(box.adjusted(0, size / 6.0, 0, 0), Qt::AlignCenter, QStringLiteral("!"));
+    } else {
+        p.setPen(QPen(QColor(20, 80, 160), 1.0));
+        p.setBrush(QColor(40, 110, 200));
+        p.drawEllipse(box);
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter, QStringLiteral("i"));
+    }
+    return pixmap;
+}
+
+// A message box as the program shows them: a table unwrapped in a fixed-width font (so both
+// standard tables get boxes of one size), a box wide enough for its whole title, and an icon
+// drawn at the screen's pixel ratio.
+class ProgramMessageBox final : public QMessageBox {
+  public:
+    ProgramMessageBox(MessageBoxes::Icon icon, const QString& title, const QString& prompt,
+                      StandardButtons buttons, QWidget* owner, bool table)
+        : QMessageBox(icon == MessageBoxes::Icon::Warning ? Warning : Information, title, prompt,
+                      buttons, owner),
+          m_icon(icon),
+          m_table(table) {
+        setTextFormat(Qt::PlainText);
+        if (QAbstractButton* yes = button(Yes)) yes->setText(QStringLiteral("是(&Y)"));
+        if (QAbstractButton* no = button(No)) no->setText(QStringLiteral("否(&N)"));
+        if (QAbstractButton* ok = button(Ok)) ok->setText(QStringLiteral("确定"));
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (label == nullptr) return;
+        QFont font = label->font();
+        if (table) {
+            // The entries and comments line up; Chinese text comes from a CJK face.
+            font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            font.setFamilies({font.family(), QStringLiteral("WenQuanYi Micro Hei Mono")});
+            font.setFixedPitch(true);
+            label->setFont(font);
+            label->setWordWrap(false);
+        }
+        // The box sizes itself from its text's narrowest layout, wrapping what is wider than
+        // half the screen; a label as wide as its longest line keeps a table unwrapped (both
+        // tables then get boxes of one size), and one as wide as the title keeps a short box
+        // from cutting its title beside a window manager's buttons.
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString& line :
+             prompt.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r"))))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const int titleRoom = QFontMetrics(QGuiApplication::font()).horizontalAdvance(title) + 100;
+        label->setMinimumWidth(std::max(table ? widest + 4 : 0, titleRoom));
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        // The icon is drawn once the screen, and so its pixel ratio, is known.
+        const qreal ratio =
+            windowHandle() != nullptr ? windowHandle()->devicePixelRatio() : devicePixelRatioF();
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        setIconPixmap(drawnIcon(m_icon, size, ratio));
+    }
+
+  private:
+    MessageBoxes::Icon m_icon;
+    bool m_table;
+};
+
+}  // namespace
 
 MessageBoxes::Answer DesktopMessageBoxes::show(QObject* owner, const QString& prompt,
                                                Buttons buttons, Icon icon, const QString& title,
                                                Text text) {
-    QMessageBox box(
-        icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, prompt,
+    ProgramMessageBox box(
+        icon, title, prompt,
         buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-        qobject_cast<QWidget*>(owner));
-    box.setTextFormat(Qt::PlainText);
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("是(&Y)"));
-    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("否(&N)"));
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("确定"));
-    if (text == Text::Table) {
-        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-            // The entries and comments line up; Chinese text comes from a CJK face.
-            QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            mono.setFamilies({mono.family(), QStringLiteral("WenQuanYi Micro Hei Mono")});
-            mono.setFixedPitch(true);
-            label->setFont(mono);
-            label->setWordWrap(false);
-        }
-    }
+        qobject_cast<QWidget*>(owner), text == Text::Table);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

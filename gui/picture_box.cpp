@@ -30,14 +30,17 @@ void PictureBox::clearDrawing() {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     m_canvas.paintOnto(p);
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border is the outermost logical pixel on every side: a pen one logical pixel wide on
+    // the middle of that pixel covers all the device pixels it has at any pixel ratio.
+    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(palette().color(QPalette::Mid), 1.0));
+    p.drawRect(outer);
     if (hasFocus()) {
         // The focus mark: a dotted frame just inside the border, seen on light and dark alike.
-        const QRect inner = rect().adjusted(1, 1, -2, -2);
-        p.setPen(QPen(Qt::white, 0));
+        const QRectF inner = outer.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(Qt::white, 1.0));
         p.drawRect(inner);
-        p.setPen(QPen(palette().color(QPalette::Text), 0, Qt::DotLine));
+        p.setPen(QPen(palette().color(QPalette::Text), 1.0, Qt::DotLine));
         p.drawRect(inner);
     }
 }

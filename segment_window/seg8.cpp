@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <cmath>
 
@@ -257,9 +258,31 @@ void SEG8::Command8_Click() {
 }
 
 void SEG8::Command7_Click() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        // A window manager puts a window back where it was as it leaves these states, with a
+        // move that comes after this call returns. The design size is given once it has come
+        // (resizeEvent), or after a moment at the latest: a size given now would keep the
+        // maximised window's corner as the place.
+        m_restoreSize = true;
+        setWindowState(windowState() & ~kSizeFixedStates);
+        if (m_restoreSize) QTimer::singleShot(500, this, [this] { giveRestoredSize(); });
+        return;
+    }
     setWindowState(windowState() & ~kSizeFixedStates);
     resize(kDesignWidth, kDesignHeight);
     setWindowState(windowState() & ~kSizeFixedStates);
+}
+
+void SEG8::giveRestoredSize() {
+    if (!m_restoreSize) return;
+    m_restoreSize = false;
+    // The place as the window manager gave it back, the client area's corner kept.
+    setGeometry(QRect(geometry().topLeft(), QSize(kDesignWidth, kDesignHeight)));
+}
+
+void SEG8::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_restoreSize && !(windowState() & kSizeFixedStates)) giveRestoredSize();
 }
 
 qint32 SEG8::randomColour() {

@@ -55,6 +55,7 @@ class SEG8 : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -84,12 +85,14 @@ class SEG8 : public QWidget {
     void copyToClipboard(const QString& text);
     void endProgram();
     void offerStandardTable(const QString& table);
+    void giveRestoredSize();
 
     platform::Services m_services;
     WindowBackground* m_background = nullptr;
     std::array<quint8, 8> SegState{};
     qint32 CodeCount = 0;
     bool m_ended = false;
+    bool m_restoreSize = false;  // the design size is due once a restored window is back
 
     std::array<PictureBox*, 8> Picture1{};
     QGroupBox* Frame1 = nullptr;

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <cstring>
 
 #include <xcb/xcb.h>
 
@@ -41,11 +42,17 @@ class XvfbServer {
         return false;
     }
 
-    // Starts a window manager (openbox) on the display; false when none can be had.
-    bool startWindowManager() {
+    // Starts a window manager (openbox) on the display; false when none can be had. With
+    // waitUntilManaging, returns once the manager has announced itself on the root window.
+    bool startWindowManager(bool waitUntilManaging = false) {
         m_manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        return m_manager.waitForStarted(5000);
+        if (!m_manager.waitForStarted(5000)) return false;
+        for (int wait = 0; waitUntilManaging && wait < 200; ++wait) {
+            if (managerAnnounced()) return true;
+            QThread::msleep(25);
+        }
+        return !waitUntilManaging;
     }
     void stopWindowManager() {
         m_manager.terminate();
@@ -63,6 +70,30 @@ class XvfbServer {
     QString display() const { return m_display; }
 
   private:
+    // Whether a window manager following the desktop conventions runs on the display.
+    bool managerAnnounced() const {
+        const QByteArray name = m_display.toLocal8Bit();
+        xcb_connection_t* c = xcb_connect(name.constData(), nullptr);
+        bool announced = false;
+        if (!xcb_connection_has_error(c)) {
+            const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+            const char* check = "_NET_SUPPORTING_WM_CHECK";
+            xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+                c, xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(check)), check),
+                nullptr);
+            if (atom != nullptr && atom->atom != XCB_ATOM_NONE) {
+                xcb_get_property_reply_t* p = xcb_get_property_reply(
+                    c, xcb_get_property(c, 0, screen->root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+                    nullptr);
+                announced = p != nullptr && xcb_get_property_value_length(p) == 4;
+                std::free(p);
+            }
+            std::free(atom);
+        }
+        xcb_disconnect(c);
+        return announced;
+    }
+
     // The server is up once an event sent from one client reaches another: just after its
     // socket appears it still answers requests but may drop what is sent between clients.
     bool answers() const {

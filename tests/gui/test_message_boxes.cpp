@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "gui/desktop_services.h"
 
 using namespace kelvarin::platform;
@@ -15,7 +17,8 @@ class MessageBoxesTest : public QObject {
   private slots:
     void answers_data();
     void answers();
-    void tableLinesUp();
+    void layout_data();
+    void layout();
 };
 
 void MessageBoxesTest::answers_data() {
@@ -56,30 +59,72 @@ void MessageBoxesTest::answers() {
     QCOMPARE(int(got), answer);
 }
 
-void MessageBoxesTest::tableLinesUp() {
-    bool fixed = false, wraps = true;
+void MessageBoxesTest::layout_data() {
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("table");
+    // Two tables of one shape, lines longer than half a screen as the standard tables have.
+    auto table = [](const char* name, const char* first) {
+        QString text = QStringLiteral("unsigned char code %1[]={  //%2\r\n")
+                           .arg(QLatin1String(name), QString::fromUtf8(first));
+        for (int line = 0; line < 4; ++line)
+            text += QStringLiteral("0x3f,").repeated(16) +
+                    QStringLiteral("        //0-f    [0-15]\r\n");
+        return text + QStringLiteral("\r\n选择[是]复制到剪贴板,选择[否]返回.");
+    };
+    QTest::newRow("common-cathode table")
+        << table("seg_cc", "共阴数码管常用段码") << "选择[是]复制到剪贴板" << true;
+    QTest::newRow("common-anode table")
+        << table("seg_ca", "共阳数码管常用段码") << "选择[是]复制到剪贴板" << true;
+    QTest::newRow("copied") << "复制成功"
+                            << "复制到剪贴板" << false;
+}
+
+// A table is shown in a fixed-width font with every line unbroken, and both standard tables get
+// boxes of one size; a short box is wide enough for its whole title; the icon is drawn at the
+// box's pixel ratio.
+void MessageBoxesTest::layout() {
+    QFETCH(QString, prompt);
+    QFETCH(QString, title);
+    QFETCH(bool, table);
+    static QSize tableBox;
+    bool fixed = false, unbroken = false, titleFits = false, sharpIcon = false;
+    QSize size;
     QString shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         QVERIFY(label != nullptr);
-        // Columns line up: every letter and space as wide as any other.
         const QFontMetrics m(label->font());
         const int column = m.horizontalAdvance(u'M');
         fixed = m.horizontalAdvance(u'i') == column && m.horizontalAdvance(u' ') == column &&
                 m.horizontalAdvance(u',') == column;
-        wraps = label->wordWrap();
+        int widest = 0;
+        for (const QString& line : prompt.split(QStringLiteral("\r\n")))
+            widest = std::max(widest, m.horizontalAdvance(line));
+        unbroken = label->width() >= widest;
+        titleFits = box->width() >= QFontMetrics(box->font()).horizontalAdvance(title) + 80;
+        const QPixmap icon = box->iconPixmap();
+        sharpIcon = !icon.isNull() && icon.devicePixelRatio() == box->devicePixelRatioF();
+        size = box->size();
         shown = label->text();
-        box->button(QMessageBox::No)->click();
+        if (QAbstractButton* no = box->button(QMessageBox::No)) no->click();
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
     });
-    const QString table = QStringLiteral("0x3f,0x06,0x5b,        //0-f           [0-15]\r\n");
-    DesktopMessageBoxes().show(nullptr, table, MessageBoxes::Buttons::YesNo,
-                               MessageBoxes::Icon::Information, QString(),
-                               MessageBoxes::Text::Table);
-    QVERIFY(fixed);
-    QVERIFY(!wraps);
-    QCOMPARE(shown, table);  // the text itself as it is
+    DesktopMessageBoxes().show(nullptr, prompt,
+                               table ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok,
+                               MessageBoxes::Icon::Information, title,
+                               table ? MessageBoxes::Text::Table : MessageBoxes::Text::Prose);
+    QCOMPARE(shown, prompt);  // the text itself as it is
+    QVERIFY(unbroken);
+    QVERIFY(titleFits);
+    QVERIFY(sharpIcon);
+    if (table) {
+        QVERIFY(fixed);
+        if (tableBox.isValid()) QCOMPARE(size, tableBox);
+        tableBox = size;
+    }
 }
 
 QTEST_MAIN(MessageBoxesTest)

@@ -31,6 +31,7 @@ class HiDpiTest : public QObject {
     Q_OBJECT
   private slots:
     void drawsAtTheDevicePixelRatio();
+    void haloCopiesKeepTheirDistances();
 };
 
 void HiDpiTest::drawsAtTheDevicePixelRatio() {
@@ -62,6 +63,44 @@ void HiDpiTest::drawsAtTheDevicePixelRatio() {
     for (int y = 0; y < lit.height(); ++y)
         for (int x = 0; x < lit.width(); ++x)
             QVERIFY(lit.pixelColor(x, y) != segment->canvas().background());
+    // The box's border is its outermost logical pixel on every side: both device pixels of it,
+    // with no sliver of the picture outside.
+    const QImage shown = segment->grab().toImage();
+    const QColor border = segment->palette().color(QPalette::Mid);
+    QCOMPARE(shown.size(), QSize(114, 34));
+    for (const QPoint p : {QPoint(0, 17), QPoint(1, 17), QPoint(112, 17), QPoint(113, 17),
+                           QPoint(57, 0), QPoint(57, 1), QPoint(57, 32), QPoint(57, 33)})
+        QCOMPARE(shown.pixelColor(p).rgb(), border.rgb());
+}
+
+// Copies of a text printed a fraction of a pixel apart (a shadow's halo) stand the same whole
+// number of logical pixels apart as at ratio 1: an even number of device pixels.
+void HiDpiTest::haloCopiesKeepTheirDistances() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    BackingCanvas& canvas = window.banner().canvas();
+    auto leftmost = [&canvas](float x) {
+        canvas.clear();
+        canvas.setForeColor(255);
+        canvas.setCurrentX(x);
+        canvas.setCurrentY(100);
+        canvas.print(QStringLiteral("l"));
+        const QImage image = canvas.image();
+        for (int column = 0; column < image.width(); ++column)
+            for (int row = 0; row < image.height(); ++row)
+                if (image.pixelColor(column, row).red() > 200 &&
+                    image.pixelColor(column, row).green() < 60)
+                    return column;
+        return -1;
+    };
+    const int base = leftmost(300);
+    for (const int offset : {-50, -30, 20, 30, 50}) {
+        const int moved = leftmost(300 + offset);
+        QVERIFY(base >= 0 && moved >= 0);
+        QCOMPARE((moved - base) % 2, 0);
+    }
 }
 
 int main(int argc, char* argv[]) {

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// The windows on a real X server with a window manager (Xvfb and openbox), where frames, places
+// and maximising are the window manager's: what an offscreen test cannot see.
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <cstdio>
+
+#include "about_window/sponsor.h"
+#include "segment_window/seg8.h"
+#include "window_harness.h"
+#include "xvfb.h"
+
+using namespace kelvarin;
+using namespace kelvarin::testing;
+
+namespace {
+
+// Waits until the condition holds (the window manager answers in its own time).
+template <class Condition>
+bool within(int ms, Condition&& condition) {
+    for (int waited = 0; waited < ms; waited += 20) {
+        if (condition()) return true;
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
+QPoint centre(const QRect& r) {
+    return QPoint(r.x() + r.width() / 2, r.y() + r.height() / 2);
+}
+
+}  // namespace
+
+class OnDesktopTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aboutWindowCentredOverTheMainWindow();
+    void restoreAfterMaximiseKeepsThePlace();
+};
+
+void OnDesktopTest::aboutWindowCentredOverTheMainWindow() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The main window's frame is centred on the screen once the manager has framed it.
+    const QRect available = window.screen()->availableGeometry();
+    QVERIFY(within(3000, [&] {
+        return window.frameGeometry().size() != window.size() &&
+               (centre(window.frameGeometry()) - centre(available)).manhattanLength() <= 2;
+    }));
+    window.move(window.pos() + QPoint(-150, -60));  // a place of the user's
+    QVERIFY(within(3000, [&] { return centre(window.frameGeometry()) != centre(available); }));
+    sponsor about(harness.services(), &window);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QVERIFY2(within(3000,
+                    [&] {
+                        return (centre(about.frameGeometry()) - centre(window.frameGeometry()))
+                                   .manhattanLength() <= 2;
+                    }),
+             qPrintable(QStringLiteral("about %1,%2 main %3,%4")
+                            .arg(centre(about.frameGeometry()).x())
+                            .arg(centre(about.frameGeometry()).y())
+                            .arg(centre(window.frameGeometry()).x())
+                            .arg(centre(window.frameGeometry()).y())));
+}
+
+void OnDesktopTest::restoreAfterMaximiseKeepsThePlace() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(within(3000, [&] { return window.frameGeometry().size() != window.size(); }));
+    const QPoint place(120, 90);
+    window.move(place);
+    QVERIFY(within(3000, [&] { return window.pos() == place; }));
+    window.showMaximized();
+    QVERIFY(within(3000, [&] { return window.width() > SEG8::kDesignWidth; }));
+    window.findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+    QVERIFY2(within(3000,
+                    [&] {
+                        return window.size() == QSize(SEG8::kDesignWidth, SEG8::kDesignHeight) &&
+                               window.pos() == place;
+                    }),
+             qPrintable(QStringLiteral("at %1,%2").arg(window.pos().x()).arg(window.pos().y())));
+}
+
+int main(int argc, char* argv[]) {
+    XvfbServer xvfb;
+    if (!xvfb.start() || !xvfb.startWindowManager(true)) {
+        std::fprintf(stderr, "Xvfb with openbox could not be started\n");
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    OnDesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_on_desktop.moc"
