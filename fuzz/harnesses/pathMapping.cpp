@@ -16,11 +16,21 @@ int run_pathMapping(Input& in) {
         drives << d;
     }
     const QString text = in.rest();
-    allowing(kNone, [&] {
+    // A drive not in the table or a share is path-not-found, a NUL a bad name; never an empty
+    // path, and never a path above the drive's root.
+    allowing({err::PathNotFound, err::BadFileName}, [&] {
         const QString linux = toLinuxPath(text, drives);
+        if (linux.isEmpty() && !text.isEmpty()) finding("a path text mapped to nothing");
+        const bool lettered =
+            text.size() >= 2 && text[1] == u':' && text[0].isLetter() && text[0].unicode() < 128;
+        if (lettered) {
+            const QString root = platform::driveOf(drives, text[0])->mountPoint;
+            if (!(root == u"/" || linux == root + u'/' || linux.startsWith(root + u'/')))
+                finding("a path above its drive's root");
+        }
         toPathText(linux, drives);
-        toPathText(text, drives);
     });
+    allowing(kNone, [&] { toPathText(text, drives); });
     return 0;
 }
 
