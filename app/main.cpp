@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The program's only entry: answers --help and --version on the terminal, otherwise builds the
-// program's services once and starts the main window SEG8 on them; the program ends when it
-// ends.
+// The program's only entry. Commands, help and the version are answered on the terminal with a
+// core application only, never touching a display; otherwise the program's services are built
+// once and the main window SEG8 starts on them, and the program ends when it ends.
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringView>
+#include <QStringList>
 
+#include <cstdio>
+
+#include "app/command_line.h"
 #include "app/composition.h"
 #include "gui/app_info.h"
 #include "segment_window/seg8.h"
@@ -21,43 +23,34 @@ void describeApplication() {
     QCoreApplication::setOrganizationDomain(QStringLiteral("kelvarin.org"));
 }
 
-// Parses the command line, printing help, the version or an error and ending the program when
-// asked to or when an argument is unknown.
-void processCommandLine(const QCoreApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Works out the segment codes of 8-segment LED digits for 8051 firmware.\n"
-                       "Without options it opens its window."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
-}
-
-// Help and the version are answered without a display: only a core application is made for them.
-bool asksForTerminalOnly(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const QLatin1StringView arg(argv[i]);
-        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
-            arg == "--version")
-            return true;
-    }
-    return false;
+int give(const kelvarin::app::Answer& answer) {
+    std::fwrite(answer.out.constData(), 1, static_cast<size_t>(answer.out.size()), stdout);
+    std::fwrite(answer.err.constData(), 1, static_cast<size_t>(answer.err.size()), stderr);
+    std::fflush(stdout);
+    return answer.status;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (asksForTerminalOnly(argc, argv)) {
-        QCoreApplication core(argc, argv);
-        describeApplication();
-        processCommandLine(core);  // prints and exits
-        return 0;
+    {
+        QStringList arguments;
+        for (int k = 1; k < argc; ++k)
+            arguments << QString::fromLocal8Bit(argv[k]);
+        if (arguments.size() > 0) {
+            QCoreApplication core(argc, argv);
+            describeApplication();
+            if (const auto answer = kelvarin::app::answerOnTerminal(core.arguments().mid(1)))
+                return give(*answer);
+        }
     }
 
     QApplication app(argc, argv);
     describeApplication();
     QGuiApplication::setDesktopFileName(kelvarin::applicationId());
-    processCommandLine(app);
+    // What the toolkit did not take as its own options is none of the window's.
+    if (const QStringList left = app.arguments().mid(1); !left.isEmpty())
+        return give(kelvarin::app::refuseForWindows(left));
 
     const kelvarin::app::ProgramServices services(true);
     kelvarin::SEG8 window(services.services());

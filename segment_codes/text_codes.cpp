@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// Text to digits, with the decimal points merged into the digits before them.
+
+#include "segment_codes/text_codes.h"
+
+#include <QStringList>
+
+#include "segment_codes/font.h"
+
+namespace kelvarin::codes {
+
+QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
+    bad.clear();
+    QList<Digit> digits;
+    digits.reserve(text.size());
+    qsizetype position = 0;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QChar c = text[k];
+        ++position;
+        if (c == u'.') {
+            if (!digits.isEmpty() && !(digits.back().pattern & kDecimalPoint)) {
+                digits.back().pattern |= kDecimalPoint;
+                digits.back().label += u'.';
+            } else {
+                digits.append({QStringLiteral("."), kDecimalPoint});
+            }
+            continue;
+        }
+        const std::optional<quint8> glyph = glyphOf(c);
+        if (!glyph) {
+            QString character(c);
+            if (c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate())
+                character += text[++k];
+            bad.append({character, position});
+            // A place holder keeps the digits where the text has them.
+            digits.append({character, 0});
+            continue;
+        }
+        digits.append({QString(c), *glyph});
+    }
+    return digits;
+}
+
+QString describe(const QList<Unshowable>& bad) {
+    QStringList parts;
+    for (const Unshowable& u : bad) {
+        const char32_t code = u.character.toUcs4().value(0);
+        const bool printable = u.character.size() > 1 || u.character[0].isPrint();
+        const QString shown = printable
+                                  ? QStringLiteral("'%1'").arg(u.character)
+                                  : QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16,
+                                                               QLatin1Char('0')).toUpper();
+        parts << QStringLiteral("%1 at %2").arg(shown).arg(u.position);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace kelvarin::codes
