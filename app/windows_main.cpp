@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The windows' entry, in a module the program loads only when it opens its windows: the command
+// line starts without the widget libraries, the windows with them. The program's services are
+// built once here and the main window SEG8 starts on them; the program ends when it ends.
+
+#include <QApplication>
+
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "app/composition.h"
+#include "gui/app_info.h"
+#include "segment_window/seg8.h"
+
+extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int argc,
+                                                                             char* argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kelvarin"));
+    QCoreApplication::setApplicationVersion(kelvarin::version());
+    QCoreApplication::setOrganizationName(QStringLiteral("Kelvarin"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kelvarin.org"));
+    QGuiApplication::setDesktopFileName(kelvarin::applicationId());
+    // What the toolkit did not take as its own options is none of the window's.
+    if (const QStringList left = app.arguments().mid(1); !left.isEmpty()) {
+        const kelvarin::app::Answer refused = kelvarin::app::refuseForWindows(left);
+        std::fwrite(refused.err.constData(), 1, static_cast<size_t>(refused.err.size()), stderr);
+        return refused.status;
+    }
+    const kelvarin::app::ProgramServices services(true);
+    kelvarin::SEG8 window(services.services());
+    window.show();
+    return app.exec();
+}
