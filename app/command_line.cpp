@@ -257,8 +257,7 @@ std::optional<Answer> answerOnTerminal(const QStringList& arguments) {
         if (a == u"--") break;
         if (isHelp(a)) return Answer{kSuccess, helpText().toUtf8(), QByteArray()};
         if (isVersion(a))
-            return Answer{kSuccess,
-                          (QStringLiteral("Kelvarin ") + version() + u'\n').toUtf8(),
+            return Answer{kSuccess, (QStringLiteral("Kelvarin ") + version() + u'\n').toUtf8(),
                           QByteArray()};
     }
     if (arguments.isEmpty() || arguments.first().startsWith(u'-')) return std::nullopt;

@@ -13,8 +13,9 @@ namespace kelvarin::app {
 
 // Exit statuses of the command line.
 inline constexpr int kSuccess = 0;
-inline constexpr int kUsageError = 2;  // unknown command or option, bad wiring, name, format, number
-inline constexpr int kBadInput = 3;    // a TEXT character no digit shows, a CODE not read
+inline constexpr int kUsageError =
+    2;                               // unknown command or option, bad wiring, name, format, number
+inline constexpr int kBadInput = 3;  // a TEXT character no digit shows, a CODE not read
 
 struct Answer {
     int status = kSuccess;

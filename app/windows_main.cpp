@@ -13,7 +13,7 @@
 #include "segment_window/seg8.h"
 
 extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int argc,
-                                                                             char* argv[]) {
+                                                                            char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QCoreApplication::setApplicationVersion(kelvarin::version());

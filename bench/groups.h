@@ -12,6 +12,7 @@ void registry();
 void hashing();
 void text();
 void linearity();
+void commandLine();
 void startup();
 
 // The child process of the start-up figures: kelvarin_bench --startup-child program|bare.

@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
         {"gradient", kelvarin::bench::gradient},   {"strings", kelvarin::bench::strings},
         {"files", kelvarin::bench::files},         {"registry", kelvarin::bench::registry},
         {"hashing", kelvarin::bench::hashing},     {"text", kelvarin::bench::text},
-        {"linearity", kelvarin::bench::linearity}, {"startup", kelvarin::bench::startup}};
+        {"linearity", kelvarin::bench::linearity}, {"commandline", kelvarin::bench::commandLine},
+        {"startup", kelvarin::bench::startup}};
     bool any = false;
     for (const Group& g : groups) {
         bool chosen = argc < 2;

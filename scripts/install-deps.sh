@@ -5,6 +5,7 @@
 #   --fuzz    adds clang and its libFuzzer runtime, for the fuzz harnesses
 #   --format  adds clang-format, for make format and make format-check
 #   --tidy    adds clang-tidy, for make tidy
+#   --avr     adds the AVR compiler and C library, with which the tests build the arduino format
 #   --package adds what building and checking the Debian package needs
 set -euo pipefail
 
@@ -20,12 +21,16 @@ packages=(
   fonts-wqy-microhei
   xvfb
   openbox
+  # The tests build the formats' output with SDCC and run it on its 8051 simulator.
+  sdcc
+  sdcc-ucsim
 )
 for option in "$@"; do
   case "$option" in
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --format) packages+=(clang-format) ;;
     --tidy) packages+=(clang-tidy) ;;
+    --avr) packages+=(gcc-avr avr-libc) ;;
     --package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
     *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
   esac

@@ -31,7 +31,8 @@ bool startsWithDigit(QStringView text) {
 
 std::optional<quint8> readCode(QStringView text, QString* error) {
     auto fail = [&](const QString& why) -> std::optional<quint8> {
-        if (error != nullptr) *error = QStringLiteral("cannot read \"%1\" as a code: %2").arg(text.toString(), why);
+        if (error != nullptr)
+            *error = QStringLiteral("cannot read \"%1\" as a code: %2").arg(text.toString(), why);
         return std::nullopt;
     };
     QStringView t = text.trimmed();

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 #include "segment_codes/font.h"
 
@@ -27,18 +28,18 @@ const QList<FormatInfo> kFormats = {
 
 // Keywords of C and of the 8051 and AVR compilers, which no array may be named.
 const QStringList kKeywords = {
-    QStringLiteral("auto"), QStringLiteral("break"), QStringLiteral("case"),
-    QStringLiteral("char"), QStringLiteral("const"), QStringLiteral("continue"),
-    QStringLiteral("default"), QStringLiteral("do"), QStringLiteral("double"),
-    QStringLiteral("else"), QStringLiteral("enum"), QStringLiteral("extern"),
-    QStringLiteral("float"), QStringLiteral("for"), QStringLiteral("goto"), QStringLiteral("if"),
-    QStringLiteral("inline"), QStringLiteral("int"), QStringLiteral("long"),
-    QStringLiteral("register"), QStringLiteral("restrict"), QStringLiteral("return"),
-    QStringLiteral("short"), QStringLiteral("signed"), QStringLiteral("sizeof"),
-    QStringLiteral("static"), QStringLiteral("struct"), QStringLiteral("switch"),
-    QStringLiteral("typedef"), QStringLiteral("union"), QStringLiteral("unsigned"),
-    QStringLiteral("void"), QStringLiteral("volatile"), QStringLiteral("while"),
-    QStringLiteral("asm"), QStringLiteral("bool"), QStringLiteral("true"), QStringLiteral("false"),
+    QStringLiteral("auto"), QStringLiteral("break"), QStringLiteral("case"), QStringLiteral("char"),
+    QStringLiteral("const"), QStringLiteral("continue"), QStringLiteral("default"),
+    QStringLiteral("do"), QStringLiteral("double"), QStringLiteral("else"), QStringLiteral("enum"),
+    QStringLiteral("extern"), QStringLiteral("float"), QStringLiteral("for"),
+    QStringLiteral("goto"), QStringLiteral("if"), QStringLiteral("inline"), QStringLiteral("int"),
+    QStringLiteral("long"), QStringLiteral("register"), QStringLiteral("restrict"),
+    QStringLiteral("return"), QStringLiteral("short"), QStringLiteral("signed"),
+    QStringLiteral("sizeof"), QStringLiteral("static"), QStringLiteral("struct"),
+    QStringLiteral("switch"), QStringLiteral("typedef"), QStringLiteral("union"),
+    QStringLiteral("unsigned"), QStringLiteral("void"), QStringLiteral("volatile"),
+    QStringLiteral("while"), QStringLiteral("asm"), QStringLiteral("bool"), QStringLiteral("true"),
+    QStringLiteral("false"),
     // Keil C51 and SDCC
     QStringLiteral("bit"), QStringLiteral("sbit"), QStringLiteral("sfr"), QStringLiteral("sfr16"),
     QStringLiteral("data"), QStringLiteral("idata"), QStringLiteral("xdata"),
@@ -51,15 +52,17 @@ const QStringList kKeywords = {
 
 // Registers, directives and instructions of the 8051 assembler, which a label of A51 may not be.
 const QStringList kAssemblerWords = {
-    "A", "AB", "B", "C", "DPTR", "PC", "R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7", "AR0",
-    "AR1", "AR2", "AR3", "AR4", "AR5", "AR6", "AR7", "ACALL", "ADD", "ADDC", "AJMP", "ANL",
-    "CALL", "CJNE", "CLR", "CPL", "DA", "DEC", "DIV", "DJNZ", "INC", "JB", "JBC", "JC", "JMP",
-    "JNB", "JNC", "JNZ", "JZ", "LCALL", "LJMP", "MOV", "MOVC", "MOVX", "MUL", "NOP", "ORL", "POP",
-    "PUSH", "RET", "RETI", "RL", "RLC", "RR", "RRC", "SETB", "SJMP", "SUBB", "SWAP", "XCH",
-    "XCHD", "XRL", "DB", "DW", "DS", "DBIT", "EQU", "SET", "END", "ORG", "CSEG", "DSEG", "XSEG",
-    "ISEG", "BSEG", "RSEG", "SEGMENT", "PUBLIC", "EXTRN", "NAME", "USING", "AT", "CODE", "DATA",
-    "IDATA", "XDATA", "BIT", "NUMBER", "HIGH", "LOW", "MOD", "SHL", "SHR", "NOT", "AND", "OR",
-    "XOR", "EQ", "NE", "LT", "LE", "GT", "GE"};
+    "A",     "AB",      "B",      "C",     "DPTR",  "PC",    "R0",   "R1",   "R2",   "R3",
+    "R4",    "R5",      "R6",     "R7",    "AR0",   "AR1",   "AR2",  "AR3",  "AR4",  "AR5",
+    "AR6",   "AR7",     "ACALL",  "ADD",   "ADDC",  "AJMP",  "ANL",  "CALL", "CJNE", "CLR",
+    "CPL",   "DA",      "DEC",    "DIV",   "DJNZ",  "INC",   "JB",   "JBC",  "JC",   "JMP",
+    "JNB",   "JNC",     "JNZ",    "JZ",    "LCALL", "LJMP",  "MOV",  "MOVC", "MOVX", "MUL",
+    "NOP",   "ORL",     "POP",    "PUSH",  "RET",   "RETI",  "RL",   "RLC",  "RR",   "RRC",
+    "SETB",  "SJMP",    "SUBB",   "SWAP",  "XCH",   "XCHD",  "XRL",  "DB",   "DW",   "DS",
+    "DBIT",  "EQU",     "SET",    "END",   "ORG",   "CSEG",  "DSEG", "XSEG", "ISEG", "BSEG",
+    "RSEG",  "SEGMENT", "PUBLIC", "EXTRN", "NAME",  "USING", "AT",   "CODE", "DATA", "IDATA",
+    "XDATA", "BIT",     "NUMBER", "HIGH",  "LOW",   "MOD",   "SHL",  "SHR",  "NOT",  "AND",
+    "OR",    "XOR",     "EQ",     "NE",    "LT",    "LE",    "GT",   "GE"};
 
 bool cStyle(Format f) {
     return f == Format::Classic || f == Format::C51 || f == Format::Sdcc || f == Format::C ||
@@ -73,32 +76,46 @@ QString safeInC(QString text) {
     return text;
 }
 
+// A line as written: a run of a table line's entries, and its comment.
+struct Span {
+    const TableEntry* entries;
+    qsizetype size;
+    QString comment;
+};
+
 // What a line says about itself: its group's comment and, when asked for, its entries' labels.
-QString lineComment(const TableLine& line, const Output& output) {
+QString lineComment(const Span& line, const Output& output) {
+    if (!output.comments) return line.comment;
     QStringList parts;
     if (!line.comment.isEmpty()) parts << line.comment;
-    if (output.comments) {
-        QStringList labels;
-        for (const TableEntry& e : line.entries)
-            labels << e.label;
-        parts << labels.join(u' ');
+    QStringList labels;
+    for (qsizetype k = 0; k < line.size; ++k) {
+        const TableEntry& e = line.entries[k];
+        labels << (e.index >= 0 ? QStringLiteral("[%1]").arg(e.index)
+                                : u'\'' + e.digit.label() + u'\'');
     }
+    parts << labels.join(u' ');
     return parts.join(u' ');
 }
 
-// The lines as written: the table's own grouping, or perLine entries a line.
-QList<TableLine> layout(const Table& table, const Output& output) {
+// The lines as written: the table's own grouping, or perLine entries a line, as runs of the
+// table's entries (nothing is copied).
+QList<Span> layout(const Table& table, const Output& output) {
+    QList<Span> spans;
     const int standardPerLine = output.format == Format::Classic ? 16 : 8;
-    if (output.perLine <= 0 && table.lines.size() > 1) return table.lines;
-    const int perLine = output.perLine > 0 ? output.perLine : standardPerLine;
-    QList<TableLine> lines;
+    if (output.perLine <= 0 && table.lines.size() > 1) {
+        for (const TableLine& line : table.lines)
+            spans.append(Span{line.entries.constData(), line.entries.size(), line.comment});
+        return spans;
+    }
+    const qsizetype perLine = output.perLine > 0 ? output.perLine : standardPerLine;
     for (const TableLine& line : table.lines) {
-        for (const TableEntry& e : line.entries) {
-            if (lines.isEmpty() || lines.back().entries.size() >= perLine) lines.append(TableLine{});
-            lines.back().entries << e;
+        for (qsizetype from = 0; from < line.entries.size(); from += perLine) {
+            spans.append(Span{line.entries.constData() + from,
+                              std::min(perLine, line.entries.size() - from), QString()});
         }
     }
-    return lines;
+    return spans;
 }
 
 }  // namespace
@@ -162,14 +179,25 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
     const QString eol = output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     const QString name = output.name.isEmpty() ? defaultName(polarity) : output.name;
     const Format f = output.format;
-    const QList<TableLine> lines = layout(table, output);
+    const QList<Span> lines = layout(table, output);
     const QString tableComment = cStyle(f) ? safeInC(table.comment) : table.comment;
     QString text;
-    auto entries = [&](const TableLine& line, const QString& separator) {
-        QStringList items;
-        for (const TableEntry& e : line.entries)
-            items << entryText(e.code, f, output.upper);
-        return items.join(separator);
+    // Every entry's text, written once.
+    std::array<QString, 256> entryTexts;
+    for (int code = 0; code < 256; ++code)
+        entryTexts[static_cast<size_t>(code)] =
+            entryText(static_cast<quint8>(code), f, output.upper);
+    qsizetype count = 0;
+    for (const Span& line : lines)
+        count += line.size;
+    text.reserve(count * (entryTexts[0].size() + 2) + lines.size() * 8 + 256);
+    // The entries of a line, written straight into the text.
+    auto entries = [&](const Span& line, QStringView separator) -> QString& {
+        for (qsizetype k = 0; k < line.size; ++k) {
+            if (k > 0) text += separator;
+            text += entryTexts[line.entries[k].code];
+        }
+        return text;
     };
     if (f == Format::Classic) {
         // The standard tables' layout: no spaces between entries, each line's comment from the
@@ -178,12 +206,12 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
         if (!tableComment.isEmpty()) text += QStringLiteral("  //") + tableComment;
         text += eol;
         for (qsizetype n = 0; n < lines.size(); ++n) {
-            const TableLine& line = lines[n];
-            text += entries(line, QStringLiteral(","));
+            const Span& line = lines[n];
+            entries(line, u",");
             text += n + 1 == lines.size() ? QStringLiteral("};") : QStringLiteral(",");
             const QString comment = safeInC(lineComment(line, output));
             if (!comment.isEmpty()) {
-                const qsizetype pad = std::max<qsizetype>(2, 88 - 5 * line.entries.size());
+                const qsizetype pad = std::max<qsizetype>(2, 88 - 5 * line.size);
                 text += QString(pad, u' ') + QStringLiteral("//") + comment;
             }
             text += eol;
@@ -212,8 +240,9 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
         text += declaration;
         if (!tableComment.isEmpty()) text += QStringLiteral("  // ") + tableComment;
         text += eol;
-        for (const TableLine& line : lines) {
-            text += QStringLiteral("    ") + entries(line, QStringLiteral(", ")) + u',';
+        for (const Span& line : lines) {
+            text += QStringLiteral("    ");
+            entries(line, u", ") += u',';
             const QString comment = safeInC(lineComment(line, output));
             if (!comment.isEmpty()) text += QStringLiteral("  // ") + comment;
             text += eol;
@@ -233,7 +262,7 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
             } else {
                 text += (n == 0 ? name + u':' : QString()) + QStringLiteral("\tDB\t");
             }
-            text += entries(lines[n], QStringLiteral(", "));
+            entries(lines[n], u", ");
             const QString comment = lineComment(lines[n], output);
             if (!comment.isEmpty()) text += QStringLiteral("\t; ") + comment;
             text += eol;
@@ -241,8 +270,8 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
         if (!sdas) text += QStringLiteral("\tEND") + eol;
         return text;
     }
-    for (const TableLine& line : lines)  // Hex: the bytes alone
-        text += entries(line, QStringLiteral(" ")) + eol;
+    for (const Span& line : lines)  // Hex: the bytes alone
+        entries(line, u" ") += eol;
     return text;
 }
 
@@ -250,9 +279,14 @@ Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& w
                 Polarity polarity) {
     Table table;
     table.comment = QStringLiteral("\"%1\"").arg(text);
+    // Every pattern's code under the wiring and polarity, worked out once.
+    std::array<quint8, 256> codes;
+    for (int p = 0; p < 256; ++p)
+        codes[static_cast<size_t>(p)] = codeOf(static_cast<quint8>(p), wiring, polarity);
     TableLine line;
+    line.entries.reserve(digits.size());
     for (const Digit& d : digits)
-        line.entries << TableEntry{codeOf(d.pattern, wiring, polarity), u'\'' + d.label + u'\''};
+        line.entries << TableEntry{codes[d.pattern], d, -1};
     table.lines << line;
     return table;
 }
@@ -265,11 +299,11 @@ Table standardTable(const Wiring& wiring, Polarity polarity) {
     auto line = [&](const char* characters, bool dotted, bool blank, const char* comment) {
         TableLine l;
         auto add = [&](quint8 pattern) {
-            l.entries << TableEntry{codeOf(pattern, wiring, polarity),
-                                    QStringLiteral("[%1]").arg(index++)};
+            l.entries << TableEntry{codeOf(pattern, wiring, polarity), Digit{}, index++};
         };
         for (const char* c = characters; *c != '\0'; ++c)
-            add(static_cast<quint8>(*glyphOf(QChar::fromLatin1(*c)) | (dotted ? kDecimalPoint : 0)));
+            add(static_cast<quint8>(*glyphOf(QChar::fromLatin1(*c)) |
+                                    (dotted ? kDecimalPoint : 0)));
         if (blank) add(0);
         l.comment = QString::fromUtf8(comment);
         table.lines << l;

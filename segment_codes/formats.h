@@ -40,11 +40,11 @@ QString formatName(Format format);
 // How a table is written.
 struct Output {
     Format format = Format::Classic;
-    QString name;          // the array's name; empty: seg_cc or seg_ca by polarity
-    int perLine = 0;       // entries a line; 0: the format's own (16 classic, 8 the others)
-    bool upper = false;    // upper-case hexadecimal digits
-    bool comments = false; // a comment naming each entry's character or index
-    bool crlf = false;     // CR LF line ends (LF otherwise)
+    QString name;           // the array's name; empty: seg_cc or seg_ca by polarity
+    int perLine = 0;        // entries a line; 0: the format's own (16 classic, 8 the others)
+    bool upper = false;     // upper-case hexadecimal digits
+    bool comments = false;  // a comment naming each entry's character or index
+    bool crlf = false;      // CR LF line ends (LF otherwise)
 };
 
 // The default array name of a polarity.
@@ -60,8 +60,9 @@ QString entryText(quint8 code, Format format, bool upper);
 // A table to write: its entries line by line, each line with an optional comment, and a comment
 // for the whole table (the text it encodes, or what the table is).
 struct TableEntry {
-    quint8 code;
-    QString label;  // its comment: the character it shows in quotes ('2.'), or its index ([16])
+    quint8 code = 0;
+    Digit digit;     // the digit it shows, for its comment ('2.')
+    int index = -1;  // or, when not -1, its index in a standard table, for its comment ([16])
 };
 struct TableLine {
     QList<TableEntry> entries;

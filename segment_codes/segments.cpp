@@ -67,7 +67,8 @@ std::optional<Wiring> Wiring::parse(QStringView list, QString* error) {
             continue;
         }
         first = place;
-        if (k < kSegments) wiring.m_segmentOfBit[static_cast<size_t>(k)] = static_cast<quint8>(segment);
+        if (k < kSegments)
+            wiring.m_segmentOfBit[static_cast<size_t>(k)] = static_cast<quint8>(segment);
     }
     for (int s = 0; s < kSegments; ++s) {
         if (placeOf[static_cast<size_t>(s)] == 0)
@@ -75,8 +76,9 @@ std::optional<Wiring> Wiring::parse(QStringView list, QString* error) {
     }
     if (problems.isEmpty()) return wiring;
     if (error != nullptr) {
-        *error = QStringLiteral("bad wiring \"%1\": %2; give the eight names a, b, c, d, e, f, g, "
-                                "dp in the order of the bits from bit 0 up")
+        *error = QStringLiteral(
+                     "bad wiring \"%1\": %2; give the eight names a, b, c, d, e, f, g, "
+                     "dp in the order of the bits from bit 0 up")
                      .arg(list.toString(), problems.join(QStringLiteral("; ")));
     }
     return std::nullopt;
@@ -96,7 +98,8 @@ bool Wiring::isStandard() const {
 quint8 Wiring::byteOf(quint8 pattern) const {
     quint8 byte = 0;
     for (int k = 0; k < kSegments; ++k) {
-        if (pattern & (1u << m_segmentOfBit[static_cast<size_t>(k)])) byte |= static_cast<quint8>(1u << k);
+        if (pattern & (1u << m_segmentOfBit[static_cast<size_t>(k)]))
+            byte |= static_cast<quint8>(1u << k);
     }
     return byte;
 }

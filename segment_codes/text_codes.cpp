@@ -9,6 +9,14 @@
 
 namespace kelvarin::codes {
 
+QString Digit::label() const {
+    QString text;
+    if (character != 0) text += QChar(character);
+    if (low != 0) text += QChar(low);
+    if (dot) text += u'.';
+    return text;
+}
+
 QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
     bad.clear();
     QList<Digit> digits;
@@ -20,23 +28,23 @@ QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
         if (c == u'.') {
             if (!digits.isEmpty() && !(digits.back().pattern & kDecimalPoint)) {
                 digits.back().pattern |= kDecimalPoint;
-                digits.back().label += u'.';
+                digits.back().dot = true;
             } else {
-                digits.append({QStringLiteral("."), kDecimalPoint});
+                digits.append(Digit{0, 0, true, kDecimalPoint});
             }
             continue;
         }
         const std::optional<quint8> glyph = glyphOf(c);
         if (!glyph) {
-            QString character(c);
+            Digit placeHolder{c.unicode(), 0, false, 0};
             if (c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate())
-                character += text[++k];
-            bad.append({character, position});
+                placeHolder.low = text[++k].unicode();
+            bad.append({placeHolder.label(), position});
             // A place holder keeps the digits where the text has them.
-            digits.append({character, 0});
+            digits.append(placeHolder);
             continue;
         }
-        digits.append({QString(c), *glyph});
+        digits.append(Digit{c.unicode(), 0, false, *glyph});
     }
     return digits;
 }
@@ -46,10 +54,10 @@ QString describe(const QList<Unshowable>& bad) {
     for (const Unshowable& u : bad) {
         const char32_t code = u.character.toUcs4().value(0);
         const bool printable = u.character.size() > 1 || u.character[0].isPrint();
-        const QString shown = printable
-                                  ? QStringLiteral("'%1'").arg(u.character)
-                                  : QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16,
-                                                               QLatin1Char('0')).toUpper();
+        const QString shown = printable ? QStringLiteral("'%1'").arg(u.character)
+                                        : QStringLiteral("U+%1")
+                                              .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'))
+                                              .toUpper();
         parts << QStringLiteral("%1 at %2").arg(shown).arg(u.position);
     }
     return parts.join(QStringLiteral(", "));

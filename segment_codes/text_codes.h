@@ -12,8 +12,13 @@
 namespace kelvarin::codes {
 
 struct Digit {
-    QString label;   // what it shows: the character, with "." when its dp is lit ("2.", ".")
-    quint8 pattern;  // bit s = segment s lit
+    char16_t character = 0;  // the character it shows; 0 for a "." on a blank
+    char16_t low = 0;        // the second half of a pair of surrogates, or 0
+    bool dot = false;        // its dp lit by a "."
+    quint8 pattern = 0;      // bit s = segment s lit
+
+    // What it shows: the character, with "." when a "." lit its dp ("2.", ".").
+    QString label() const;
 };
 
 // A character no digit can show, and its place in the text (from 1, counted in characters: a

@@ -30,20 +30,20 @@ void CommandLineTest::answers_data() {
                            << "unsigned char code seg_cc[]={  //\"0123\"\n0x3f,0x06,0x5b,0x4f};\n"
                            << "";
     QTest::newRow("codes, anode, named, per line")
-        << QStringList{"codes", "--anode", "--name=digits", "--per-line", "2", "--format", "hex",
-                       "12.5"}
+        << QStringList{"codes", "--anode",  "--name=digits", "--per-line",
+                       "2",     "--format", "hex",           "12.5"}
         << 0 << "f9 24\n92\n"
         << "";
-    QTest::newRow("codes, wiring") << QStringList{"codes", "--wiring", "dp,g,f,e,d,c,b,a",
-                                                  "--format", "hex", "1."}
-                                   << 0 << "61\n"
-                                   << "";
+    QTest::newRow("codes, wiring")
+        << QStringList{"codes", "--wiring", "dp,g,f,e,d,c,b,a", "--format", "hex", "1."} << 0
+        << "61\n"
+        << "";
     QTest::newRow("several words are one text")
         << QStringList{"codes", "--format", "hex", "1", "2"} << 0 << "06 00 5b\n"
         << "";
-    QTest::newRow("a text after --") << QStringList{"codes", "--format", "hex", "--", "-1"} << 0
-                                     << "40 06\n"
-                                     << "";
+    QTest::newRow("a text after --")
+        << QStringList{"codes", "--format", "hex", "--", "-1"} << 0 << "40 06\n"
+        << "";
     QTest::newRow("CR LF") << QStringList{"codes", "--crlf", "--format", "hex", "1"} << 0
                            << "06\r\n"
                            << "";
@@ -51,15 +51,16 @@ void CommandLineTest::answers_data() {
                             << "0x6d = 109 = 01101101b\nsegments: a c d f g\nshows: 5 s S\n"
                                " _\n|_\n _|\n"
                             << "";
-    QTest::newRow("decode, dp, anode") << QStringList{"decode", "--anode", "0x7F"} << 0
-                                       << "~segments: dp\nshows: .\n"
-                                       << "";
+    QTest::newRow("decode, dp, anode")
+        << QStringList{"decode", "--anode", "0x7F"} << 0 << "~segments: dp\nshows: .\n"
+        << "";
     QTest::newRow("decode several") << QStringList{"decode", "3fh", "B00000110"} << 0
                                     << "~shows: 0\n _\n| |\n|_|\n\n0x06 = 6 = 00000110b"
                                     << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "~kelvarin codes [OPTIONS] TEXT"
                           << "";
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "~Kelvarin 1.1.0" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "~Kelvarin 1.1.0"
+                             << "";
     // Usage errors: 2.
     QTest::newRow("unknown command") << QStringList{"encode", "x"} << 2 << ""
                                      << "unknown command \"encode\"";
@@ -75,8 +76,10 @@ void CommandLineTest::answers_data() {
                                 << "bad number \"0\"";
     QTest::newRow("option without its value") << QStringList{"codes", "1", "--format"} << 2 << ""
                                               << "--format needs a value";
-    QTest::newRow("no text") << QStringList{"codes"} << 2 << "" << "codes needs a TEXT";
-    QTest::newRow("empty text") << QStringList{"codes", ""} << 2 << "" << "TEXT is empty";
+    QTest::newRow("no text") << QStringList{"codes"} << 2 << ""
+                             << "codes needs a TEXT";
+    QTest::newRow("empty text") << QStringList{"codes", ""} << 2 << ""
+                                << "TEXT is empty";
     QTest::newRow("table takes no text") << QStringList{"table", "x"} << 2 << ""
                                          << "table takes no TEXT";
     // Input no digit shows, or no code reads: 3, and nothing on standard output.

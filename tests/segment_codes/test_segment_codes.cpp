@@ -29,17 +29,28 @@ class SegmentCodesTest : public QObject {
 void SegmentCodesTest::wiring_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("expected");  // "a dp" codes in hex, or "!" + part of the error
-    QTest::newRow("standard") << "a,b,c,d,e,f,g,dp" << "01 80";
-    QTest::newRow("reversed") << "dp,g,f,e,d,c,b,a" << "80 01";
-    QTest::newRow("routed board") << "e,dp,c,d,g,f,a,b" << "40 02";
-    QTest::newRow("spaces and capitals") << " A , b,c,d,e,f,g, DP " << "01 80";
-    QTest::newRow("seven names") << "a,b,c,d,e,f,g" << "!names 7 bits";
-    QTest::newRow("nine names") << "a,b,c,d,e,f,g,dp,a" << "!names 9 bits";
-    QTest::newRow("unknown name") << "a,b,c,d,e,f,h,dp" << "!'h' at place 7 is no segment";
-    QTest::newRow("repeat") << "a,b,c,d,e,f,a,dp" << "!'a' is named twice, at places 1 and 7";
-    QTest::newRow("missing") << "a,b,c,d,e,f,a,dp" << "!'g' is missing";
-    QTest::newRow("empty place") << "a,b,,d,e,f,g,dp" << "!place 3 is empty";
-    QTest::newRow("empty") << "" << "!names 1 bits";
+    QTest::newRow("standard") << "a,b,c,d,e,f,g,dp"
+                              << "01 80";
+    QTest::newRow("reversed") << "dp,g,f,e,d,c,b,a"
+                              << "80 01";
+    QTest::newRow("routed board") << "e,dp,c,d,g,f,a,b"
+                                  << "40 02";
+    QTest::newRow("spaces and capitals") << " A , b,c,d,e,f,g, DP "
+                                         << "01 80";
+    QTest::newRow("seven names") << "a,b,c,d,e,f,g"
+                                 << "!names 7 bits";
+    QTest::newRow("nine names") << "a,b,c,d,e,f,g,dp,a"
+                                << "!names 9 bits";
+    QTest::newRow("unknown name") << "a,b,c,d,e,f,h,dp"
+                                  << "!'h' at place 7 is no segment";
+    QTest::newRow("repeat") << "a,b,c,d,e,f,a,dp"
+                            << "!'a' is named twice, at places 1 and 7";
+    QTest::newRow("missing") << "a,b,c,d,e,f,a,dp"
+                             << "!'g' is missing";
+    QTest::newRow("empty place") << "a,b,,d,e,f,g,dp"
+                                 << "!place 3 is empty";
+    QTest::newRow("empty") << ""
+                           << "!names 1 bits";
 }
 
 void SegmentCodesTest::wiring() {
@@ -64,8 +75,8 @@ void SegmentCodesTest::wiring() {
             const quint8 code = codeOf(static_cast<quint8>(p), *w, polarity);
             QCOMPARE(patternOf(code, *w, polarity), static_cast<quint8>(p));
             if (polarity == Polarity::CommonAnode)
-                QCOMPARE(code, static_cast<quint8>(~codeOf(static_cast<quint8>(p), *w,
-                                                           Polarity::CommonCathode)));
+                QCOMPARE(code, static_cast<quint8>(
+                                   ~codeOf(static_cast<quint8>(p), *w, Polarity::CommonCathode)));
         }
     }
 }
@@ -73,8 +84,8 @@ void SegmentCodesTest::wiring() {
 void SegmentCodesTest::readBack_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");  // -1: an error quoting the text
-    for (const char* form : {"0x6d", "0X6D,", "6DH", "06dh", "01101101b", "0b01101101",
-                             "B01101101", "109", " 0x6d , ", "1101101B"})
+    for (const char* form : {"0x6d", "0X6D,", "6DH", "06dh", "01101101b", "0b01101101", "B01101101",
+                             "109", " 0x6d , ", "1101101B"})
         QTest::newRow(form) << QString::fromLatin1(form) << 109;
     QTest::newRow("zero") << "0" << 0;
     QTest::newRow("255") << "0xff" << 255;
@@ -111,21 +122,35 @@ void SegmentCodesTest::text_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("digits");  // label=code, ...
     QTest::addColumn<QString>("bad");
-    QTest::newRow("dp after a character") << "12.5" << "1=06 2.=db 5=6d" << "";
-    QTest::newRow("dp at the start") << ".5" << ".=80 5=6d" << "";
-    QTest::newRow("dp after a dp") << "1..2" << "1.=86 .=80 2=5b" << "";
+    QTest::newRow("dp after a character") << "12.5"
+                                          << "1=06 2.=db 5=6d"
+                                          << "";
+    QTest::newRow("dp at the start") << ".5"
+                                     << ".=80 5=6d"
+                                     << "";
+    QTest::newRow("dp after a dp") << "1..2"
+                                   << "1.=86 .=80 2=5b"
+                                   << "";
     QTest::newRow("capitals fold onto the table") << "HELLO"
                                                   << "H=74 E=79 L=38 L=38 O=5c"
                                                   << "";
     QTest::newRow("letters of their own") << "GgIiSsTtZz"
                                           << "G=3d g=6f I=30 i=10 S=6d s=6d T=78 t=78 Z=5b z=5b"
                                           << "";
-    QTest::newRow("punctuation") << "-_=[]?" << "-=40 _=08 ==48 [=39 ]=0f ?=53" << "";
-    QTest::newRow("blank") << "1 2" << "1=06  =00 2=5b" << "";
-    QTest::newRow("unshowable") << "k1mW" << "" << "'k' at 1, 'm' at 3, 'W' at 4";
-    QTest::newRow("a pair of surrogates is one character")
-        << QStringLiteral("1\U0001F600k") << "" << "'\U0001F600' at 2, 'k' at 3";
-    QTest::newRow("control character") << "a\tb" << "" << "U+0009 at 2";
+    QTest::newRow("punctuation") << "-_=[]?"
+                                 << "-=40 _=08 ==48 [=39 ]=0f ?=53"
+                                 << "";
+    QTest::newRow("blank") << "1 2"
+                           << "1=06  =00 2=5b"
+                           << "";
+    QTest::newRow("unshowable") << "k1mW"
+                                << ""
+                                << "'k' at 1, 'm' at 3, 'W' at 4";
+    QTest::newRow("a pair of surrogates is one character") << QStringLiteral("1\U0001F600k") << ""
+                                                           << "'\U0001F600' at 2, 'k' at 3";
+    QTest::newRow("control character") << "a\tb"
+                                       << ""
+                                       << "U+0009 at 2";
 }
 
 void SegmentCodesTest::text() {
@@ -138,7 +163,7 @@ void SegmentCodesTest::text() {
     if (!bad.isEmpty()) return;
     QStringList shown;
     for (const Digit& d : got)
-        shown << QStringLiteral("%1=%2").arg(d.label).arg(d.pattern, 2, 16, QLatin1Char('0'));
+        shown << QStringLiteral("%1=%2").arg(d.label()).arg(d.pattern, 2, 16, QLatin1Char('0'));
     QCOMPARE(shown.join(u' '), digits);
 }
 
@@ -146,16 +171,26 @@ void SegmentCodesTest::names_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("default") << "seg_cc" << "c" << true;
-    QTest::newRow("underscore first") << "_digits2" << "sdcc" << true;
-    QTest::newRow("digit first") << "2digits" << "c" << false;
-    QTest::newRow("hyphen") << "seg-cc" << "classic" << false;
-    QTest::newRow("C keyword") << "int" << "c" << false;
-    QTest::newRow("8051 keyword") << "code" << "sdcc" << false;
-    QTest::newRow("register in A51") << "R0" << "a51" << false;
-    QTest::newRow("register name elsewhere") << "R0" << "c" << true;
-    QTest::newRow("empty") << "" << "c" << false;
-    QTest::newRow("non-ASCII") << "段码" << "c" << false;
+    QTest::newRow("default") << "seg_cc"
+                             << "c" << true;
+    QTest::newRow("underscore first") << "_digits2"
+                                      << "sdcc" << true;
+    QTest::newRow("digit first") << "2digits"
+                                 << "c" << false;
+    QTest::newRow("hyphen") << "seg-cc"
+                            << "classic" << false;
+    QTest::newRow("C keyword") << "int"
+                               << "c" << false;
+    QTest::newRow("8051 keyword") << "code"
+                                  << "sdcc" << false;
+    QTest::newRow("register in A51") << "R0"
+                                     << "a51" << false;
+    QTest::newRow("register name elsewhere") << "R0"
+                                             << "c" << true;
+    QTest::newRow("empty") << ""
+                           << "c" << false;
+    QTest::newRow("non-ASCII") << "段码"
+                               << "c" << false;
 }
 
 void SegmentCodesTest::names() {
@@ -174,10 +209,12 @@ void SegmentCodesTest::formats_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("classic") << "classic" << false
                              << "unsigned char code seg_cc[]={  //\"1.Fb\"\n0x86,0x71,0x7c};\n";
-    QTest::newRow("c51") << "c51" << false
-                         << "unsigned char code seg_cc[] = {  // \"1.Fb\"\n    0x86, 0x71, 0x7c,\n};\n";
-    QTest::newRow("sdcc") << "sdcc" << true
-                          << "__code unsigned char seg_cc[] = {  // \"1.Fb\"\n    0x86, 0x71, 0x7C,\n};\n";
+    QTest::newRow("c51")
+        << "c51" << false
+        << "unsigned char code seg_cc[] = {  // \"1.Fb\"\n    0x86, 0x71, 0x7c,\n};\n";
+    QTest::newRow("sdcc")
+        << "sdcc" << true
+        << "__code unsigned char seg_cc[] = {  // \"1.Fb\"\n    0x86, 0x71, 0x7C,\n};\n";
     QTest::newRow("c") << "c" << false
                        << "#include <stdint.h>\n\nconst uint8_t seg_cc[] = {  // \"1.Fb\"\n"
                           "    0x86, 0x71, 0x7c,\n};\n";
@@ -199,8 +236,7 @@ void SegmentCodesTest::formats() {
     QFETCH(QString, expected);
     QList<Unshowable> bad;
     const QString text = QStringLiteral("1.Fb");
-    const Table table =
-        textTable(text, digitsOf(text, bad), Wiring(), Polarity::CommonCathode);
+    const Table table = textTable(text, digitsOf(text, bad), Wiring(), Polarity::CommonCathode);
     Output output;
     output.format = *formatNamed(format);
     output.upper = upper;

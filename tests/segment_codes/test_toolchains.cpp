@@ -115,10 +115,14 @@ void ToolchainsTest::builds_data() {
     const QStringList sdas = {"-o", "out.rel", "%1"};
     const QStringList gcc = {"-std=c11", "-Wall", "-Werror", "-c", "%1", "-o", "out.o"};
     const QStringList avr = {"-mmcu=atmega328p", "-Wall", "-Werror", "-c", "%1", "-o", "out.o"};
-    QTest::newRow("sdcc") << "sdcc" << "sdcc" << sdcc << ".c";
-    QTest::newRow("sdas") << "sdas" << "sdas8051" << sdas << ".asm";
-    QTest::newRow("c") << "c" << "gcc" << gcc << ".c";
-    QTest::newRow("arduino") << "arduino" << "avr-gcc" << avr << ".c";
+    QTest::newRow("sdcc") << "sdcc"
+                          << "sdcc" << sdcc << ".c";
+    QTest::newRow("sdas") << "sdas"
+                          << "sdas8051" << sdas << ".asm";
+    QTest::newRow("c") << "c"
+                       << "gcc" << gcc << ".c";
+    QTest::newRow("arduino") << "arduino"
+                             << "avr-gcc" << avr << ".c";
 }
 
 void ToolchainsTest::builds() {
@@ -158,10 +162,14 @@ void ToolchainsTest::builds() {
 void ToolchainsTest::keilDialectsReadBack_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("declaration");  // what the text must hold around its entries
-    QTest::newRow("classic") << "classic" << "^unsigned char code seg_c[ac]\\[\\]=\\{[^\\n]*\\n";
-    QTest::newRow("c51") << "c51" << "^unsigned char code seg_c[ac]\\[\\] = \\{[^\\n]*\\n";
-    QTest::newRow("a51") << "a51" << "^; [^\\n]*\\n\\tCSEG\\nseg_c[ac]:\\tDB\\t";
-    QTest::newRow("hex") << "hex" << "^[0-9a-fA-F]{2} ";
+    QTest::newRow("classic") << "classic"
+                             << "^unsigned char code seg_c[ac]\\[\\]=\\{[^\\n]*\\n";
+    QTest::newRow("c51") << "c51"
+                         << "^unsigned char code seg_c[ac]\\[\\] = \\{[^\\n]*\\n";
+    QTest::newRow("a51") << "a51"
+                         << "^; [^\\n]*\\n\\tCSEG\\nseg_c[ac]:\\tDB\\t";
+    QTest::newRow("hex") << "hex"
+                         << "^[0-9a-fA-F]{2} ";
 }
 
 // Keil's dialects and the bare bytes are read back: the declaration in its place, and the
