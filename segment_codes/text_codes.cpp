@@ -11,7 +11,7 @@ namespace kelvarin::codes {
 
 QString Digit::label() const {
     QString text;
-    if (character != 0) text += QChar(character);
+    if (!blank) text += QChar(character);
     if (low != 0) text += QChar(low);
     if (dot) text += u'.';
     return text;
@@ -30,7 +30,7 @@ QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
                 digits.back().pattern |= kDecimalPoint;
                 digits.back().dot = true;
             } else {
-                digits.append(Digit{0, 0, true, kDecimalPoint});
+                digits.append(Digit{0, 0, true, kDecimalPoint, true});
             }
             continue;
         }

@@ -12,10 +12,11 @@
 namespace kelvarin::codes {
 
 struct Digit {
-    char16_t character = 0;  // the character it shows; 0 for a "." on a blank
+    char16_t character = 0;  // the character it shows (none for a "." on a blank)
     char16_t low = 0;        // the second half of a pair of surrogates, or 0
     bool dot = false;        // its dp lit by a "."
     quint8 pattern = 0;      // bit s = segment s lit
+    bool blank = false;      // a "." on a blank: no character of its own
 
     // What it shows: the character, with "." when a "." lit its dp ("2.", ".").
     QString label() const;

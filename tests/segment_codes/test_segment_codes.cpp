@@ -151,6 +151,8 @@ void SegmentCodesTest::text_data() {
     QTest::newRow("control character") << "a\tb"
                                        << ""
                                        << "U+0009 at 2";
+    QTest::newRow("NUL") << QStringLiteral("a%1b").arg(QChar(0)) << ""
+                         << "U+0000 at 2";
 }
 
 void SegmentCodesTest::text() {
