@@ -11,6 +11,7 @@
 #include "runtime/clock.h"
 #include "runtime/random_generator.h"
 #include "system/mount_drives.h"
+#include "system/settings_preferences.h"
 #include "system/sqlite_registry.h"
 #include "system/x11_window_list.h"
 #include "system/xdg_user_folders.h"
@@ -25,6 +26,7 @@ struct ProgramServices::Owned {
     platform::SqliteRegistry registry{folders};
     platform::SystemDriveTable drives;
     platform::X11WindowList windows;
+    platform::SettingsPreferences preferences;
     // The desktop's, when there is one.
     std::optional<platform::DesktopMessageBoxes> messageBoxes;
     std::optional<platform::DesktopClipboard> clipboard;
@@ -42,6 +44,7 @@ ProgramServices::ProgramServices(bool desktop) : m_owned(std::make_unique<Owned>
     m_services.registry = &o.registry;
     m_services.drives = &o.drives;
     m_services.windows = &o.windows;
+    m_services.preferences = &o.preferences;
     if (!desktop) return;
     m_services.messageBoxes = &o.messageBoxes.emplace();
     m_services.clipboard = &o.clipboard.emplace();

@@ -4,6 +4,7 @@
 #include "gui/window_placement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -34,7 +35,9 @@ void CentredPlacement::place() {
         m_window.screen() != nullptr ? m_window.screen()->availableGeometry() : QRect();
     QRect over = m_over ? m_over() : QRect();
     if (!over.isValid()) over = available;
-    m_window.move(centredFrame(m_window.frameGeometry().size(), over, available));
+    const QSize frame = m_window.frameGeometry().size();
+    m_framed = frame != m_window.size();
+    m_window.move(centredFrame(frame, over, available));
 }
 
 bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
@@ -49,7 +52,34 @@ bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
         m_exposed = true;
         m_window.windowHandle()->removeEventFilter(this);
         place();
+    } else if (watched == &m_window && m_shown && !m_framed &&
+               (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+               m_window.frameGeometry().size() != m_window.size()) {
+        // A window manager's frame that comes after the window was exposed: placed once more
+        // with it, as the window's first move.
+        place();
     }
+    return false;
+}
+
+KeptPlacement::KeptPlacement(QWidget& window, platform::Preferences* preferences, QString key,
+                             std::function<QRect()> over)
+    : QObject(&window), m_window(window), m_preferences(preferences), m_key(std::move(key)) {
+    const QByteArray kept =
+        m_preferences != nullptr ? m_preferences->value(m_key).toByteArray() : QByteArray();
+    bool restored = !kept.isEmpty() && m_window.restoreGeometry(kept);
+    // A place no screen shows any more is no place to open at.
+    if (restored) {
+        const QScreen* screen = QGuiApplication::screenAt(m_window.geometry().center());
+        restored = screen != nullptr;
+    }
+    if (!restored) m_centred = new CentredPlacement(window, std::move(over));
+    window.installEventFilter(this);
+}
+
+bool KeptPlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_window && event->type() == QEvent::Hide && m_preferences != nullptr)
+        m_preferences->setValue(m_key, m_window.saveGeometry());
     return false;
 }
 

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "services/preferences.h"
+
 class QWidget;
 
 namespace kelvarin {
@@ -34,6 +36,25 @@ class CentredPlacement : public QObject {
     std::function<QRect()> m_over;
     bool m_shown = false;
     bool m_exposed = false;
+    bool m_framed = false;  // placed with the window manager's frame known
+};
+
+// Opens the window where it was last closed, with its size, as kept under the key in the
+// preferences; the first time (nothing kept, or a place no screen shows any more) it is centred
+// over over() as CentredPlacement does. The place is kept again whenever the window is hidden.
+class KeptPlacement : public QObject {
+  public:
+    KeptPlacement(QWidget& window, platform::Preferences* preferences, QString key,
+                  std::function<QRect()> over);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget& m_window;
+    platform::Preferences* m_preferences;
+    QString m_key;
+    CentredPlacement* m_centred = nullptr;
 };
 
 }  // namespace kelvarin

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "segment_window/seg8.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -21,7 +25,10 @@
 #include "gui/window_placement.h"
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
+#include "segment_codes/code_reader.h"
 #include "segment_window/standard_tables.h"
+#include "segment_window/text_codes_window.h"
+#include "segment_window/wiring_window.h"
 #include "workout/wkout.h"
 #include "workout/workout.h"
 
@@ -61,6 +68,11 @@ qint32 randomChannel(platform::RandomGenerator& random) {
 
 SEG8::SEG8(const platform::Services& services, QWidget* parent)
     : QWidget(parent), m_services(services) {
+    // How the board is wired and what is written for it, as kept from the last run.
+    QStringList warnings;
+    m_board = BoardSettings::load(m_services.preferences, warnings);
+    for (const QString& w : warnings)
+        qWarning("kelvarin: %s", qPrintable(w));
     Form_Initialize();
     buildControls();
     Form_Load();
@@ -102,7 +114,7 @@ void SEG8::Form_Initialize() {
 
 void SEG8::buildControls() {
     setObjectName(QStringLiteral("SEG8"));
-    setWindowTitle(QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail());
+    updateCaption();
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvarin.png")));
     m_background = new WindowBackground(*this, [this] { Form_Resize(); });
     // Opens centred on the screen.
@@ -187,6 +199,8 @@ void SEG8::buildControls() {
 
     // The window sees every key press before the control that has the focus.
     new KeyPreview(*this, [this](qint16 code) { Form_KeyPress(code); });
+    buildReadBack();
+    buildMenu();
 }
 
 void SEG8::Form_Load() {
@@ -259,10 +273,11 @@ void SEG8::Command8_Click() {
 
 void SEG8::Command7_Click() {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-        // A window manager puts a window back where it was as it leaves these states, with a
-        // move that comes after this call returns. The design size is given once it has come
-        // (resizeEvent), or after a moment at the latest: a size given now would keep the
-        // maximised window's corner as the place.
+        // A window manager gives a window its size back as it leaves these states, after this
+        // call returns. The design size and the place the window had before are given once it
+        // has (resizeEvent), or after a moment at the latest: given now, the window manager's
+        // own restoring would undo them.
+        m_largeSize = size();
         m_restoreSize = true;
         setWindowState(windowState() & ~kSizeFixedStates);
         if (m_restoreSize) QTimer::singleShot(500, this, [this] { giveRestoredSize(); });
@@ -276,13 +291,26 @@ void SEG8::Command7_Click() {
 void SEG8::giveRestoredSize() {
     if (!m_restoreSize) return;
     m_restoreSize = false;
-    // The place as the window manager gave it back, the client area's corner kept.
-    setGeometry(QRect(geometry().topLeft(), QSize(kDesignWidth, kDesignHeight)));
+    resize(kDesignWidth, kDesignHeight);
+    if (m_normalPlace) move(*m_normalPlace);
 }
 
 void SEG8::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_restoreSize && !(windowState() & kSizeFixedStates)) giveRestoredSize();
+    // Once the window manager has given back a size of its own.
+    if (m_restoreSize && !(windowState() & kSizeFixedStates) && size() != m_largeSize)
+        giveRestoredSize();
+}
+
+void SEG8::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The place of the window in its normal state, to go back to after maximising. A move
+    // that comes with the maximised size (the window manager's, before the state is known)
+    // is none.
+    if (windowState() & kSizeFixedStates || m_restoreSize) return;
+    const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect();
+    if (available.isValid() && frameGeometry().size() == available.size()) return;
+    m_normalPlace = pos();
 }
 
 qint32 SEG8::randomColour() {
@@ -295,34 +323,45 @@ qint32 SEG8::randomColour() {
 
 void SEG8::Picture1_Click(qint16 Index) {
     rt::ResumeNext rn(lcSeg8(), __func__);
-    if (Index >= 0 && Index < 8) {
-        const auto k = static_cast<size_t>(Index);
-        SegState[k] = static_cast<quint8>(1 - SegState[k]);
-        if (SegState[k] == 1) {
-            rn([&] {
-                const qint32 a = randomColour();
-                const qint32 b = randomColour();
-                sharedWorkOut().DrawChange(Picture1[k]->canvas(), a, b, -4, 0, 0, 0, 0, 0.2f, 1);
-            });
-        } else {
-            Picture1[k]->clearDrawing();
-        }
-    }
+    if (Index >= 0 && Index < 8) toggleSegment(Index);
     rn([&] { UpdateSegmentCode(); });
+}
+
+void SEG8::toggleSegment(int index) {
+    rt::ResumeNext rn(lcSeg8(), "Picture1_Click");
+    const auto k = static_cast<size_t>(index);
+    SegState[k] = static_cast<quint8>(1 - SegState[k]);
+    if (SegState[k] == 1) {
+        rn([&] {
+            const qint32 a = randomColour();
+            const qint32 b = randomColour();
+            sharedWorkOut().DrawChange(Picture1[k]->canvas(), a, b, -4, 0, 0, 0, 0, 0.2f, 1);
+        });
+    } else {
+        Picture1[k]->clearDrawing();
+    }
 }
 
 void SEG8::UpdateSegmentCode() {
     rt::ResumeNext rn(lcSeg8(), __func__);
+    // The bit text, the port's bit 7 first: the state of the segment each bit drives (bit k
+    // drives segment k on the standard wiring).
     QString bits;
     for (int i = 0; i <= 7; ++i)
-        bits += QString::number(SegState[static_cast<size_t>(7 - i)]);
+        bits += QString::number(SegState[static_cast<size_t>(m_board.wiring.segmentOfBit(7 - i))]);
     if (!Option1->isChecked()) rn([&] { bits = sharedWorkOut().XorTwice(bits); });
     Text4->setText(bits + u'b');
     qint32 value = 0;
     bool wrong = false;
     rn([&] { value = sharedWorkOut().jzToDec(bits, 2, wrong); });
-    Text1->setText(QStringLiteral("0x") +
-                   FormatHexByte(QString::number(value, 16).toUpper(), true) + u',');
+    if (m_board.isDefault()) {
+        Text1->setText(QStringLiteral("0x") +
+                       FormatHexByte(QString::number(value, 16).toUpper(), true) + u',');
+    } else {
+        Text1->setText(m_board.element(static_cast<quint8>(value & 0xFF)));
+    }
+    unmark(Text1);
+    unmark(Text4);
     if (Check1->isChecked()) copyToClipboard(Text1->text());
 }
 
@@ -358,25 +397,48 @@ void SEG8::copyToClipboard(const QString& text) {
 }
 
 void SEG8::Command3_Click() {
-    rt::ResumeNext rn(lcSeg8(), __func__);
+    // A code the box cannot read is not collected.
+    if (marked(Text1)) return;
+    appendCode(Text1->text() +
+               (m_board.format == codes::Format::Hex ? QStringLiteral(" ") : QString()));
+}
+
+void SEG8::appendCode(const QString& code) {
+    rt::ResumeNext rn(lcSeg8(), "Command3_Click");
+    Added added{CodeCount, QString()};
     rn([&] { CodeCount = rt::add(CodeCount, 1); });
-    Text5->appendText(Text1->text());
-    if (CodeCount % 10 == 0) Text5->appendText(kCrLf);
+    // The first code of a line of an assembler's table comes after the line's directive.
+    if (!m_board.linePrefix().isEmpty() && (CodeCount - 1) % m_board.codesPerLine() == 0)
+        added.text += m_board.linePrefix();
+    added.text += code;
+    if (CodeCount % m_board.codesPerLine() == 0) added.text += kCrLf;
+    Text5->appendText(added.text);
+    m_added.push_back(added);
+}
+
+void SEG8::undoAdd() {
+    if (m_added.empty()) return;
+    const Added last = m_added.back();
+    m_added.pop_back();
+    // Only what the last addition wrote, where it still stands at the end of the declaration.
+    QString text = Text5->text();
+    if (!text.endsWith(last.text)) {
+        m_added.clear();
+        return;
+    }
+    text.chop(last.text.size());
+    Text5->setText(text);
+    Text5->moveCursor(QTextCursor::End);
+    CodeCount = last.countBefore;
 }
 
 void SEG8::Command4_Click() {
     rt::ResumeNext rn(lcSeg8(), __func__);
     QDate today;
     rn([&] { today = platform::require(m_services.clock).now().date(); });
-    const QString type = Option1->isChecked() ? QStringLiteral("cc") : QStringLiteral("ca");
-    const QString date = QStringLiteral("%1年%2月%3日")
-                             .arg(today.year() % 100, 2, 10, QLatin1Char('0'))
-                             .arg(today.month(), 2, 10, QLatin1Char('0'))
-                             .arg(today.day(), 2, 10, QLatin1Char('0'));
-    Text5->setText(QStringLiteral("unsigned char code seg-") + type +
-                   QStringLiteral("[]{ // 创建于: ") + date + QStringLiteral(" design:______") +
-                   kCrLf);
+    Text5->setText(m_board.declarationHeader(polarity(), today));
     CodeCount = 0;
+    m_added.clear();
 }
 
 void SEG8::Command5_Click() {
@@ -411,11 +473,165 @@ void SEG8::offerStandardTable(const QString& table) {
 }
 
 void SEG8::Command1_Click() {
-    offerStandardTable(Text2->text());
+    offerStandardTable(m_board.isDefault() ? Text2->text()
+                                           : m_board.standardTable(codes::Polarity::CommonCathode));
 }
 
 void SEG8::Command2_Click() {
-    offerStandardTable(Text3->text());
+    offerStandardTable(m_board.isDefault() ? Text3->text()
+                                           : m_board.standardTable(codes::Polarity::CommonAnode));
+}
+
+codes::Polarity SEG8::polarity() const {
+    return Option1->isChecked() ? codes::Polarity::CommonCathode : codes::Polarity::CommonAnode;
+}
+
+quint8 SEG8::pattern() const {
+    quint8 p = 0;
+    for (int k = 0; k < 8; ++k)
+        p |= static_cast<quint8>(SegState[static_cast<size_t>(k)] << k);
+    return p;
+}
+
+void SEG8::updateCaption() {
+    QString caption = QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail();
+    // The board's wiring and format are shown while they are not the standard ones.
+    if (!m_board.isDefault()) caption += QStringLiteral("  [") + m_board.summary() + u']';
+    setWindowTitle(caption);
+}
+
+// --- Codes typed back into the boxes ---
+
+void SEG8::buildReadBack() {
+    for (QLineEdit* box : {Text1, Text4}) {
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { readBack(box); });
+        // Typing again takes the mark away until the next Enter.
+        connect(box, &QLineEdit::textEdited, this, [this, box] { unmark(box); });
+    }
+}
+
+void SEG8::readBack(QLineEdit* box) {
+    QString error;
+    const std::optional<quint8> code = codes::readCode(box->text(), &error);
+    if (!code) {
+        // The text stays as typed, marked, with the reason at hand; no message box.
+        box->setProperty("unreadable", true);
+        box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+        box->setToolTip(tr("无法识别为段码：%1").arg(error));
+        return;
+    }
+    setPattern(codes::patternOf(*code, m_board.wiring, polarity()));
+}
+
+void SEG8::unmark(QLineEdit* box) {
+    if (!marked(box)) return;
+    box->setProperty("unreadable", false);
+    box->setStyleSheet(QString());
+    box->setToolTip(QString());
+}
+
+bool SEG8::marked(const QLineEdit* box) const {
+    return box->property("unreadable").toBool();
+}
+
+void SEG8::setPattern(quint8 wanted) {
+    // Each segment that changes is painted as a click paints it; the code follows once.
+    for (int k = 0; k < 8; ++k) {
+        const auto lit = static_cast<quint8>((wanted >> k) & 1);
+        if (SegState[static_cast<size_t>(k)] != lit) toggleSegment(k);
+    }
+    UpdateSegmentCode();
+}
+
+// --- The context menu ---
+
+void SEG8::buildMenu() {
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("contextMenu"));
+    auto add = [this](const QString& name, const QString& text, const QKeySequence& keys,
+                      void (SEG8::*slot)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        if (!keys.isEmpty()) {
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);  // the shortcut works with the menu closed
+        }
+        connect(action, &QAction::triggered, this, slot);
+        m_menu->addAction(action);
+        return action;
+    };
+    add(QStringLiteral("openWiring"), tr("接线与输出…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+        &SEG8::openWiringWindow);
+    add(QStringLiteral("openTextCodes"), tr("文字转段码…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+        &SEG8::openTextCodesWindow);
+    m_menu->addSeparator();
+    add(QStringLiteral("lightAll"), tr("全部点亮"), QKeySequence(), &SEG8::lightAll);
+    add(QStringLiteral("clearAll"), tr("全部熄灭"), QKeySequence(), &SEG8::clearAll);
+    m_menu->addSeparator();
+    // Ctrl+Z in a text box is the box's own undo: the boxes take it before the window does.
+    add(QStringLiteral("undoAdd"), tr("撤销添加"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        &SEG8::undoAdd);
+    // The keyboard's ways to the menu: the Menu key and Shift+F10.
+    auto* keyboard = new QAction(this);
+    keyboard->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    keyboard->setShortcutContext(Qt::WindowShortcut);
+    connect(keyboard, &QAction::triggered, this, [this] {
+        QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        showMenu(at->mapToGlobal(at->rect().center()));
+    });
+    addAction(keyboard);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    for (PictureBox* box : Picture1)
+        box->setToolTip(tr("单击点亮或熄灭这一段；右键（或 Shift+F10）打开菜单"));
+}
+
+void SEG8::contextMenuEvent(QContextMenuEvent* event) {
+    showMenu(event->globalPos());
+    event->accept();
+}
+
+void SEG8::showMenu(const QPoint& at) {
+    m_menu->popup(at);
+}
+
+void SEG8::lightAll() {
+    setPattern(0xFF);
+}
+
+void SEG8::clearAll() {
+    setPattern(0x00);
+}
+
+// --- The two windows for real boards ---
+
+void SEG8::openWiringWindow() {
+    WiringWindow window(m_board, polarity(), pattern(), m_services.preferences, this);
+    if (window.exec() != QDialog::Accepted) return;
+    const codes::Polarity chosen = window.polarity();
+    const BoardSettings board = window.board();
+    const bool changed = !(board == m_board);
+    m_board = board;
+    m_board.save(m_services.preferences);
+    updateCaption();
+    if (chosen != polarity()) {
+        // As the option buttons do: the code follows, a new declaration begins.
+        (chosen == codes::Polarity::CommonCathode ? Option1 : Option2)->setChecked(true);
+    } else if (changed) {
+        UpdateSegmentCode();
+        Command4_Click();
+    }
+}
+
+void SEG8::openTextCodesWindow() {
+    TextCodesWindow window(
+        m_board, polarity(), m_services.preferences, m_services.clipboard,
+        [this](const QList<quint8>& codes) {
+            for (const quint8 code : codes)
+                appendCode(m_board.collected(code));
+        },
+        this);
+    window.exec();
 }
 
 }  // namespace kelvarin

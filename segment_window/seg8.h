@@ -8,16 +8,19 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "gui/crlf_text_box.h"
 #include "gui/picture_box.h"
 #include "gui/window_background.h"
+#include "segment_window/board.h"
 #include "services/services.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -53,9 +56,22 @@ class SEG8 : public QWidget {
     void Command8_Click();
     PictureBox& banner() { return *Picture2; }
 
+    // Beyond the window's own controls, for real boards: how the board is wired and what is
+    // written for it, the context menu and the two windows it opens.
+    const BoardSettings& board() const { return m_board; }
+    QMenu* contextMenu() const { return m_menu; }
+    void openWiringWindow();
+    void openTextCodesWindow();
+    void lightAll();
+    void clearAll();
+    // Removes the code the declaration collected last, its line break and count with it.
+    void undoAdd();
+
   protected:
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -86,13 +102,35 @@ class SEG8 : public QWidget {
     void endProgram();
     void offerStandardTable(const QString& table);
     void giveRestoredSize();
+    void toggleSegment(int index);
+    codes::Polarity polarity() const;
+    quint8 pattern() const;
+    void setPattern(quint8 wanted);
+    void updateCaption();
+    void buildReadBack();
+    void readBack(QLineEdit* box);
+    void unmark(QLineEdit* box);
+    bool marked(const QLineEdit* box) const;
+    void buildMenu();
+    void showMenu(const QPoint& at);
+    void appendCode(const QString& code);
 
     platform::Services m_services;
     WindowBackground* m_background = nullptr;
     std::array<quint8, 8> SegState{};
     qint32 CodeCount = 0;
     bool m_ended = false;
-    bool m_restoreSize = false;  // the design size is due once a restored window is back
+    bool m_restoreSize = false;           // the design size is due once a restored window is back
+    QSize m_largeSize;                    // the maximised size being left
+    std::optional<QPoint> m_normalPlace;  // where the window was in its normal state
+    BoardSettings m_board;
+    QMenu* m_menu = nullptr;
+    // What each addition to the declaration wrote, and the count before it, for undoing.
+    struct Added {
+        qint32 countBefore;
+        QString text;
+    };
+    std::vector<Added> m_added;
 
     std::array<PictureBox*, 8> Picture1{};
     QGroupBox* Frame1 = nullptr;

@@ -15,6 +15,7 @@
 #include "services/dialogs.h"
 #include "services/drives.h"
 #include "services/pointer.h"
+#include "services/preferences.h"
 #include "services/registry.h"
 #include "services/user_folders.h"
 #include "services/window_list.h"
@@ -38,6 +39,7 @@ struct Services {
     DriveTable* drives = nullptr;
     WindowList* windows = nullptr;
     Dialogs* dialogs = nullptr;
+    Preferences* preferences = nullptr;
 };
 
 // The service, or error 91 (object not set) when it is not there.

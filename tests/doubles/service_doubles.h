@@ -149,6 +149,16 @@ class RecordedProgramEnd : public platform::ProgramControl {
     void end() override { ++ended; }
 };
 
+// Preferences kept in memory; a problem may be set as a store that could not be read gives it.
+class MemoryPreferences : public platform::Preferences {
+  public:
+    QHash<QString, QVariant> values;
+    QString readProblem;
+    QVariant value(const QString& key) const override { return values.value(key); }
+    void setValue(const QString& key, const QVariant& value) override { values.insert(key, value); }
+    QString problem() const override { return readProblem; }
+};
+
 // A clipboard that keeps what is set on it, as the desktop's would.
 class MemoryClipboard : public platform::Clipboard {
   public:
@@ -183,6 +193,7 @@ struct QuietServices {
     FixedDrives drives;
     FixedWindows windows;
     ScriptedDialogs dialogs;
+    MemoryPreferences preferences;
 
     // Every service above; a registry is the one a test hands in (none by default).
     platform::Services services(platform::RegistryStore* registry = nullptr) {
@@ -199,6 +210,7 @@ struct QuietServices {
         s.drives = &drives;
         s.windows = &windows;
         s.dialogs = &dialogs;
+        s.preferences = &preferences;
         return s;
     }
 };

@@ -48,10 +48,20 @@ void OnDesktopTest::aboutWindowCentredOverTheMainWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The main window's frame is centred on the screen once the manager has framed it.
     const QRect available = window.screen()->availableGeometry();
-    QVERIFY(within(3000, [&] {
-        return window.frameGeometry().size() != window.size() &&
-               (centre(window.frameGeometry()) - centre(available)).manhattanLength() <= 2;
-    }));
+    QVERIFY2(
+        within(3000,
+               [&] {
+                   return window.frameGeometry().size() != window.size() &&
+                          (centre(window.frameGeometry()) - centre(available)).manhattanLength() <=
+                              2;
+               }),
+        qPrintable(QStringLiteral("frame %1,%2 %3x%4 on %5x%6")
+                       .arg(window.frameGeometry().x())
+                       .arg(window.frameGeometry().y())
+                       .arg(window.frameGeometry().width())
+                       .arg(window.frameGeometry().height())
+                       .arg(available.width())
+                       .arg(available.height())));
     window.move(window.pos() + QPoint(-150, -60));  // a place of the user's
     QVERIFY(within(3000, [&] { return centre(window.frameGeometry()) != centre(available); }));
     sponsor about(harness.services(), &window);

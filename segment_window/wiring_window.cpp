@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+// The wiring and output window.
+
+#include "segment_window/wiring_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/window_placement.h"
+#include "segment_codes/formats.h"
+#include "segment_window/digit_view.h"
+
+namespace kelvarin {
+
+WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint8 pattern,
+                           platform::Preferences* preferences, QWidget* owner)
+    : QDialog(owner), m_pattern(pattern) {
+    setObjectName(QStringLiteral("WiringWindow"));
+    setWindowTitle(tr("接线与输出"));
+    auto* layout = new QVBoxLayout(this);
+
+    // The digit with its segments named, beside the bits and the segments they drive.
+    auto* wiringBox = new QGroupBox(tr("接线：每一位驱动的段"), this);
+    auto* wiringLayout = new QHBoxLayout(wiringBox);
+    m_digit = new DigitView(wiringBox);
+    m_digit->setLabelled(true);
+    m_digit->setPattern(0xFF);
+    m_digit->setFixedSize(m_digit->sizeHint());
+    wiringLayout->addWidget(m_digit);
+    auto* bits = new QGridLayout;
+    for (int k = 0; k < 8; ++k) {
+        auto* label = new QLabel(tr("位 %1 (P.%1)").arg(k), wiringBox);
+        auto* choice = new QComboBox(wiringBox);
+        choice->setObjectName(QStringLiteral("bit%1").arg(k));
+        for (int s = 0; s < codes::kSegments; ++s)
+            choice->addItem(codes::segmentName(s), s);
+        label->setBuddy(choice);
+        bits->addWidget(label, k % 4, (k / 4) * 2);
+        bits->addWidget(choice, k % 4, (k / 4) * 2 + 1);
+        m_bits[static_cast<size_t>(k)] = choice;
+        connect(choice, &QComboBox::activated, this, [this, k, choice](int index) {
+            setSegmentOfBit(k, choice->itemData(index).toInt());
+        });
+    }
+    auto* presets = new QHBoxLayout;
+    auto* standard = new QPushButton(tr("标准顺序 (a…dp)"), wiringBox);
+    standard->setObjectName(QStringLiteral("standardOrder"));
+    auto* reversed = new QPushButton(tr("反向顺序 (dp…a)"), wiringBox);
+    reversed->setObjectName(QStringLiteral("reversedOrder"));
+    for (QPushButton* b : {standard, reversed})
+        b->setAutoDefault(false);
+    presets->addWidget(standard);
+    presets->addWidget(reversed);
+    connect(standard, &QPushButton::clicked, this, [this] { setWiring(codes::Wiring()); });
+    connect(reversed, &QPushButton::clicked, this,
+            [this] { setWiring(codes::Wiring::reversed()); });
+    auto* right = new QVBoxLayout;
+    right->addLayout(bits);
+    right->addLayout(presets);
+    wiringLayout->addLayout(right);
+    layout->addWidget(wiringBox);
+
+    // The output.
+    auto* outputBox = new QGroupBox(tr("输出"), this);
+    auto* form = new QGridLayout(outputBox);
+    m_cathode = new QRadioButton(tr("共阴"), outputBox);
+    m_cathode->setObjectName(QStringLiteral("cathode"));
+    m_anode = new QRadioButton(tr("共阳"), outputBox);
+    m_anode->setObjectName(QStringLiteral("anode"));
+    (polarity == codes::Polarity::CommonAnode ? m_anode : m_cathode)->setChecked(true);
+    auto* polarityRow = new QHBoxLayout;
+    polarityRow->addWidget(m_cathode);
+    polarityRow->addWidget(m_anode);
+    polarityRow->addStretch();
+    form->addWidget(new QLabel(tr("数码管："), outputBox), 0, 0);
+    form->addLayout(polarityRow, 0, 1);
+    m_format = new QComboBox(outputBox);
+    m_format->setObjectName(QStringLiteral("format"));
+    for (const codes::FormatInfo& f : codes::formats())
+        m_format->addItem(QString::fromLatin1(f.name), static_cast<int>(f.format));
+    m_format->setCurrentIndex(static_cast<int>(board.format));
+    auto* formatLabel = new QLabel(tr("格式(&F)："), outputBox);
+    formatLabel->setBuddy(m_format);
+    form->addWidget(formatLabel, 1, 0);
+    form->addWidget(m_format, 1, 1);
+    m_name = new QLineEdit(board.name, outputBox);
+    m_name->setObjectName(QStringLiteral("name"));
+    m_name->setPlaceholderText(codes::defaultName(polarity));
+    auto* nameLabel = new QLabel(tr("数组名(&N)："), outputBox);
+    nameLabel->setBuddy(m_name);
+    form->addWidget(nameLabel, 2, 0);
+    form->addWidget(m_name, 2, 1);
+    m_perLine = new QSpinBox(outputBox);
+    m_perLine->setObjectName(QStringLiteral("perLine"));
+    m_perLine->setRange(0, 256);
+    m_perLine->setSpecialValueText(tr("自动"));
+    m_perLine->setValue(board.perLine);
+    auto* perLineLabel = new QLabel(tr("每行个数(&L)："), outputBox);
+    perLineLabel->setBuddy(m_perLine);
+    form->addWidget(perLineLabel, 3, 0);
+    form->addWidget(m_perLine, 3, 1);
+    m_upper = new QCheckBox(tr("十六进制大写(&U)"), outputBox);
+    m_upper->setObjectName(QStringLiteral("upper"));
+    m_upper->setChecked(board.upper);
+    form->addWidget(m_upper, 4, 1);
+    layout->addWidget(outputBox);
+
+    // The preview.
+    auto* previewBox = new QGroupBox(tr("预览"), this);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    m_code = new QLabel(previewBox);
+    m_code->setObjectName(QStringLiteral("codePreview"));
+    m_preview = new QLabel(previewBox);
+    m_preview->setObjectName(QStringLiteral("tablePreview"));
+    m_preview->setTextFormat(Qt::PlainText);
+    m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    previewLayout->addWidget(m_code);
+    previewLayout->addWidget(m_preview);
+    layout->addWidget(previewBox);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setText(tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    // Keyboard order: the bits in order, the presets, then the output, OK and Cancel.
+    QList<QWidget*> order(m_bits.begin(), m_bits.end());
+    order << standard << reversed << m_cathode << m_anode << m_format << m_name << m_perLine
+          << m_upper << m_ok << buttons->button(QDialogButtonBox::Cancel);
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+
+    for (QRadioButton* r : {m_cathode, m_anode})
+        connect(r, &QRadioButton::toggled, this, [this] { refresh(); });
+    connect(m_format, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_name, &QLineEdit::textChanged, this, [this] { refresh(); });
+    connect(m_perLine, &QSpinBox::valueChanged, this, [this] { refresh(); });
+    connect(m_upper, &QCheckBox::toggled, this, [this] { refresh(); });
+
+    setWiring(board.wiring);
+    new KeptPlacement(*this, preferences, QStringLiteral("windows/wiring/geometry"),
+                      [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
+}
+
+void WiringWindow::setSegmentOfBit(int bit, int segment) {
+    const int former = m_segmentOfBit[static_cast<size_t>(bit)];
+    for (int k = 0; k < 8; ++k) {
+        if (k != bit && m_segmentOfBit[static_cast<size_t>(k)] == segment)
+            m_segmentOfBit[static_cast<size_t>(k)] = former;
+    }
+    m_segmentOfBit[static_cast<size_t>(bit)] = segment;
+    refresh();
+}
+
+void WiringWindow::setWiring(const codes::Wiring& wiring) {
+    for (int k = 0; k < 8; ++k)
+        m_segmentOfBit[static_cast<size_t>(k)] = wiring.segmentOfBit(k);
+    refresh();
+}
+
+BoardSettings WiringWindow::board() const {
+    BoardSettings b;
+    QStringList names;
+    for (const int s : m_segmentOfBit)
+        names << codes::segmentName(s);
+    b.wiring = *codes::Wiring::parse(names.join(u','));
+    b.format = static_cast<codes::Format>(m_format->currentData().toInt());
+    b.name = m_name->text().trimmed();
+    b.perLine = m_perLine->value();
+    b.upper = m_upper->isChecked();
+    return b;
+}
+
+codes::Polarity WiringWindow::polarity() const {
+    return m_anode->isChecked() ? codes::Polarity::CommonAnode : codes::Polarity::CommonCathode;
+}
+
+bool WiringWindow::nameValid() const {
+    const QString name = m_name->text().trimmed();
+    return name.isEmpty() || codes::validName(name, board().format);
+}
+
+void WiringWindow::refresh() {
+    if (m_setting) return;
+    m_setting = true;
+    for (int k = 0; k < 8; ++k)
+        m_bits[static_cast<size_t>(k)]->setCurrentIndex(m_segmentOfBit[static_cast<size_t>(k)]);
+    m_setting = false;
+    const BoardSettings b = board();
+    const codes::Polarity p = polarity();
+    m_name->setPlaceholderText(codes::defaultName(p));
+    // A name the format cannot take is marked, and OK is not offered.
+    QString error;
+    const bool valid = b.name.isEmpty() || codes::validName(b.name, b.format, &error);
+    m_name->setStyleSheet(valid ? QString()
+                                : QStringLiteral("QLineEdit { border: 2px solid red; }"));
+    m_name->setToolTip(valid ? QString() : error);
+    m_ok->setEnabled(valid);
+    const quint8 code = codes::codeOf(m_pattern, b.wiring, p);
+    m_code->setText(
+        tr("当前段码：%1  (%2b)").arg(b.element(code)).arg(code, 8, 2, QLatin1Char('0')));
+    // The table's beginning, down to its first line of entries.
+    BoardSettings shown = b;
+    if (!valid) shown.name.clear();
+    const QStringList lines = shown.standardTable(p).split(QStringLiteral("\r\n"));
+    QStringList head;
+    for (const QString& line : lines) {
+        head << (line.size() > 72 ? line.left(71) + u'…' : line);
+        if (line.contains(codes::entryText(codes::codeOf(0x3f, b.wiring, p), b.format, b.upper)))
+            break;
+    }
+    m_preview->setText(head.join(u'\n'));
+}
+
+}  // namespace kelvarin

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// Preferences in an INI file of the user's configuration folder.
+
+#include "system/settings_preferences.h"
+
+#include <QStandardPaths>
+
+namespace kelvarin::platform {
+
+SettingsPreferences::SettingsPreferences(const QString& fileName) {
+    const QString file = fileName.isEmpty() ? fileNameForUser() : fileName;
+    m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    switch (m_settings->status()) {
+        case QSettings::NoError:
+            break;
+        case QSettings::AccessError:
+            m_problem = QStringLiteral("%1 cannot be read").arg(file);
+            break;
+        case QSettings::FormatError:
+            m_problem = QStringLiteral("%1 is no settings file").arg(file);
+            break;
+    }
+    // What cannot be read is not written over either.
+    if (!m_problem.isEmpty()) m_settings.reset();
+}
+
+SettingsPreferences::~SettingsPreferences() = default;
+
+QString SettingsPreferences::fileNameForUser() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kelvarin/kelvarin.conf");
+}
+
+QVariant SettingsPreferences::value(const QString& key) const {
+    return m_settings ? m_settings->value(key) : QVariant();
+}
+
+void SettingsPreferences::setValue(const QString& key, const QVariant& value) {
+    if (!m_settings) return;
+    m_settings->setValue(key, value);
+    m_settings->sync();
+}
+
+}  // namespace kelvarin::platform

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The preferences in an INI file of the user's configuration folder, through QSettings:
+// $XDG_CONFIG_HOME/kelvarin/kelvarin.conf (~/.config when unset). A file that is not an INI file
+// gives no values, says so, and is not written over.
+
+#include <QSettings>
+
+#include <memory>
+
+#include "services/preferences.h"
+
+namespace kelvarin::platform {
+
+class SettingsPreferences final : public Preferences {
+  public:
+    // The preferences in the file; with no file named, the user's (fileNameForUser).
+    explicit SettingsPreferences(const QString& fileName = QString());
+    ~SettingsPreferences() override;
+
+    static QString fileNameForUser();
+
+    QVariant value(const QString& key) const override;
+    void setValue(const QString& key, const QVariant& value) override;
+    QString problem() const override { return m_problem; }
+
+  private:
+    std::unique_ptr<QSettings> m_settings;
+    QString m_problem;
+};
+
+}  // namespace kelvarin::platform

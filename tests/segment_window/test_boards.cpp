@@ -1,0 +1,336 @@
+// SPDX-License-Identifier: MIT
+// The main window for real boards: codes typed back, the context menu, the board's settings and
+// what follows them, and the two windows it opens.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "segment_codes/formats.h"
+#include "segment_window/digit_view.h"
+#include "segment_window/seg8.h"
+#include "segment_window/text_codes_window.h"
+#include "segment_window/wiring_window.h"
+#include "window_harness.h"
+
+using namespace kelvarin;
+using namespace kelvarin::testing;
+
+class BoardsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void readBack_data();
+    void readBack();
+    void markedCodeIsNotCollected();
+    void settings_data();
+    void settings();
+    void menuAndItsKeys();
+    void allSegmentsAndUndo();
+    void reversedWiringFollowsEverywhere();
+    void wiringWindowChoosesAndKeeps();
+    void textToCodesWindow();
+
+  private:
+    QLineEdit* line(const char* name) { return m_window->findChild<QLineEdit*>(name); }
+    QString declaration() const {
+        return static_cast<CrLfTextBox*>(m_window->findChild<QPlainTextEdit*>("Text5"))->text();
+    }
+    quint8 litNow() const {
+        quint8 p = 0;
+        for (int k = 0; k < 8; ++k)
+            p |= static_cast<quint8>(m_window->segState(k) << k);
+        return p;
+    }
+    void newWindow() {
+        delete m_window;
+        m_window = new SEG8(m_harness->services());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+    // Runs step on the modal window the call opens, then closes it with OK or not.
+    template <class Window, class Step>
+    void onModal(Step&& step, bool ok) {
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<Window*>(QApplication::activeModalWidget());
+            QVERIFY(w != nullptr);
+            step(*w);
+            ok ? w->accept() : w->reject();
+        });
+    }
+
+    Harness* m_harness = nullptr;
+    SEG8* m_window = nullptr;
+};
+
+void BoardsTest::init() {
+    m_harness = new Harness;
+    m_window = nullptr;
+    newWindow();
+}
+
+void BoardsTest::cleanup() {
+    delete m_window;
+    delete m_harness;
+}
+
+// A code typed into Text1 or Text4 and Enter: the segments it lights (and both boxes in their
+// own form), or the box marked with the text left as typed.
+void BoardsTest::readBack_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("anode");
+    QTest::addColumn<int>("lit");  // -1: marked
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text4");
+    QTest::newRow("hex into Text1") << "Text1"
+                                    << "0x6d" << false << 0x6d << "0x6d,"
+                                    << "01101101b";
+    QTest::newRow("H suffix") << "Text1"
+                              << "6DH" << false << 0x6d << "0x6d,"
+                              << "01101101b";
+    QTest::newRow("binary into Text4") << "Text4"
+                                       << "10000110b" << false << 0x86 << "0x86,"
+                                       << "10000110b";
+    QTest::newRow("decimal") << "Text4"
+                             << "255" << false << 0xff << "0xff,"
+                             << "11111111b";
+    QTest::newRow("anode complements") << "Text1"
+                                       << "0xf9," << true << 0x06 << "0xf9,"
+                                       << "11111001b";
+    QTest::newRow("garbage") << "Text1"
+                             << "0xf9,zz" << false << -1 << "0xf9,zz"
+                             << "00000000b";
+    QTest::newRow("above 255") << "Text4"
+                               << "300" << false << -1 << "0x00,"
+                               << "300";
+    QTest::newRow("empty") << "Text1"
+                           << "" << false << -1 << ""
+                           << "00000000b";
+}
+
+void BoardsTest::readBack() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, anode);
+    QFETCH(int, lit);
+    QFETCH(QString, text1);
+    QFETCH(QString, text4);
+    if (anode) m_window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    m_window->findChild<QCheckBox*>("Check1")->setChecked(true);
+    m_harness->clipboard->setText(QStringLiteral("untouched"));
+    QLineEdit* target = line(qPrintable(box));
+    target->clear();
+    QTest::keyClicks(target, typed);
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(line("Text1")->text(), text1);
+    QCOMPARE(line("Text4")->text(), text4);
+    if (lit < 0) {
+        QVERIFY(target->styleSheet().contains(QStringLiteral("border")));
+        QVERIFY(!target->toolTip().isEmpty());
+        QVERIFY(m_harness->boxes.shown.isEmpty());  // no modal message
+        QCOMPARE(m_harness->clipboard->text(), QStringLiteral("untouched"));
+        QTest::keyClick(target, Qt::Key_1);  // typing again takes the mark away
+        QVERIFY(target->styleSheet().isEmpty());
+    } else {
+        QCOMPARE(litNow(), static_cast<quint8>(lit));
+        QCOMPARE(m_harness->clipboard->text(), text1);  // copied as a click copies
+        QVERIFY(target->styleSheet().isEmpty());
+    }
+}
+
+void BoardsTest::markedCodeIsNotCollected() {
+    const QString before = declaration();
+    line("Text1")->setText(QStringLiteral("0xf9,zz"));
+    QTest::keyClick(line("Text1"), Qt::Key_Return);
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QCOMPARE(declaration(), before);
+    QCOMPARE(m_window->codeCount(), 0);
+}
+
+// The board's settings as kept: what is loaded, and the warnings of what is not used.
+void BoardsTest::settings_data() {
+    QTest::addColumn<QVariantMap>("kept");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("wiring");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("warnings");
+    QTest::newRow("nothing kept") << QVariantMap() << ""
+                                  << "a,b,c,d,e,f,g,dp"
+                                  << "classic" << 0;
+    QTest::newRow("all kept") << QVariantMap{{"board/wiring", "dp,g,f,e,d,c,b,a"},
+                                             {"board/format", "sdcc"},
+                                             {"board/name", "digits"},
+                                             {"board/perLine", "8"},
+                                             {"board/upper", "true"}}
+                              << ""
+                              << "dp,g,f,e,d,c,b,a"
+                              << "sdcc" << 0;
+    QTest::newRow("bad values fall back one by one") << QVariantMap{{"board/wiring", "a,b"},
+                                                                    {"board/format", "cobol"},
+                                                                    {"board/name", "int"},
+                                                                    {"board/perLine", "-3"},
+                                                                    {"board/upper", "maybe"}}
+                                                     << ""
+                                                     << "a,b,c,d,e,f,g,dp"
+                                                     << "classic" << 5;
+    QTest::newRow("a store that cannot be read")
+        << QVariantMap{{"board/format", "sdcc"}} << "kelvarin.conf is no settings file"
+        << "a,b,c,d,e,f,g,dp"
+        << "classic" << 1;
+}
+
+void BoardsTest::settings() {
+    QFETCH(QVariantMap, kept);
+    QFETCH(QString, problem);
+    QFETCH(QString, wiring);
+    QFETCH(QString, format);
+    QFETCH(int, warnings);
+    MemoryPreferences preferences;
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        preferences.values.insert(it.key(), it.value());
+    preferences.readProblem = problem;
+    QStringList said;
+    const BoardSettings board = BoardSettings::load(&preferences, said);
+    QCOMPARE(board.wiring.text(), wiring);
+    QCOMPARE(codes::formatName(board.format), format);
+    QCOMPARE(said.size(), warnings);
+    // What is saved loads as it was.
+    MemoryPreferences again;
+    board.save(&again);
+    QStringList none;
+    QVERIFY(BoardSettings::load(&again, none) == board);
+    QVERIFY(none.isEmpty());
+}
+
+void BoardsTest::menuAndItsKeys() {
+    QMenu* menu = m_window->contextMenu();
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) texts << a->text() + u'|' + a->shortcut().toString();
+    QCOMPARE(texts, (QStringList{"接线与输出…|Ctrl+,", "文字转段码…|Ctrl+T", "全部点亮|",
+                                 "全部熄灭|", "撤销添加|Ctrl+Z"}));
+    // Shift+F10 and a right click on a segment open it.
+    m_window->findChild<QPushButton*>("Command3")->setFocus();
+    QTest::keyClick(m_window, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    auto* segment = m_window->findChild<QWidget*>(QStringLiteral("Picture1(2)"));
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            segment->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(segment, &right);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    QVERIFY(segment->toolTip().contains(QStringLiteral("右键")));
+}
+
+void BoardsTest::allSegmentsAndUndo() {
+    m_window->lightAll();
+    QCOMPARE(litNow(), quint8(0xff));
+    QCOMPARE(line("Text1")->text(), QStringLiteral("0xff,"));
+    m_window->clearAll();
+    QCOMPARE(litNow(), quint8(0x00));
+    // Ten codes make a line; undoing the tenth takes its line break and count back.
+    const QString header = declaration();
+    for (int k = 0; k < 10; ++k)
+        QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QCOMPARE(declaration(), header + QStringLiteral("0x00,").repeated(10) + QStringLiteral("\r\n"));
+    m_window->findChild<QPushButton*>("Command6")->setFocus();  // outside the text boxes
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(declaration(), header + QStringLiteral("0x00,").repeated(9));
+    QCOMPARE(m_window->codeCount(), 9);
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QCOMPARE(declaration(), header + QStringLiteral("0x00,").repeated(10) + QStringLiteral("\r\n"));
+    for (int k = 0; k < 12; ++k)
+        m_window->undoAdd();
+    QCOMPARE(declaration(), header);
+    QCOMPARE(m_window->codeCount(), 0);
+}
+
+void BoardsTest::reversedWiringFollowsEverywhere() {
+    m_harness->preferences.values.insert(QStringLiteral("board/wiring"), "dp,g,f,e,d,c,b,a");
+    newWindow();
+    QVERIFY(m_window->windowTitle().contains(QStringLiteral("dp,g,f,e,d,c,b,a")));
+    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("Picture1(0)")), Qt::LeftButton);
+    QCOMPARE(line("Text1")->text(), QStringLiteral("0x80,"));
+    QCOMPARE(line("Text4")->text(), QStringLiteral("10000000b"));
+    // The standard table copied from its message box is the command line's.
+    m_harness->boxes.answers = {platform::MessageBoxes::Answer::Yes};
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    codes::Output output;
+    output.crlf = true;
+    const codes::Wiring reversed = codes::Wiring::reversed();
+    QCOMPARE(m_harness->clipboard->text(),
+             codes::render(codes::standardTable(reversed, codes::Polarity::CommonCathode), output,
+                           codes::Polarity::CommonCathode));
+}
+
+void BoardsTest::wiringWindowChoosesAndKeeps() {
+    onModal<WiringWindow>(
+        [](WiringWindow& w) {
+            QTest::mouseClick(w.findChild<QPushButton*>("reversedOrder"), Qt::LeftButton);
+            QCOMPARE(w.board().wiring, codes::Wiring::reversed());
+            // Bit 0 set to a: the bit that drove a now drives dp, the eight stay distinct.
+            w.setSegmentOfBit(0, 0);
+            QCOMPARE(w.board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
+            w.findChild<QComboBox*>("format")->setCurrentIndex(
+                static_cast<int>(codes::Format::Sdcc));
+            w.findChild<QLineEdit*>("name")->setText(QStringLiteral("int"));
+            QVERIFY(!w.nameValid());
+            w.findChild<QLineEdit*>("name")->setText(QStringLiteral("digits"));
+            QVERIFY(w.nameValid());
+            QVERIFY(w.findChild<QLabel*>("tablePreview")
+                        ->text()
+                        .contains(QStringLiteral("__code unsigned char digits[]")));
+        },
+        true);
+    QTest::keyClick(m_window, Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(m_window->board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
+    QCOMPARE(m_window->board().format, codes::Format::Sdcc);
+    QVERIFY(declaration().startsWith(QStringLiteral("__code unsigned char digits[] = {")));
+    // Kept for the next run, and the window's place too.
+    QCOMPARE(m_harness->preferences.values.value("board/format").toString(),
+             QStringLiteral("sdcc"));
+    QVERIFY(m_harness->preferences.values.contains("windows/wiring/geometry"));
+    newWindow();
+    QCOMPARE(m_window->board().name, QStringLiteral("digits"));
+    // Closed without OK, nothing changes.
+    onModal<WiringWindow>([](WiringWindow& w) { w.setWiring(codes::Wiring()); }, false);
+    m_window->openWiringWindow();
+    QCOMPARE(m_window->board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
+}
+
+void BoardsTest::textToCodesWindow() {
+    onModal<TextCodesWindow>(
+        [](TextCodesWindow& w) {
+            w.setText(QStringLiteral("HELLO 12.5"));
+            QCOMPARE(w.digits().size(), 9);  // the "." lights the dp of the 2
+            QCOMPARE(w.digits()[7]->caption(), QStringLiteral("2."));
+            QVERIFY(w.table().startsWith(QStringLiteral("unsigned char code seg_cc[]={")));
+            QTest::mouseClick(w.findChild<QPushButton*>("add"), Qt::LeftButton);
+            w.setText(QStringLiteral("OK"));
+            QVERIFY(w.digits()[1]->crossed());
+            QVERIFY(w.table().isEmpty());
+            QVERIFY(!w.findChild<QPushButton*>("add")->isEnabled());
+            QVERIFY(
+                w.findChild<QLineEdit*>("text")->toolTip().contains(QStringLiteral("'K' at 2")));
+        },
+        false);
+    QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+    // Nine codes added as Command3 adds them: the count follows.
+    QCOMPARE(m_window->codeCount(), 9);
+    QVERIFY(
+        declaration().endsWith(QStringLiteral("0x74,0x79,0x38,0x38,0x5c,0x00,0x06,0xdb,0x6d,")));
+}
+
+QTEST_MAIN(BoardsTest)
+#include "test_boards.moc"
