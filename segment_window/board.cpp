@@ -40,7 +40,11 @@ BoardSettings BoardSettings::load(const platform::Preferences* preferences, QStr
         warnings << QStringLiteral("%1; the defaults are used").arg(preferences->problem());
         return b;
     }
-    auto text = [&](const QString& key) { return preferences->value(key).toString(); };
+    // An INI file's unquoted "a,b,c" is a list to QSettings: read back as the text it was.
+    auto text = [&](const QString& key) {
+        const QVariant v = preferences->value(key);
+        return v.typeId() == QMetaType::QStringList ? v.toStringList().join(u',') : v.toString();
+    };
     auto refuse = [&](const QString& key, const QString& why) {
         warnings << QStringLiteral("the setting %1 is not used: %2").arg(key, why);
     };

@@ -134,7 +134,10 @@ void TextCodesWindow::refresh() {
     if (!bad.isEmpty()) {
         // Marked in the text, and no table offered.
         m_text->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid red; }"));
-        const QString why = tr("数码管无法显示：%1").arg(codes::describe(bad));
+        QStringList where;
+        for (const codes::Unshowable& u : bad)
+            where << tr("第 %1 个字符 '%2'").arg(u.position).arg(u.character);
+        const QString why = tr("数码管无法显示：%1").arg(where.join(tr("，")));
         m_text->setToolTip(why);
         m_problem->setText(why);
         m_table.clear();

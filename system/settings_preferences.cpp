@@ -3,6 +3,7 @@
 
 #include "system/settings_preferences.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kelvarin::platform {
@@ -20,6 +21,12 @@ SettingsPreferences::SettingsPreferences(const QString& fileName) {
             m_problem = QStringLiteral("%1 is no settings file").arg(file);
             break;
     }
+    // A file that is there but holds nothing of this program's (a broken one, another
+    // program's) is not taken for an empty store.
+    if (m_problem.isEmpty() && QFileInfo(file).size() > 0 &&
+        !m_settings->childGroups().contains(QStringLiteral("board")) &&
+        !m_settings->childGroups().contains(QStringLiteral("windows")))
+        m_problem = QStringLiteral("%1 holds no settings of Kelvarin").arg(file);
     // What cannot be read is not written over either.
     if (!m_problem.isEmpty()) m_settings.reset();
 }

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "file_helpers.h"
+#include "system/settings_preferences.h"
+
+using namespace kelvarin::platform;
+using namespace kelvarin::testing;
+
+// The file as found, what a value under board/format reads as, and whether the store says it
+// could not be read (and then leaves the file as it was).
+class SettingsPreferencesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void files_data();
+    void files();
+};
+
+void SettingsPreferencesTest::files_data() {
+    QTest::addColumn<QByteArray>("file");  // "-": no file
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("no file yet") << QByteArray("-") << "" << false;
+    QTest::newRow("empty file") << QByteArray("") << "" << false;
+    QTest::newRow("ours") << QByteArray("[board]\nformat=sdcc\n") << "sdcc" << false;
+    QTest::newRow("another program's") << QByteArray("[General]\ntheme=dark\n") << "" << true;
+    QTest::newRow("broken") << QByteArray("\x01\x02\xff\xfe garbage\n\x00\x01", 20) << "" << true;
+}
+
+void SettingsPreferencesTest::files() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, format);
+    QFETCH(bool, problem);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("kelvarin.conf"));
+    if (file != "-") QVERIFY(writeBytes(name, file));
+    {
+        SettingsPreferences preferences(name);
+        QCOMPARE(preferences.value(QStringLiteral("board/format")).toString(), format);
+        QCOMPARE(!preferences.problem().isEmpty(), problem);
+        preferences.setValue(QStringLiteral("board/upper"), QStringLiteral("true"));
+    }
+    if (problem) {
+        QCOMPARE(readBytes(name), file);  // not written over
+    } else {
+        QCOMPARE(SettingsPreferences(name).value(QStringLiteral("board/upper")).toString(),
+                 QStringLiteral("true"));
+    }
+}
+
+QTEST_APPLESS_MAIN(SettingsPreferencesTest)
+#include "test_settings_preferences.moc"
