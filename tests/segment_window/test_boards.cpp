@@ -321,8 +321,8 @@ void BoardsTest::textToCodesWindow() {
             QVERIFY(w.digits()[1]->crossed());
             QVERIFY(w.table().isEmpty());
             QVERIFY(!w.findChild<QPushButton*>("add")->isEnabled());
-            QVERIFY(
-                w.findChild<QLineEdit*>("text")->toolTip().contains(QStringLiteral("'K' at 2")));
+            QVERIFY(w.findChild<QLineEdit*>("text")->toolTip().contains(
+                QStringLiteral("第 2 个字符 'K'")));
         },
         false);
     QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
