@@ -7,7 +7,9 @@
 include(GNUInstallDirs)
 
 install(TARGETS kelvarin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS kelvarin_windows LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kelvarin)
+# The windows are a private module of the program, beside its helpers rather than among the
+# system's libraries.
+install(TARGETS kelvarin_windows LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/kelvarin)
 install(FILES resources/${KELVARIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${KELVARIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY resources/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
