@@ -3,6 +3,8 @@
 
 #include "runtime/errors.h"
 
+#include "runtime/trace.h"
+
 #include <QLoggingCategory>
 #include <QString>
 

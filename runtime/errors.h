@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Run-time errors: the error numbers that cross the workOut boundary, the one exception type,
-// and the trace that every swallowed failure leaves.
+// Run-time errors: the error numbers that cross the workOut boundary and the one exception type.
+// (The trace that every swallowed failure leaves is in runtime/trace.h.)
 //
 // The error policy. Each operation of the library keeps one of four ways of failing, chosen by
 // what its callers have always relied on; a new operation takes the way of its family.
@@ -35,7 +35,7 @@
 // that an operation turns into a status, and every status a service returns that is not
 // success is written with traceFailure on the logging category of its family (kelvarin.ini,
 // kelvarin.registry, ...) at debug level, naming the operation and the error number. The trace
-// is silent by default and shown with QT_LOGGING_RULES="kelvarin.*=true".
+// is silent by default and shown with QT_LOGGING_RULES="kelvarin.*=true" (runtime/trace.h).
 //
 // std::bad_alloc never leaves the library: it becomes error 7 where it is caught.
 
@@ -43,50 +43,54 @@
 
 #include <stdexcept>
 
-class QLoggingCategory;
-class QString;
+#include "kelvarin_export.h"
+
+/// @file
+/// The error numbers of the library and its one exception type.
 
 namespace kelvarin {
 
-// Run-time error numbers that cross the workOut boundary.
+/// The run-time error numbers that workOutError carries.
 namespace err {
-inline constexpr int InvalidArgument = 5;
-inline constexpr int Overflow = 6;
-inline constexpr int OutOfMemory = 7;
-inline constexpr int SubscriptOutOfRange = 9;
-inline constexpr int DivisionByZero = 11;
-inline constexpr int TypeMismatch = 13;
-inline constexpr int OutOfStringSpace = 14;
-inline constexpr int InternalError = 51;
-inline constexpr int BadFileName = 52;
-inline constexpr int FileNotFound = 53;
-inline constexpr int PermissionDenied = 70;
-inline constexpr int PathFileAccessError = 75;
-inline constexpr int PathNotFound = 76;
-inline constexpr int ObjectNotSet = 91;
-inline constexpr int InvalidPropertyValue = 380;
-inline constexpr int NotSupported = 438;
+inline constexpr int InvalidArgument = 5;         ///< an argument out of its range
+inline constexpr int Overflow = 6;                ///< a value beyond its type's range
+inline constexpr int OutOfMemory = 7;             ///< memory ran out
+inline constexpr int SubscriptOutOfRange = 9;     ///< an index an array does not have
+inline constexpr int DivisionByZero = 11;         ///< a division by zero
+inline constexpr int TypeMismatch = 13;           ///< a value that is not of the type needed
+inline constexpr int OutOfStringSpace = 14;       ///< a text longer than the longest text
+inline constexpr int InternalError = 51;          ///< a failure of the library itself
+inline constexpr int BadFileName = 52;            ///< a path text that cannot name a file
+inline constexpr int FileNotFound = 53;           ///< no such file
+inline constexpr int PermissionDenied = 70;       ///< the file may not be read or written
+inline constexpr int PathFileAccessError = 75;    ///< a folder, or a failed read or write
+inline constexpr int PathNotFound = 76;           ///< no such folder or drive
+inline constexpr int ObjectNotSet = 91;           ///< a service or object that is not there
+inline constexpr int InvalidPropertyValue = 380;  ///< a property set to a value it refuses
+inline constexpr int NotSupported = 438;          ///< an object without the member asked for
 }  // namespace err
 
-// The one exception type of the library: a run-time error with its number.
-class workOutError : public std::runtime_error {
+/// The one exception type of the library: a run-time error with its number (one of err).
+///
+/// @sample{workOutError}
+class KELVARIN_EXPORT workOutError : public std::runtime_error {
   public:
+    /// An error with its number; what() names the number.
+    /// @param number the error number
     explicit workOutError(int number);
+    /// An error with its number and a description.
+    /// @param number the error number
+    /// @param what the description
     workOutError(int number, const char* what);
+    /// @return the error number
     int number() const { return m_number; }
 
   private:
     int m_number;
 };
 
-[[noreturn]] void raiseError(int number);
-
-// Writes the trace of a failure that does not reach the caller as an error: "operation: error
-// number (what)", and the detail (a file name, a key) when there is one, at debug level on the
-// category. Never throws.
-void traceFailure(const QLoggingCategory& category, const char* operation, int number,
-                  const char* what = nullptr) noexcept;
-void traceFailure(const QLoggingCategory& category, const char* operation, int number,
-                  const char* what, const QString& detail) noexcept;
+/// Throws workOutError with the number.
+/// @param number the error number
+[[noreturn]] KELVARIN_EXPORT void raiseError(int number);
 
 }  // namespace kelvarin

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "runtime/errors.h"
+#include "runtime/trace.h"
 
 namespace kelvarin::rt {
 

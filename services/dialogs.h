@@ -1,27 +1,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The shell's dialogs the library asks the user through: choosing a folder, and the copy's
-// replace confirmation, progress and failures. The Qt implementation lives in platform/gui;
-// without one the library behaves as if the user cancelled (and keeps existing files).
+/// @file
+/// The shell's dialogs the library asks the user through: choosing a folder, and a copy's
+/// replace confirmation, progress and failures.
 
 #include <QString>
 
+#include "kelvarin_export.h"
+
 namespace kelvarin::platform {
 
-class Dialogs {
+/// The dialogs of workOut::GetShowFolders and workOut::windowsCopyFile. Without this service
+/// the library behaves as if the user cancelled, and keeps existing files.
+class KELVARIN_EXPORT Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // A folder chosen in a folder dialog with the title, modal to the program's window whose
-    // handle is owner when it is one of them; "" when the user cancels.
+    /// Asks the user for a folder.
+    /// @param owner the handle of the program's window the dialog is modal to (when it is
+    ///        one of the program's)
+    /// @param title the dialog's title
+    /// @return the folder's path; "" when the user cancels
     virtual QString chooseFolder(qint32 owner, const QString& title) = 0;
-    // Whether the existing target may be replaced by the source being copied.
+    /// Asks whether an existing file may be replaced.
+    /// @param target the existing file
+    /// @param source the file copied onto it
+    /// @return true to replace it
     virtual bool confirmReplace(const QString& target, const QString& source) = 0;
-    // A copy of files with their total size begins; progress reports the bytes copied so far and
-    // the file at hand, and is false once the user cancelled; failures are shown; the copy ends.
+    /// A copy begins.
+    /// @param totalBytes the size of all the files to copy
+    /// @param files how many files
     virtual void copyStarted(qint64 totalBytes, int files) = 0;
+    /// A copy goes on.
+    /// @param bytesDone the bytes copied so far
+    /// @param file the file at hand
+    /// @return false once the user cancelled
     virtual bool copyProgress(qint64 bytesDone, const QString& file) = 0;
+    /// A file could not be copied.
+    /// @param file the file
+    /// @param reason why, for the user
     virtual void copyFailed(const QString& file, const QString& reason) = 0;
+    /// The copy has ended.
     virtual void copyFinished() = 0;
 };
 

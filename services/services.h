@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The services handed to the windows and to the workOut library, gathered in one struct: what
-// they need of the system and the desktop. The program builds the real ones once, in its
-// composition root (app/); tests hand in doubles. A service that is not there (a null pointer)
-// makes the operation that needs it fail with error 91, or behave as its operation documents
-// for "no such service". The interfaces live here, header-only; their implementations live in
-// system/ (no widgets) and gui/ (Qt widgets).
+/// @file
+/// The services handed to the workOut library (and to Kelvarin's windows), gathered in one
+/// struct: what they need of the system and the desktop. Each is an interface the caller
+/// implements, or leaves out (a null pointer): an operation that needs a service that is not
+/// there fails with error 91, or behaves as it documents for "no such service". Kelvarin's
+/// program builds the real ones once, at its start; its tests hand in doubles.
 
+#include "kelvarin_export.h"
 #include "runtime/clock.h"
 #include "runtime/errors.h"
 #include "runtime/random_generator.h"
@@ -22,27 +23,34 @@
 
 namespace kelvarin::platform {
 
-// The runtime's clock and random generator are services too, so that they can be fixed.
+/// The runtime's clock is a service too, so that it can be fixed.
 using Clock = rt::Clock;
+/// The runtime's random generator is a service too, so that its sequence can be fixed.
 using RandomGenerator = rt::RandomGenerator;
 
+/// The services an object may use; none is owned, each must outlive the objects given it.
+///
+/// @sample{workOut}
 struct Services {
-    RandomGenerator* random = nullptr;
-    Clock* clock = nullptr;
-    MessageBoxes* messageBoxes = nullptr;
-    Clipboard* clipboard = nullptr;
-    UrlOpener* urlOpener = nullptr;
-    ProgramControl* program = nullptr;
-    Pointer* pointer = nullptr;
-    UserFolders* folders = nullptr;
-    RegistryStore* registry = nullptr;
-    DriveTable* drives = nullptr;
-    WindowList* windows = nullptr;
-    Dialogs* dialogs = nullptr;
-    Preferences* preferences = nullptr;
+    RandomGenerator* random = nullptr;     ///< for workOut::RandomTwice
+    Clock* clock = nullptr;                ///< for workOut::iFYunNian of the current year
+    MessageBoxes* messageBoxes = nullptr;  ///< for the program's windows
+    Clipboard* clipboard = nullptr;        ///< for the program's windows
+    UrlOpener* urlOpener = nullptr;        ///< for the program's windows
+    ProgramControl* program = nullptr;     ///< for the program's windows
+    Pointer* pointer = nullptr;            ///< for the pointer hit-tests
+    UserFolders* folders = nullptr;        ///< for workOut::PrintErr and workOut::GetDESKTOP
+    RegistryStore* registry = nullptr;     ///< for the registry operations
+    DriveTable* drives = nullptr;          ///< for drive letters in path texts and the drives
+    WindowList* windows = nullptr;         ///< for workOut::iFExist2Exit
+    Dialogs* dialogs = nullptr;  ///< for workOut::GetShowFolders and workOut::windowsCopyFile
+    Preferences* preferences = nullptr;  ///< for the program's windows
 };
 
-// The service, or error 91 (object not set) when it is not there.
+/// A service that must be there.
+/// @param service the service, or nullptr
+/// @return the service
+/// @errors Raises 91 (err::ObjectNotSet) for nullptr.
 template <class Service>
 Service& require(Service* service) {
     if (service == nullptr) raiseError(err::ObjectNotSet);

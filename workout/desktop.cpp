@@ -8,6 +8,7 @@
 #include "runtime/file_access.h"
 #include "runtime/file_copy.h"
 #include "runtime/resume_next.h"
+#include "runtime/trace.h"
 #include "workout/trace.h"
 #include "workout/workout.h"
 

@@ -10,6 +10,7 @@
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
 #include "runtime/text_files.h"
+#include "runtime/trace.h"
 #include "workout/lyric_store.h"
 #include "workout/trace.h"
 #include "workout/workout.h"

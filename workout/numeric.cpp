@@ -16,6 +16,7 @@
 #include "runtime/number_text.h"
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
+#include "runtime/trace.h"
 #include "runtime/variant_rules.h"
 #include "workout/trace.h"
 #include "workout/workout.h"

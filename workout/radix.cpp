@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "runtime/conversion.h"
+#include "runtime/trace.h"
 #include "workout/trace.h"
 #include "workout/workout.h"
 

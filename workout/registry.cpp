@@ -4,6 +4,7 @@
 
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
+#include "runtime/trace.h"
 #include "runtime/variant_rules.h"
 #include "workout/trace.h"
 #include "workout/workout.h"

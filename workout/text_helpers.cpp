@@ -8,6 +8,7 @@
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
 #include "runtime/text_files.h"
+#include "runtime/trace.h"
 #include "workout/trace.h"
 #include "workout/workout.h"
 
