@@ -261,7 +261,7 @@ std::optional<Answer> answerOnTerminal(const QStringList& arguments) {
                           QByteArray()};
     }
     if (arguments.isEmpty() || arguments.first().startsWith(u'-')) return std::nullopt;
-    const QString command = arguments.first();
+    const QString& command = arguments.first();
     if (!kCommands.contains(command))
         return usageError(QStringLiteral("unknown command \"%1\" (the commands are codes, "
                                          "table and decode)")

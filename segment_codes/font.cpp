@@ -51,11 +51,12 @@ struct Table {
     Table() {
         pattern.fill(-1);
         for (const Glyph& g : kFont)
-            pattern[static_cast<size_t>(g.character)] = patternOfPicture(g.top, g.middle, g.bottom);
+            pattern[static_cast<unsigned char>(g.character)] =
+                patternOfPicture(g.top, g.middle, g.bottom);
         // Capitals fold onto the table's small letters.
-        for (char c = 'a'; c <= 'z'; ++c) {
-            const auto upper = static_cast<size_t>(c - 'a' + 'A');
-            if (pattern[upper] < 0) pattern[upper] = pattern[static_cast<size_t>(c)];
+        for (size_t lower = 'a'; lower <= 'z'; ++lower) {
+            const size_t upper = lower - 'a' + 'A';
+            if (pattern[upper] < 0) pattern[upper] = pattern[lower];
         }
     }
 };

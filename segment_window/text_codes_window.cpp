@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "gui/window_placement.h"
 #include "segment_codes/text_codes.h"
 #include "segment_window/digit_view.h"
@@ -26,11 +28,11 @@ constexpr qsizetype kMostDrawn = 512;
 
 }  // namespace
 
-TextCodesWindow::TextCodesWindow(const BoardSettings& board, codes::Polarity polarity,
+TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
                                  platform::Preferences* preferences, platform::Clipboard* clipboard,
                                  std::function<void(const QList<quint8>&)> addCodes, QWidget* owner)
     : QDialog(owner),
-      m_board(board),
+      m_board(std::move(board)),
       m_polarity(polarity),
       m_clipboard(clipboard),
       m_addCodes(std::move(addCodes)) {

@@ -30,7 +30,7 @@ class TextCodesWindow : public QDialog {
     Q_OBJECT
   public:
     // addCodes receives the codes to add to the declaration.
-    TextCodesWindow(const BoardSettings& board, codes::Polarity polarity,
+    TextCodesWindow(BoardSettings board, codes::Polarity polarity,
                     platform::Preferences* preferences, platform::Clipboard* clipboard,
                     std::function<void(const QList<quint8>&)> addCodes, QWidget* owner);
 

@@ -252,8 +252,8 @@ QList<TopWindow> X11WindowList::windows() const {
         // The root's children come bottom first: the top of the stack leads.
         const QList<xcb_window_t> stack = display.children(display.root());
         const xcb_atom_t wmState = display.atom("WM_STATE");
-        for (auto it = stack.crbegin(); it != stack.crend();
-             ++it) {  // NOLINT(modernize-loop-convert)
+        // NOLINTNEXTLINE(modernize-loop-convert): walked from the end
+        for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
             const xcb_window_t client = display.client(*it, wmState);
             windows << (client != XCB_NONE ? client : *it);
         }

@@ -49,7 +49,7 @@ class ApiExamples : public QObject {
 };
 
 QString ApiExamples::write(const QString& name, const QByteArray& bytes) {
-    const QString path = m_dir->filePath(name);
+    QString path = m_dir->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("no file");
     return path;
@@ -589,8 +589,8 @@ void ApiExamples::lyrics() {
 }
 
 void ApiExamples::registry() {
-    const QString file = m_dir->filePath(QStringLiteral("registry.sqlite3"));
-    platform::SqliteRegistry store([file] { return file; });
+    QString file = m_dir->filePath(QStringLiteral("registry.sqlite3"));
+    platform::SqliteRegistry store([&file] { return file; });
     platform::Services services;
     services.registry = &store;
     workOut w(services);
