@@ -11,8 +11,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where make install puts the program (empty: the configured prefix, /usr/local by default).
 PREFIX ?=
 
-.PHONY: all help deps configure build run test test-library bench fuzz install uninstall \
-	package package-check screenshot format format-check tidy clean
+.PHONY: all help deps configure build run test test-library bench docs examples fuzz install \
+	uninstall package package-check screenshot format format-check tidy clean
 
 all: build
 
@@ -21,18 +21,22 @@ help:
 	@echo "make run          builds and starts the program"
 	@echo "make test         builds and runs every test (make test-library: the fast ones)"
 	@echo "make bench        builds and runs the benchmark"
+	@echo "make docs         builds the library's reference documentation ($(BUILD_DIR)/docs/html,"
+	@echo "                  and kelvarin-workout.qch for Qt Creator and Qt Assistant)"
+	@echo "make examples     builds examples/ against the library installed in a staging folder"
 	@echo "make fuzz         builds the fuzz harnesses with clang and runs each FUZZ_SECONDS (60)"
 	@echo "make install      installs under PREFIX (default /usr/local: run it with sudo), or"
 	@echo "                  make install PREFIX=~/.local for yourself; DESTDIR is honoured"
 	@echo "make uninstall    removes what the last make install put in place"
-	@echo "make package      builds the Debian package (cpack) in $(BUILD_DIR)/"
-	@echo "make package-check  validates the desktop entry, the AppStream file and the package"
+	@echo "make package      builds the Debian packages (cpack) in $(PACKAGE_DIR)/: kelvarin,"
+	@echo "                  libkelvarin-workout1, libkelvarin-workout-dev, kelvarin-doc"
+	@echo "make package-check  validates the desktop entry, the AppStream file and the packages"
 	@echo "make screenshot   takes the AppStream screenshot of the main window under Xvfb"
 	@echo "make format       formats the C++ sources; make format-check only checks them"
 	@echo "make tidy         runs clang-tidy (.clang-tidy) on every source of the build"
 	@echo "make clean        removes $(BUILD_DIR)/"
 	@echo "Settings: PRESET (dev, asan, fuzz, release), BUILD_DIR, BUILD_TYPE, CMAKE_FLAGS, JOBS,"
-	@echo "          PREFIX, FUZZ_SECONDS"
+	@echo "          PREFIX, FUZZ_SECONDS, PACKAGE_DIR"
 
 deps:
 	./scripts/install-deps.sh
@@ -56,6 +60,16 @@ test-library: build
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/kelvarin_bench
 
+# Doxygen warnings are errors; a check then wants every operation's parameters, result, errors
+# and example, and a Qt help file that opens.
+docs: configure
+	./scripts/install-deps.sh --docs
+	cmake $(BUILD_DIR) >/dev/null
+	cmake --build $(BUILD_DIR) --target docs
+
+examples: build
+	./scripts/check-examples.sh $(BUILD_DIR)
+
 # The libFuzzer harnesses, built with clang in their own folder, each run FUZZ_SECONDS;
 # corpora and findings are kept in FUZZ_CORPORA (~/.cache/kelvarin/fuzz by default).
 FUZZ_BUILD_DIR ?= build-fuzz
@@ -73,12 +87,18 @@ install:
 uninstall:
 	./scripts/install.sh uninstall $(BUILD_DIR)
 
-package: build
-	./scripts/install-deps.sh --package
-	cd $(BUILD_DIR) && cpack -G DEB
+# The packages are built as released (the release preset: installed under /usr, with the
+# documentation), in their own folder.
+PACKAGE_DIR ?= build-release
+package:
+	./scripts/install-deps.sh --package --docs
+	cmake --preset release -B $(PACKAGE_DIR) $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
 
 package-check: package
-	./scripts/check-package.sh $(BUILD_DIR)
+	./scripts/check-package.sh $(PACKAGE_DIR)
 
 screenshot: build
 	./scripts/take-screenshot.sh $(BUILD_DIR)/bin/kelvarin resources/screenshots/main-window.png

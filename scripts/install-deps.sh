@@ -6,7 +6,8 @@
 #   --format  adds clang-format, for make format and make format-check
 #   --tidy    adds clang-tidy, for make tidy
 #   --avr     adds the AVR compiler and C library, with which the tests build the arduino format
-#   --package adds what building and checking the Debian package needs
+#   --package adds what building and checking the Debian packages needs
+#   --docs    adds Doxygen, Qt's help generator and Python, for the library's documentation
 set -euo pipefail
 
 packages=(
@@ -32,6 +33,7 @@ for option in "$@"; do
     --tidy) packages+=(clang-tidy) ;;
     --avr) packages+=(gcc-avr avr-libc) ;;
     --package) packages+=(dpkg-dev file lintian appstream desktop-file-utils) ;;
+    --docs) packages+=(doxygen qt6-documentation-tools python3) ;;
     *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done

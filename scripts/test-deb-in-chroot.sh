@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian package in a clean Debian 12 root and starts the program there: apt-get
-# resolves its dependencies from the package alone, the program answers --version, opens its
-# window on an Xvfb display, and the package removes cleanly.
-#   sudo scripts/test-deb-in-chroot.sh PACKAGE.deb [SCREENSHOT.png]
+# Installs the Debian packages of make package in a clean Debian 12 root and tries them there:
+#   1. kelvarin: apt-get resolves its dependencies from the package alone, the program answers
+#      --version, opens its window on an Xvfb display, and the package removes cleanly;
+#   2. libkelvarin-workout-dev (with the library, and kelvarin-doc): a user builds the example of
+#      examples/ with cmake and with pkg-config, and its output is the one it expects.
+#   sudo scripts/test-deb-in-chroot.sh [BUILD_DIR] [SCREENSHOT.png]   (default build-release)
 # The root comes from debootstrap (minbase), or from the tarball of one named by
 # KELVARIN_BASE_TARBALL; it is made in a scratch folder and removed afterwards.
 # Needs root, debootstrap, xvfb, xdotool and imagemagick on the host, and a Debian mirror.
 set -euo pipefail
-deb=$(realpath "${1:?package .deb}")
+repo=$(realpath "$(dirname "$0")/..")
+build=$(realpath "${1:-$repo/build-release}")
 screenshot=${2:-}
+deb=$(ls "$build"/kelvarin_*_*.deb | head -n 1)
+user=developer
 . "$(dirname "$0")/chroot-lib.sh"
 make_root
 
@@ -52,3 +57,29 @@ if [ -e "$root/usr/bin/kelvarin" ] || [ -e "$root/usr/share/applications/org.kel
   exit 1
 fi
 echo "the package installs, runs and removes cleanly"
+
+step "apt-get install libkelvarin-workout-dev kelvarin-doc, and the tools to build with them"
+cp "$build"/libkelvarin-workout*_*.deb "$build"/kelvarin-doc_*.deb "$root/tmp/"
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+  /tmp/libkelvarin-workout-dev_*.deb /tmp/kelvarin-doc_*.deb g++ make cmake pkg-config \
+  >"$scratch/install-dev.log" 2>&1 || { tail -30 "$scratch/install-dev.log"; exit 1; }
+grep -E "^Setting up (libkelvarin|kelvarin-doc)" "$scratch/install-dev.log"
+in_root dpkg -L libkelvarin-workout1 libkelvarin-workout-dev kelvarin-doc |
+  grep -E '\.so|\.h$|\.cmake$|\.pc$|\.qch$|index\.html$' | sed 's/^/  /'
+
+step "the example, built by a user with cmake and with pkg-config"
+in_root useradd --create-home --shell /bin/bash "$user"
+for example in "$repo"/examples/*/; do
+  name=$(basename "$example")
+  cp -r "$example" "$root/home/$user/$name"
+  chroot "$root" chown -R "$user:$user" "/home/$user/$name"
+  arguments=$(cat "$example/arguments")
+  as_user "cd ~/$name && cmake -S . -B build >/dev/null && cmake --build build >/dev/null && \
+    build/$name $arguments" >"$scratch/cmake-output.txt"
+  diff -u "$example/expected-output.txt" "$scratch/cmake-output.txt"
+  as_user "cd ~/$name && make -s >/dev/null && ./$name $arguments" >"$scratch/pkg-config-output.txt"
+  diff -u "$example/expected-output.txt" "$scratch/pkg-config-output.txt"
+  echo "$name, built with cmake and with pkg-config, prints:"
+  head -n 8 "$scratch/cmake-output.txt" | sed 's/^/  /'
+done
+echo "the library's packages install, and programs build and run on them"
