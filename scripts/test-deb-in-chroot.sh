@@ -59,9 +59,13 @@ fi
 echo "the package installs, runs and removes cleanly"
 
 step "apt-get install libkelvarin-workout-dev kelvarin-doc, and the tools to build with them"
-cp "$build"/libkelvarin-workout*_*.deb "$build"/kelvarin-doc_*.deb "$root/tmp/"
+library_debs=()
+for package in "$build"/libkelvarin-workout*_*.deb "$build"/kelvarin-doc_*.deb; do
+  cp "$package" "$root/tmp/"
+  library_debs+=("/tmp/$(basename "$package")")
+done
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  /tmp/libkelvarin-workout-dev_*.deb /tmp/kelvarin-doc_*.deb g++ make cmake pkg-config \
+  "${library_debs[@]}" g++ make cmake pkg-config \
   >"$scratch/install-dev.log" 2>&1 || { tail -30 "$scratch/install-dev.log"; exit 1; }
 grep -E "^Setting up (libkelvarin|kelvarin-doc)" "$scratch/install-dev.log"
 in_root dpkg -L libkelvarin-workout1 libkelvarin-workout-dev kelvarin-doc |
