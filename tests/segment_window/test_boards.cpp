@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <utility>
+
 #include "segment_codes/formats.h"
 #include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
@@ -57,10 +59,11 @@ class BoardsTest : public QObject {
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
-    // Runs step on the modal window the call opens, then closes it with OK or not.
+    // Runs step on the modal window the call opens, then closes it with OK or not. The timer
+    // fires after this returns: what it runs is held by value.
     template <class Window, class Step>
-    void onModal(Step&& step, bool ok) {
-        QTimer::singleShot(0, [&] {
+    void onModal(Step step, bool ok) {
+        QTimer::singleShot(0, [step = std::move(step), ok]() mutable {
             auto* w = qobject_cast<Window*>(QApplication::activeModalWidget());
             QVERIFY(w != nullptr);
             step(*w);

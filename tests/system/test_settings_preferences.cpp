@@ -25,7 +25,8 @@ void SettingsPreferencesTest::files_data() {
     QTest::newRow("empty file") << QByteArray("") << "" << false;
     QTest::newRow("ours") << QByteArray("[board]\nformat=sdcc\n") << "sdcc" << false;
     QTest::newRow("another program's") << QByteArray("[General]\ntheme=dark\n") << "" << true;
-    QTest::newRow("broken") << QByteArray("\x01\x02\xff\xfe garbage\n\x00\x01", 20) << "" << true;
+    QTest::newRow("broken") << QByteArrayLiteral("\x01\x02\xff\xfe garbage\n\x00\x01") << ""
+                            << true;
 }
 
 void SettingsPreferencesTest::files() {
