@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <QTest>
 
+#include <new>
+#include <stdexcept>
+
 #include "outcome.h"
 #include "runtime/ansi_code_page.h"
 #include "runtime/conversion.h"
 #include "runtime/number_text.h"
+#include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
 #include "runtime/variant_rules.h"
 
@@ -28,6 +32,8 @@ class RuntimeTest : public QObject {
     void compare();
     void toLong_data();
     void toLong();
+    void resumeNext_data();
+    void resumeNext();
 };
 
 void RuntimeTest::val_data() {
@@ -179,6 +185,39 @@ void RuntimeTest::toLong() {
     const bool overflow = expected == int(0x80000000) && input != -2147483648.0;
     expectOutcome([&] { return rt::toLong(input); }, qint32(expected),
                   overflow ? err::Overflow : 0);
+}
+
+// A failing step is skipped with its error number kept and traced; memory running out is error
+// 7 and nothing escapes; the next step runs.
+void RuntimeTest::resumeNext_data() {
+    QTest::addColumn<int>("thrown");  // 0: nothing, -1: bad_alloc, -2: another exception
+    QTest::addColumn<int>("pending");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("no failure") << 0 << 0 << "";
+    QTest::newRow("a raised error") << err::FileNotFound << 53 << "step: error 53 (File not found)";
+    QTest::newRow("memory ran out") << -1 << 7 << "step: error 7 (out of memory)";
+    QTest::newRow("another exception") << -2 << 51 << "step: error 51 (unexpected exception)";
+}
+
+void RuntimeTest::resumeNext() {
+    QFETCH(int, thrown);
+    QFETCH(int, pending);
+    QFETCH(QString, trace);
+    static const QLoggingCategory category("kelvarin.test");
+    QLoggingCategory::setFilterRules(QStringLiteral("kelvarin.test.debug=true"));
+    if (!trace.isEmpty()) QTest::ignoreMessage(QtDebugMsg, qPrintable(trace));
+    rt::ResumeNext rn(category, "step");
+    const bool done = rn([thrown] {
+        if (thrown == -1) throw std::bad_alloc();
+        if (thrown == -2) throw std::logic_error("other");
+        if (thrown > 0) throw workOutError(thrown);
+    });
+    bool next = false;
+    rn([&next] { next = true; });
+    QCOMPARE(done, pending == 0);
+    QCOMPARE(rn.number(), pending);
+    QVERIFY(next);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 QTEST_APPLESS_MAIN(RuntimeTest)
