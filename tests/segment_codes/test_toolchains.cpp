@@ -91,6 +91,25 @@ Table mixedText(Polarity polarity) {
     return textTable(text, digitsOf(text, bad), *Wiring::parse(u"e,dp,c,d,g,f,a,b"), polarity);
 }
 
+// Runs check on every rendering the toolchain checks try in a format: the standard table and
+// "HELLO 12.5", in both polarities, bare and with comments and upper-case digits (and then CR LF
+// line ends, where crlf says so).
+template <class Check>
+void forEachRendering(Format format, bool crlf, Check&& check) {
+    for (const Polarity polarity : {Polarity::CommonCathode, Polarity::CommonAnode}) {
+        for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity)}) {
+            for (const bool comments : {false, true}) {
+                Output output;
+                output.format = format;
+                output.comments = comments;
+                output.upper = comments;
+                output.crlf = crlf && comments;
+                check(render(table, output, polarity), table);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 class ToolchainsTest : public QObject {
@@ -143,20 +162,10 @@ void ToolchainsTest::builds() {
     // The tool refuses a broken table: it really reads what it is given.
     const Run broken = build(QStringLiteral("this is no table ,,, }\n"));
     QVERIFY2(broken.status != 0, qPrintable(broken.output));
-    for (const Polarity polarity : {Polarity::CommonCathode, Polarity::CommonAnode}) {
-        for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity)}) {
-            for (const bool comments : {false, true}) {
-                Output output;
-                output.format = *formatNamed(format);
-                output.comments = comments;
-                output.upper = comments;
-                output.crlf = comments;
-                const QString text = render(table, output, polarity);
-                const Run built = build(text);
-                QVERIFY2(built.status == 0, qPrintable(text + built.output));
-            }
-        }
-    }
+    forEachRendering(*formatNamed(format), true, [&](const QString& text, const Table&) {
+        const Run built = build(text);
+        QVERIFY2(built.status == 0, qPrintable(text + built.output));
+    });
 }
 
 void ToolchainsTest::keilDialectsReadBack_data() {
@@ -177,21 +186,13 @@ void ToolchainsTest::keilDialectsReadBack_data() {
 void ToolchainsTest::keilDialectsReadBack() {
     QFETCH(QString, format);
     QFETCH(QString, declaration);
-    for (const Polarity polarity : {Polarity::CommonCathode, Polarity::CommonAnode}) {
-        for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity)}) {
-            for (const bool comments : {false, true}) {
-                Output output;
-                output.format = *formatNamed(format);
-                output.comments = comments;
-                output.upper = comments;
-                const QString text = render(table, output, polarity);
-                QVERIFY2(QRegularExpression(declaration).match(text).hasMatch(), qPrintable(text));
-                QCOMPARE(entriesOf(text, output.format), codesOf(table));
-                if (output.format == Format::Classic) QVERIFY(text.contains(QStringLiteral("};")));
-                if (output.format == Format::A51) QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
-            }
-        }
-    }
+    const Format f = *formatNamed(format);
+    forEachRendering(f, false, [&](const QString& text, const Table& table) {
+        QVERIFY2(QRegularExpression(declaration).match(text).hasMatch(), qPrintable(text));
+        QCOMPARE(entriesOf(text, f), codesOf(table));
+        if (f == Format::Classic) QVERIFY(text.contains(QStringLiteral("};")));
+        if (f == Format::A51) QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
+    });
 }
 
 // An SDCC program writes each entry of an emitted table to port 1 and stores what the port reads
