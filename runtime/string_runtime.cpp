@@ -23,13 +23,19 @@ qint32 inStr(qint64 start, const QString& s, const QString& find) {
     return static_cast<qint32>(s.indexOf(find, static_cast<qsizetype>(start - 1)) + 1);
 }
 
-QString trimSpaces(const QString& s) {
+QStringView trimSpaces(QStringView s) {
     qsizetype lo = 0, hi = s.size();
     while (lo < hi && s[lo] == u' ')
         ++lo;
     while (hi > lo && s[hi - 1] == u' ')
         --hi;
     return s.mid(lo, hi - lo);
+}
+
+QString trimSpaces(const QString& s) {
+    const QStringView trimmed = trimSpaces(QStringView(s));
+    // A text with nothing to trim is shared, not copied.
+    return trimmed.size() == s.size() ? s : trimmed.toString();
 }
 
 QString repeatChar(qint64 n, QChar c) {

@@ -5,6 +5,7 @@
 // and repeated characters, with the platform's argument checks and the longest text.
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 namespace kelvarin::rt {
@@ -18,8 +19,10 @@ QString mid(const QString& s, qint64 p, qint64 n);
 // 1-based position of the first occurrence of find in s at or after start, 0 if none; 0 for an
 // empty s or a start past its end; start itself for an empty find; error 5 for start below 1.
 qint32 inStr(qint64 start, const QString& s, const QString& find);
-// s without leading and trailing spaces (the space character only).
+// s without leading and trailing spaces (the space character only); the view's form reads it in
+// place.
 QString trimSpaces(const QString& s);
+QStringView trimSpaces(QStringView s);
 // A text of n copies of c; error 5 for a negative n, error 14 beyond the longest text.
 QString repeatChar(qint64 n, QChar c);
 

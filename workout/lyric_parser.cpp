@@ -68,11 +68,22 @@ LyricStore parseLyrics(QStringView text) {
         return static_cast<qsizetype>(entries.size()) >= LyricStore::kMostEntries &&
                !entries.back().tag.isEmpty();
     };
-    for (const QString& raw : platform::splitLines(text)) {
-        QString line = rt::trimSpaces(raw);
-        if (line.isEmpty()) continue;
-        if (full()) break;  // later lines are ignored
-        if (line.endsWith(u']')) line += u' ';
+    // The lines are read in place, as views of the text: a long file is not copied line by line.
+    bool ignoreTheRest = false;
+    platform::forEachLine(text, [&](QStringView raw) {
+        if (ignoreTheRest) return;
+        QStringView line = rt::trimSpaces(raw);
+        if (line.isEmpty()) return;
+        if (full()) {  // later lines are ignored
+            ignoreTheRest = true;
+            return;
+        }
+        // A line that ends in "]" reads as if a space followed it.
+        QString padded;
+        if (line.endsWith(u']')) {
+            padded = line.toString() + u' ';
+            line = padded;
+        }
         QStringView view = stripBrackets(line);
         const int header = headerIndex(view);
         if (header >= 0) {
@@ -81,7 +92,7 @@ LyricStore parseLyrics(QStringView text) {
             e.tag = header == 4 ? QStringLiteral("offset") : view.left(2).toString();
             if (view.size() - skip - 2 >= 0)
                 e.text = view.mid(skip, view.size() - skip - 2).toString();
-            continue;
+            return;
         }
         // A lyric line: its text follows the last "]"; each time tag in front gives an entry.
         const qsizetype bracket = view.lastIndexOf(u']');
@@ -115,7 +126,7 @@ LyricStore parseLyrics(QStringView text) {
             const bool more = lastBracket >= view.constData() - line.constData();
             if (!more || static_cast<qsizetype>(entries.size()) > 1000) break;
         }
-    }
+    });
     if (!entries.empty() && entries.back().tag.isEmpty()) entries.pop_back();
 
     // Times and header values; the first tag of each name in the file wins.
