@@ -11,6 +11,7 @@
 #include "runtime/clock.h"
 #include "runtime/random_generator.h"
 #include "system/mount_drives.h"
+#include "system/openssl_digests.h"
 #include "system/settings_preferences.h"
 #include "system/sqlite_registry.h"
 #include "system/x11_window_list.h"
@@ -27,6 +28,7 @@ struct ProgramServices::Owned {
     platform::SystemDriveTable drives;
     platform::X11WindowList windows;
     platform::SettingsPreferences preferences;
+    platform::OpenSslDigests digests;
     // The desktop's, when there is one.
     std::optional<platform::DesktopMessageBoxes> messageBoxes;
     std::optional<platform::DesktopClipboard> clipboard;
@@ -45,6 +47,7 @@ ProgramServices::ProgramServices(bool desktop) : m_owned(std::make_unique<Owned>
     m_services.drives = &o.drives;
     m_services.windows = &o.windows;
     m_services.preferences = &o.preferences;
+    m_services.digests = &o.digests;
     if (!desktop) return;
     m_services.messageBoxes = &o.messageBoxes.emplace();
     m_services.clipboard = &o.clipboard.emplace();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// File digests of a 1 GB file beside md5sum and sha256sum, in the same run.
+// File digests of a 1 GB file, with the digests the program hands the library, beside md5sum,
+// sha1sum and sha256sum in the same run.
 
 #include <QFile>
 #include <QProcess>
@@ -8,6 +9,7 @@
 
 #include "bench/bench.h"
 #include "bench/groups.h"
+#include "system/openssl_digests.h"
 #include "workout/workout.h"
 
 namespace kelvarin::bench {
@@ -26,7 +28,11 @@ void hashing() {
             f.write(block);
         }
     }
-    workOut w;
+    // The digests the program hands the library.
+    platform::OpenSslDigests digests;
+    platform::Services services;
+    services.digests = &digests;
+    workOut w(services);
     struct Case {
         const char* name;
         qint32 algorithm;
@@ -41,7 +47,7 @@ void hashing() {
             p.start(QString::fromLatin1(c.tool), {path});
             p.waitForFinished(-1);
         });
-        report(c.name, ours, c.tool, tool, "within 1.3x");
+        report(c.name, ours, c.tool, tool, "within 1.1x");
     }
 }
 

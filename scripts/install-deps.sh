@@ -18,6 +18,7 @@ packages=(
   qt6-wayland
   libxkbcommon-dev
   libsqlite3-dev
+  libssl-dev
   libxcb1-dev
   fonts-wqy-microhei
   xvfb

@@ -14,6 +14,7 @@
 #include "runtime/random_generator.h"
 #include "services/desktop.h"
 #include "services/dialogs.h"
+#include "services/digests.h"
 #include "services/drives.h"
 #include "services/pointer.h"
 #include "services/preferences.h"
@@ -45,6 +46,7 @@ struct Services {
     WindowList* windows = nullptr;         ///< for workOut::iFExist2Exit
     Dialogs* dialogs = nullptr;  ///< for workOut::GetShowFolders and workOut::windowsCopyFile
     Preferences* preferences = nullptr;  ///< for the program's windows
+    Digests* digests = nullptr;          ///< for workOut::HashFile; Qt's digests without it
 };
 
 /// A service that must be there.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// File digests through Qt's QCryptographicHash, fed from a file opened as a regular file only.
+// File digests through the digests service, or Qt's QCryptographicHash, fed from a file opened
+// as a regular file only.
 
 #include "workout/file_digest.h"
 
@@ -22,7 +23,8 @@ namespace {
 
 constexpr size_t kBlock = 32768;
 
-QCryptographicHash::Algorithm qtAlgorithm(DigestAlgorithm algorithm) {
+QCryptographicHash::Algorithm qtAlgorithm(platform::DigestAlgorithm algorithm) {
+    using platform::DigestAlgorithm;
     switch (algorithm) {
         case DigestAlgorithm::Md4:
             return QCryptographicHash::Md4;
@@ -74,9 +76,20 @@ class OpenFile {
 
 }  // namespace
 
-QByteArray fileDigest(const QString& path, DigestAlgorithm algorithm) {
+QByteArray fileDigest(const QString& path, platform::DigestAlgorithm algorithm,
+                      platform::Digests* digests) {
     OpenFile file(path);
     auto buffer = std::make_unique<char[]>(kBlock);
+    std::unique_ptr<platform::RunningDigest> running =
+        digests != nullptr ? digests->start(algorithm) : nullptr;
+    if (running) {
+        for (qsizetype n; (n = file.read(buffer.get())) > 0;) {
+            if (!running->add(QByteArrayView(buffer.get(), n))) raiseError(err::InternalError);
+        }
+        QByteArray digest = running->result();
+        if (digest.isEmpty()) raiseError(err::InternalError);
+        return digest;
+    }
     QCryptographicHash hash(qtAlgorithm(algorithm));
     for (qsizetype n; (n = file.read(buffer.get())) > 0;)
         hash.addData(QByteArrayView(buffer.get(), n));

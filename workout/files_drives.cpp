@@ -37,6 +37,7 @@ QString workOut::pathText(const QString& path) const {
 QString workOut::HashFile(const QString& Filename, qint32 Algorithm) {
     const QString path = filePath(Filename);
     if (!QFileInfo(path).isFile()) raiseError(err::FileNotFound);
+    using platform::DigestAlgorithm;
     DigestAlgorithm algorithm;
     switch (Algorithm) {
         case 0x8002:
@@ -60,7 +61,7 @@ QString workOut::HashFile(const QString& Filename, qint32 Algorithm) {
         default:
             raiseError(kBadAlgorithm);
     }
-    return QString::fromLatin1(fileDigest(path, algorithm).toHex().toUpper());
+    return QString::fromLatin1(fileDigest(path, algorithm, m_services.digests).toHex().toUpper());
 }
 
 QString workOut::iFDir(QString& pStr, const QString& Mepath) {

@@ -14,6 +14,36 @@ using namespace kelvarin;
 using namespace kelvarin::testing;
 namespace drive = kelvarin::platform::drive;
 
+namespace {
+
+// A digests service that answers as it is told: a digest of fixed bytes, no digest for the
+// algorithm, or one that fails while fed or at its end.
+class ScriptedDigests final : public platform::Digests {
+  public:
+    enum class Answer { Fixed, NotOffered, FailsToAdd, NoResult };
+    explicit ScriptedDigests(Answer answer) : m_answer(answer) {}
+    std::unique_ptr<platform::RunningDigest> start(platform::DigestAlgorithm) override {
+        if (m_answer == Answer::NotOffered) return nullptr;
+        return std::make_unique<Running>(m_answer);
+    }
+
+  private:
+    class Running final : public platform::RunningDigest {
+      public:
+        explicit Running(Answer answer) : m_answer(answer) {}
+        bool add(QByteArrayView) override { return m_answer != Answer::FailsToAdd; }
+        QByteArray result() override {
+            return m_answer == Answer::Fixed ? QByteArray("\x01\xab") : QByteArray();
+        }
+
+      private:
+        Answer m_answer;
+    };
+    Answer m_answer;
+};
+
+}  // namespace
+
 class FilesDrivesTest : public QObject {
     Q_OBJECT
   private slots:
@@ -23,6 +53,8 @@ class FilesDrivesTest : public QObject {
     void hashes();
     void hashFailures_data();
     void hashFailures();
+    void hashWithAService_data();
+    void hashWithAService();
     void mediaFile_data();
     void mediaFile();
     void folderName_data();
@@ -113,6 +145,34 @@ void FilesDrivesTest::hashFailures() {
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("data.bin")), "x"));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("sub")));
     expectOutcome([&] { return m_w->HashFile(onD(name), algorithm); }, QString(), error);
+}
+
+// A digests service handed in computes the digest; where it offers none, Qt's does; a digest
+// that fails is error 51.
+void FilesDrivesTest::hashWithAService_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("digest");
+    QTest::addColumn<int>("error");
+    using Answer = ScriptedDigests::Answer;
+    QTest::newRow("the service's digest") << int(Answer::Fixed) << "01AB" << 0;
+    QTest::newRow("not offered: Qt's")
+        << int(Answer::NotOffered) << "9DD4E461268C8034F5C8564E155C67A6" << 0;
+    QTest::newRow("fails while fed") << int(Answer::FailsToAdd) << "" << 51;
+    QTest::newRow("fails at the end") << int(Answer::NoResult) << "" << 51;
+}
+
+void FilesDrivesTest::hashWithAService() {
+    QFETCH(int, answer);
+    QFETCH(QString, digest);
+    QFETCH(int, error);
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("data.bin")), "x"));
+    ScriptedDigests digests(static_cast<ScriptedDigests::Answer>(answer));
+    platform::Services services;
+    services.drives = m_drives;
+    services.digests = &digests;
+    workOut w(services);
+    expectOutcome([&] { return w.HashFile(onD(QStringLiteral("data.bin")), 0x8003); }, digest,
+                  error);
 }
 
 void FilesDrivesTest::mediaFile_data() {
