@@ -18,10 +18,12 @@ using namespace kelvarin::testing;
 
 namespace {
 
-// Waits until the condition holds (the window manager answers in its own time: slowly in a
-// sanitised build beside other tests, so the bound is generous; it returns as soon as it holds).
+// How long the window manager may take to answer (to show, frame or move a window): slowly in a
+// sanitised build beside other tests, or while it is still starting, so the bound is generous;
+// the waits return as soon as it has answered.
 constexpr int kManagerAnswers = 10000;
 
+// Waits until the condition holds.
 template <class Condition>
 bool within(int ms, Condition&& condition) {
     for (int waited = 0; waited < ms; waited += 20) {
@@ -48,7 +50,7 @@ void OnDesktopTest::aboutWindowCentredOverTheMainWindow() {
     Harness harness;
     SEG8 window(harness.services());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, kManagerAnswers));
     // The main window's frame is centred on the screen once the manager has framed it.
     const QRect available = window.screen()->availableGeometry();
     QVERIFY2(
@@ -70,7 +72,7 @@ void OnDesktopTest::aboutWindowCentredOverTheMainWindow() {
                    [&] { return centre(window.frameGeometry()) != centre(available); }));
     sponsor about(harness.services(), &window);
     about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QVERIFY(QTest::qWaitForWindowExposed(&about, kManagerAnswers));
     QVERIFY2(within(kManagerAnswers,
                     [&] {
                         return (centre(about.frameGeometry()) - centre(window.frameGeometry()))
@@ -87,7 +89,7 @@ void OnDesktopTest::restoreAfterMaximiseKeepsThePlace() {
     Harness harness;
     SEG8 window(harness.services());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, kManagerAnswers));
     QVERIFY(
         within(kManagerAnswers, [&] { return window.frameGeometry().size() != window.size(); }));
     const QPoint place(120, 90);
