@@ -134,37 +134,85 @@ int columnsOf(sqlite3* db, const char* sql, QStringList& columns) {
     return result == SQLITE_DONE ? SQLITE_OK : result;
 }
 
-}  // namespace
+// What a store's schema is, as read.
+struct SchemaState {
+    int version = 0;        // PRAGMA user_version
+    bool expected = false;  // the tables are ours, column for column
+    bool empty = false;     // no table, index or view of any kind
+    int roots = 0;          // the root keys there are
+};
 
-qint32 SqliteRegistry::checkSchema(sqlite3* db) {
-    // A file that is no database answers the first question with an error.
-    int version = 0;
-    if (const int r = pragmaInteger(db, "PRAGMA user_version", version)) return status(r);
+int readSchema(sqlite3* db, SchemaState& state) {
+    state = SchemaState();
+    if (const int r = pragmaInteger(db, "PRAGMA user_version", state.version)) return r;
     QStringList keys, vals;
-    if (const int r = columnsOf(db, "PRAGMA table_info(keys)", keys)) return status(r);
-    if (const int r = columnsOf(db, "PRAGMA table_info(vals)", vals)) return status(r);
-    int objects = 0;  // tables, indexes, views of any kind
-    if (const int r = pragmaInteger(db, "SELECT count(*) FROM sqlite_master", objects))
-        return status(r);
-    const bool empty = objects == 0;
-    const bool expected =
+    if (const int r = columnsOf(db, "PRAGMA table_info(keys)", keys)) return r;
+    if (const int r = columnsOf(db, "PRAGMA table_info(vals)", vals)) return r;
+    int objects = 0;
+    if (const int r = pragmaInteger(db, "SELECT count(*) FROM sqlite_master", objects)) return r;
+    state.empty = objects == 0;
+    state.expected =
         keys == QStringList{QStringLiteral("id"), QStringLiteral("parent"), QStringLiteral("name"),
                             QStringLiteral("lname")} &&
         vals == QStringList{QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("lname"),
                             QStringLiteral("type"), QStringLiteral("data")};
-    // Another schema (an older or newer one, a damaged one, another program's) is a damaged
-    // store: no statement is prepared against it.
-    if (version < 0 || version > kSchemaVersion) return reg::BadDatabase;
-    if (!expected && !(empty && version == 0)) return reg::BadDatabase;
-    int roots = 0;
-    if (expected &&
-        pragmaInteger(db, "SELECT count(*) FROM keys WHERE parent = 0", roots) != SQLITE_OK)
-        return reg::BadDatabase;
-    // A store that is complete and marked needs nothing written (it may be read-only).
-    if (expected && roots == 5 && version == kSchemaVersion) return reg::Success;
-    const int result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
-    if (result != SQLITE_OK) return expected && roots == 5 ? reg::Success : status(result);
-    return status(sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr));
+    if (state.expected) {
+        if (const int r =
+                pragmaInteger(db, "SELECT count(*) FROM keys WHERE parent = 0", state.roots))
+            return r;
+    }
+    return SQLITE_OK;
+}
+
+// Another schema (an older or newer one, a damaged one, another program's) is a damaged store:
+// no statement is prepared against it. Ours complete and marked needs nothing written (it may be
+// read-only); a new store, or ours unmarked or without its roots, is written.
+enum class Verdict { Ready, Incomplete, BadSchema };
+
+Verdict verdictOn(const SchemaState& s) {
+    if (s.version < 0 || s.version > kSchemaVersion) return Verdict::BadSchema;
+    if (!s.expected && !(s.empty && s.version == 0)) return Verdict::BadSchema;
+    if (s.expected && s.roots == 5 && s.version == kSchemaVersion) return Verdict::Ready;
+    return Verdict::Incomplete;
+}
+
+}  // namespace
+
+qint32 SqliteRegistry::checkSchema(sqlite3* db) {
+    // Read in a transaction, so that what is read is one moment's store: another program may be
+    // writing its tables meanwhile.
+    SchemaState state;
+    auto read = [db, &state](const char* begin) {
+        int r = sqlite3_exec(db, begin, nullptr, nullptr, nullptr);
+        if (r == SQLITE_OK) r = readSchema(db, state);
+        return r;
+    };
+    int result = read("BEGIN");
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    // A file that is no database answers the first question with an error.
+    if (result != SQLITE_OK) return status(result);
+    Verdict verdict = verdictOn(state);
+    if (verdict != Verdict::Incomplete)
+        return verdict == Verdict::Ready ? reg::Success : reg::BadDatabase;
+    // Written in one transaction that waits its turn, and read again within it: of programs that
+    // open a new store at once, the first writes its tables and the others find them ready.
+    const bool complete = state.expected && state.roots == 5;
+    result = read("BEGIN IMMEDIATE");
+    if (result == SQLITE_OK) {
+        verdict = verdictOn(state);
+        if (verdict == Verdict::Incomplete) {
+            result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+            if (result == SQLITE_OK)
+                result = sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr);
+        }
+        if (result == SQLITE_OK) result = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    if (result != SQLITE_OK) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        // A complete store that cannot be written (read-only) is still a store.
+        return complete ? reg::Success : status(result);
+    }
+    return verdict == Verdict::BadSchema ? reg::BadDatabase : reg::Success;
 }
 
 qint32 SqliteRegistry::open() {

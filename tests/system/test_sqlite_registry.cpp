@@ -51,6 +51,7 @@ class SqliteRegistryTest : public QObject {
     void init();
     void fileRightsAndPlace();
     void twoProgramsWritingAtOnce();
+    void programsOpeningANewStoreAtOnce();
     void killedWriterLosesNothingCommitted();
     void fileThatIsNoDatabase();
     void otherSchemas_data();
@@ -119,6 +120,36 @@ void SqliteRegistryTest::twoProgramsWritingAtOnce() {
             QCOMPARE(readNumber(store, QStringLiteral("Shared\\W%1").arg(child),
                                 QStringLiteral("v%1").arg(k)),
                      k);
+    }
+}
+
+// Several programs that open a store not yet written, all at once, each find it ready: the one
+// that writes its tables first does, the others wait their turn.
+void SqliteRegistryTest::programsOpeningANewStoreAtOnce() {
+    const int programs = 6;
+    for (int round = 0; round < 10; ++round) {
+        QString file = m_dir.filePath(QStringLiteral("new-%1.sqlite3").arg(round));
+        QList<pid_t> children;
+        for (int child = 0; child < programs; ++child) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                SqliteRegistry store([&file] { return file; });
+                ::_exit(writeNumber(store, QStringLiteral("New"), QStringLiteral("v%1").arg(child),
+                                    child) == 0
+                            ? 0
+                            : 1);
+            }
+            children << pid;
+        }
+        for (const pid_t pid : children) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            QCOMPARE(WEXITSTATUS(status), 0);
+        }
+        SqliteRegistry store([&file] { return file; });
+        for (int child = 0; child < programs; ++child)
+            QCOMPARE(readNumber(store, QStringLiteral("New"), QStringLiteral("v%1").arg(child)),
+                     child);
     }
 }
 
