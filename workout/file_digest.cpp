@@ -42,6 +42,20 @@ QCryptographicHash::Algorithm qtAlgorithm(platform::DigestAlgorithm algorithm) {
     return QCryptographicHash::Sha512;
 }
 
+// The library's own digests, where no service is handed in or it does not offer the algorithm.
+class QtDigest final : public platform::RunningDigest {
+  public:
+    explicit QtDigest(platform::DigestAlgorithm algorithm) : m_hash(qtAlgorithm(algorithm)) {}
+    bool add(QByteArrayView bytes) override {
+        m_hash.addData(bytes);
+        return true;
+    }
+    QByteArray result() override { return m_hash.result(); }
+
+  private:
+    QCryptographicHash m_hash;
+};
+
 class OpenFile {
   public:
     explicit OpenFile(const QString& path) {
@@ -82,18 +96,13 @@ QByteArray fileDigest(const QString& path, platform::DigestAlgorithm algorithm,
     auto buffer = std::make_unique<char[]>(kBlock);
     std::unique_ptr<platform::RunningDigest> running =
         digests != nullptr ? digests->start(algorithm) : nullptr;
-    if (running) {
-        for (qsizetype n; (n = file.read(buffer.get())) > 0;) {
-            if (!running->add(QByteArrayView(buffer.get(), n))) raiseError(err::InternalError);
-        }
-        QByteArray digest = running->result();
-        if (digest.isEmpty()) raiseError(err::InternalError);
-        return digest;
+    if (!running) running = std::make_unique<QtDigest>(algorithm);
+    for (qsizetype n; (n = file.read(buffer.get())) > 0;) {
+        if (!running->add(QByteArrayView(buffer.get(), n))) raiseError(err::InternalError);
     }
-    QCryptographicHash hash(qtAlgorithm(algorithm));
-    for (qsizetype n; (n = file.read(buffer.get())) > 0;)
-        hash.addData(QByteArrayView(buffer.get(), n));
-    return hash.result();
+    QByteArray digest = running->result();
+    if (digest.isEmpty()) raiseError(err::InternalError);
+    return digest;
 }
 
 }  // namespace kelvarin
