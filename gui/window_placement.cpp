@@ -3,13 +3,19 @@
 
 #include "gui/window_placement.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include <xcb/xcb.h>
 
 namespace kelvarin {
 
@@ -25,9 +31,58 @@ QPoint centredFrame(QSize frame, const QRect& over, const QRect& available) {
     return topLeft;
 }
 
+namespace {
+
+xcb_connection_t* x11Connection() {
+    const auto* x11 = qGuiApp != nullptr
+                          ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                          : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_atom_t frameExtentsAtom(xcb_connection_t* c) {
+    static const char name[] = "_NET_FRAME_EXTENTS";
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+
+}  // namespace
+
+std::optional<QMargins> managerFrameExtents(const QWidget& window) {
+    xcb_connection_t* c = x11Connection();
+    if (c == nullptr || window.windowHandle() == nullptr) return std::nullopt;
+    const auto id = static_cast<xcb_window_t>(window.windowHandle()->winId());
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, id, frameExtentsAtom(c), XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    std::optional<QMargins> extents;
+    if (reply != nullptr && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+        // left, right, top, bottom
+        const auto* v = static_cast<const quint32*>(xcb_get_property_value(reply));
+        extents = QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
+                           static_cast<int>(v[3]));
+    }
+    std::free(reply);
+    return extents;
+}
+
 CentredPlacement::CentredPlacement(QWidget& window, std::function<QRect()> over)
     : QObject(&window), m_window(window), m_over(std::move(over)) {
     window.installEventFilter(this);
+}
+
+CentredPlacement::~CentredPlacement() {
+    stopWatching();
+}
+
+QSize CentredPlacement::frameSize() const {
+    const QSize frame = m_window.frameGeometry().size();
+    if (frame != m_window.size()) return frame;
+    const std::optional<QMargins> extents = managerFrameExtents(m_window);
+    if (!extents) return frame;
+    return m_window.size().grownBy(*extents);
 }
 
 void CentredPlacement::place() {
@@ -35,15 +90,43 @@ void CentredPlacement::place() {
         m_window.screen() != nullptr ? m_window.screen()->availableGeometry() : QRect();
     QRect over = m_over ? m_over() : QRect();
     if (!over.isValid()) over = available;
-    const QSize frame = m_window.frameGeometry().size();
+    const QSize frame = frameSize();
     m_framed = frame != m_window.size();
+    if (m_framed) stopWatching();
     m_window.move(centredFrame(frame, over, available));
+}
+
+void CentredPlacement::stopWatching() {
+    if (!m_watching) return;
+    m_watching = false;
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool CentredPlacement::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (type != "xcb_generic_event_t" || m_framed || m_window.windowHandle() == nullptr)
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) return false;
+    const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
+    if (property->atom != m_extentsAtom ||
+        property->window != static_cast<xcb_window_t>(m_window.windowHandle()->winId()))
+        return false;
+    // The manager has framed the window: placed once more with its frame, after this event.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_framed && m_exposed) place();
+    });
+    return false;
 }
 
 bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
     // Once, when the window is first shown: a window the user has moved stays where it is.
     if (watched == &m_window && event->type() == QEvent::Show && !m_shown) {
         m_shown = true;
+        if (xcb_connection_t* c = x11Connection()) {
+            m_extentsAtom = frameExtentsAtom(c);
+            m_watching = true;
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        }
         place();
         // The frame is known once the window is exposed; it is placed once more then.
         if (QWindow* handle = m_window.windowHandle()) handle->installEventFilter(this);

@@ -4,6 +4,7 @@
 // A real X server for the tests that need one: Xvfb on a free display, started by the test and
 // stopped when it ends; optionally a window manager on it. (Link the test with xcb.)
 
+#include <QList>
 #include <QProcess>
 #include <QThread>
 
@@ -48,11 +49,12 @@ class XvfbServer {
         m_manager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
         if (!m_manager.waitForStarted(5000)) return false;
-        for (int wait = 0; waitUntilManaging && wait < 200; ++wait) {
-            if (managerAnnounced()) return true;
+        if (!waitUntilManaging) return true;
+        for (int wait = 0; wait < 400; ++wait) {
+            if (managerAnnounced()) return managerFramesAWindow();
             QThread::msleep(25);
         }
-        return !waitUntilManaging;
+        return false;
     }
     void stopWindowManager() {
         m_manager.terminate();
@@ -92,6 +94,81 @@ class XvfbServer {
         }
         xcb_disconnect(c);
         return announced;
+    }
+
+    // Whether the manager has finished starting. A manager announces itself on the root window
+    // before it has set up the rest of its state and entered its event loop; openbox drops a
+    // request to show a window that comes in between, so that window is never shown (the
+    // test's first window never exposed), and a program that connects early reads a list of
+    // supported hints without the frame extents. So probe windows are shown, one after another,
+    // until the manager frames one (its frame extents set, its state normal): from then on it
+    // answers. The probe is destroyed and gone from the manager's list before the test's
+    // program connects.
+    bool managerFramesAWindow() const {
+        const QByteArray name = m_display.toLocal8Bit();
+        xcb_connection_t* c = xcb_connect(name.constData(), nullptr);
+        bool framed = false;
+        if (!xcb_connection_has_error(c)) {
+            const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+            const xcb_atom_t supported = atom(c, "_NET_SUPPORTED");
+            const xcb_atom_t extents = atom(c, "_NET_FRAME_EXTENTS");
+            const xcb_atom_t state = atom(c, "WM_STATE");
+            const xcb_atom_t clients = atom(c, "_NET_CLIENT_LIST");
+            // Waits up to ms for the condition, in steps of 25 ms.
+            auto within = [](int ms, auto&& condition) {
+                for (int waited = 0; waited < ms; waited += 25) {
+                    if (condition()) return true;
+                    QThread::msleep(25);
+                }
+                return condition();
+            };
+            // The probes: 40 of half a second each at most.
+            for (int attempt = 0; attempt < 40 && !framed; ++attempt) {
+                const xcb_window_t probe = xcb_generate_id(c);
+                xcb_create_window(c, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 64, 64, 0,
+                                  XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+                xcb_map_window(c, probe);
+                xcb_flush(c);
+                framed = within(500, [&] {
+                    return words(c, screen->root, supported, XCB_ATOM_ATOM).contains(extents) &&
+                           words(c, probe, extents, XCB_ATOM_CARDINAL).size() == 4 &&
+                           !words(c, probe, state, state).isEmpty();
+                });
+                xcb_destroy_window(c, probe);
+                xcb_flush(c);
+                if (framed) {
+                    framed = within(10000, [&] {
+                        return !words(c, screen->root, clients, XCB_ATOM_WINDOW).contains(probe);
+                    });
+                    break;
+                }
+            }
+        }
+        xcb_disconnect(c);
+        return framed;
+    }
+
+    static xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return a;
+    }
+
+    // The 32-bit words of a window's property (nothing when it is not set).
+    static QList<quint32> words(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property,
+                                xcb_atom_t type) {
+        QList<quint32> values;
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, window, property, type, 0, 1024), nullptr);
+        if (reply != nullptr && reply->format == 32) {
+            const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+            for (int k = 0; k < xcb_get_property_value_length(reply) / 4; ++k)
+                values << data[k];
+        }
+        std::free(reply);
+        return values;
     }
 
     // The server is up once an event sent from one client reaches another: just after its
