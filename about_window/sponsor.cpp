@@ -3,7 +3,7 @@
 
 #include <QPushButton>
 
-#include "gui/app_info.h"
+#include "build_info/app_info.h"
 #include "gui/control_font.h"
 #include "gui/key_preview.h"
 #include "gui/twips.h"
@@ -32,28 +32,30 @@ sponsor::sponsor(const platform::Services& services, QWidget* owner)
     setObjectName(QStringLiteral("sponsor"));
     setWindowTitle(QStringLiteral("sponsor"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/sponsor.png")));
-    m_background = new WindowBackground(*this, [this] { Form_Resize(); });
+    m_background = new gui::WindowBackground(*this, [this] { Form_Resize(); });
     // Opens centred over its owner.
-    new CentredPlacement(*this, [this] {
+    new gui::CentredPlacement(*this, [this] {
         return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry() : QRect();
     });
     setFixedSize(kDesignWidth, kDesignHeight);
     setModal(true);
 
-    Picture1 = new PictureBox(this);
+    Picture1 = new gui::PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(480, 240, 5415, 2055));
-    Picture1->setFont(controlFont(10.5));
+    Picture1->setGeometry(gui::twips(480, 240, 5415, 2055));
+    Picture1->setFont(gui::controlFont(10.5));
 
-    Command8 = addButton(this, "Command8", QStringLiteral("赞助"), twips(3840, 2520, 975, 375));
-    Command1 = addButton(this, "Command1", QStringLiteral("返回"), twips(4920, 2520, 975, 375));
+    Command8 =
+        gui::addButton(this, "Command8", QStringLiteral("赞助"), gui::twips(3840, 2520, 975, 375));
+    Command1 =
+        gui::addButton(this, "Command1", QStringLiteral("返回"), gui::twips(4920, 2520, 975, 375));
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     setTabOrder(Picture1, Command8);
     setTabOrder(Command8, Command1);
 
     // The window sees every key press before the control that has the focus.
-    new KeyPreview(*this, [this](qint16 code) { Form_KeyPress(code); });
+    new gui::KeyPreview(*this, [this](qint16 code) { Form_KeyPress(code); });
 
     Form_Load();
 }

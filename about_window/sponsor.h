@@ -23,7 +23,7 @@ class sponsor : public QDialog {
     static constexpr int kDesignWidth = 425;
     static constexpr int kDesignHeight = 210;
 
-    BackingCanvas& canvas() { return m_background->canvas(); }
+    gui::BackingCanvas& canvas() { return m_background->canvas(); }
 
     void Form_Resize();
     void Form_KeyPress(qint16 KeyAscii);
@@ -34,8 +34,8 @@ class sponsor : public QDialog {
     void Form_Load();
 
     platform::Services m_services;
-    WindowBackground* m_background = nullptr;
-    PictureBox* Picture1 = nullptr;
+    gui::WindowBackground* m_background = nullptr;
+    gui::PictureBox* Picture1 = nullptr;
     QPushButton* Command8 = nullptr;
     QPushButton* Command1 = nullptr;
 };

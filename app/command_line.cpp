@@ -1,23 +1,156 @@
 // SPDX-License-Identifier: MIT
-// The commands of the command line and their options.
+// The command line: its commands and options declared once, as tables that the parser (Qt's
+// QCommandLineParser) and the help text are both made from.
 
 #include "app/command_line.h"
 
-#include <QStringList>
+#include <QCommandLineParser>
+#include <QRegularExpression>
 
-#include "gui/app_info.h"
-#include "segment_codes/code_reader.h"
-#include "segment_codes/font.h"
-#include "segment_codes/formats.h"
-#include "segment_codes/segments.h"
-#include "segment_codes/text_codes.h"
+#include <vector>
+
+#include "app/commands.h"
+#include "build_info/app_info.h"
 
 namespace kelvarin::app {
 
 namespace {
 
-const QStringList kCommands = {QStringLiteral("codes"), QStringLiteral("table"),
-                               QStringLiteral("decode")};
+// A command: its name, what follows it on the command line, what it does, and its function.
+struct CommandSpec {
+    const char* name;
+    const char* synopsis;
+    const char* summary;
+    Answer (*run)(const Options&);
+};
+
+const std::vector<CommandSpec>& commandTable() {
+    static const std::vector<CommandSpec> table = {
+        {"codes", "codes [OPTIONS] TEXT", "the table of TEXT's codes", codesCommand},
+        {"table", "table [OPTIONS]", "the 57-entry standard table", tableCommand},
+        {"decode", "decode [OPTIONS] CODE...", "what each code lights, drawn", decodeCommand},
+    };
+    return table;
+}
+
+const CommandSpec* commandNamed(const QString& name) {
+    for (const CommandSpec& c : commandTable())
+        if (name == QLatin1StringView(c.name)) return &c;
+    return nullptr;
+}
+
+using Apply = std::optional<Answer> (*)(Options&, const QString&);
+
+// An option: its names (a one-letter one first, when it has one), the name of its value
+// (nullptr: a flag), its help (lines after the first indented under it), the commands that
+// take it (empty: every command), and what it sets.
+struct OptionSpec {
+    QStringList names;
+    const char* value;
+    const char* help;
+    QStringList commands;
+    Apply apply;
+};
+
+std::optional<Answer> setWiring(Options& o, const QString& v) {
+    QString error;
+    const std::optional<codes::Wiring> w = codes::Wiring::parse(v, &error);
+    if (!w) return usageError(error);
+    o.wiring = *w;
+    return std::nullopt;
+}
+
+std::optional<Answer> setFormat(Options& o, const QString& v) {
+    const codes::FormatDescription* f = codes::formatNamed(v);
+    if (f == nullptr)
+        return usageError(QStringLiteral("unknown format \"%1\" (the formats are %2)")
+                              .arg(v, codes::formatNames()));
+    o.output.format = f;
+    return std::nullopt;
+}
+
+std::optional<Answer> setPerLine(Options& o, const QString& v) {
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    if (!ok || n < 1 || n > 256)
+        return usageError(QStringLiteral("bad number \"%1\" for --per-line: give 1 to 256").arg(v));
+    o.output.perLine = n;
+    return std::nullopt;
+}
+
+const QStringList kTables = {QStringLiteral("codes"), QStringLiteral("table")};
+
+const std::vector<OptionSpec>& optionTable() {
+    static const std::vector<OptionSpec> table = {
+        {{"anode"},
+         nullptr,
+         "common anode (every code complemented); common cathode\notherwise",
+         {},
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.polarity = codes::Polarity::CommonAnode;
+             return std::nullopt;
+         }},
+        {{"wiring"},
+         "LIST",
+         "the segment each port bit drives, from bit 0 up\n(default a,b,c,d,e,f,g,dp)",
+         {},
+         setWiring},
+        {{"format"}, "NAME", "the table's format (default classic; see below)", kTables, setFormat},
+        {{"name"},
+         "NAME",
+         "the array's name (default seg_cc, or seg_ca with --anode)",
+         kTables,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.output.name = v;
+             return std::nullopt;
+         }},
+        {{"per-line"}, "N", "entries a line", kTables, setPerLine},
+        {{"upper"},
+         nullptr,
+         "upper-case hexadecimal digits",
+         kTables,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.output.upper = true;
+             return std::nullopt;
+         }},
+        {{"comments"},
+         nullptr,
+         "a comment naming each entry's character or index",
+         kTables,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.output.comments = true;
+             return std::nullopt;
+         }},
+        {{"crlf"},
+         nullptr,
+         "CR LF line ends (LF otherwise)",
+         {},
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.output.crlf = true;
+             return std::nullopt;
+         }},
+    };
+    return table;
+}
+
+// "--name VALUE" or "-h, --help" as the help lists an option.
+QString optionUsage(const QStringList& names, const char* value) {
+    QStringList written;
+    for (const QString& n : names)
+        written << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+    QString usage = written.join(QStringLiteral(", "));
+    if (value != nullptr) usage += u' ' + QLatin1StringView(value);
+    return usage;
+}
+
+// A row of the help: the left part in a column of 18, the lines of the right part under each
+// other.
+QString helpRow(const QString& left, const QString& right, int column = 18) {
+    QString text = QStringLiteral("  ") + left.leftJustified(column - 1) + u' ';
+    if (left.size() >= column) text += u'\n' + QString(column + 2, u' ');
+    text += QString(right).replace(u'\n', u'\n' + QString(column + 2, u' '));
+    return text + u'\n';
+}
 
 bool isHelp(const QString& a) {
     return a == u"-h" || a == u"--help" || a == u"-?" || a == u"--help-all";
@@ -27,6 +160,55 @@ bool isVersion(const QString& a) {
     return a == u"-v" || a == u"--version";
 }
 
+// The arguments read with the declared options, or the usage error they make.
+std::optional<Answer> readOptions(const QStringList& arguments, Options& o) {
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    std::vector<QCommandLineOption> declared;
+    declared.reserve(optionTable().size());
+    for (const OptionSpec& spec : optionTable()) {
+        QCommandLineOption option(spec.names, QString::fromUtf8(spec.help));
+        if (spec.value != nullptr) option.setValueName(QString::fromLatin1(spec.value));
+        declared.push_back(option);
+        parser.addOption(option);
+    }
+    if (!parser.parse(QStringList{QStringLiteral("kelvarin")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return usageError(
+                QStringLiteral("unknown option %1").arg(optionUsage({unknown.first()}, nullptr)));
+        // The parser names the option it could not read between quotes.
+        const QString error = parser.errorText();
+        const QString name =
+            QRegularExpression(QStringLiteral("'([^']*)'")).match(error).captured(1);
+        if (error.startsWith(QStringLiteral("Missing value")))
+            return usageError(QStringLiteral("option %1 needs a value").arg(name));
+        if (error.startsWith(QStringLiteral("Unexpected value")))
+            return usageError(QStringLiteral("option %1 takes no value").arg(name));
+        return usageError(error);
+    }
+    const QStringList positional = parser.positionalArguments();
+    o.command = positional.value(0);
+    o.operands = positional.mid(1);
+    // Each option given, in the table's order, checked against the command.
+    for (size_t k = 0; k < declared.size(); ++k) {
+        const OptionSpec& spec = optionTable()[k];
+        if (!parser.isSet(declared[k])) continue;
+        if (!spec.commands.isEmpty() && !spec.commands.contains(o.command))
+            return usageError(QStringLiteral("option %1 is not for the command %2")
+                                  .arg(optionUsage({spec.names.last()}, nullptr), o.command));
+        const QString value = spec.value != nullptr ? parser.value(declared[k]) : QString();
+        if (std::optional<Answer> problem = spec.apply(o, value)) return problem;
+    }
+    // The name is checked against the format it is written in.
+    QString error;
+    if (!o.output.name.isEmpty() && !codes::validName(o.output.name, *o.output.format, &error))
+        return usageError(error);
+    return std::nullopt;
+}
+
+}  // namespace
+
 Answer usageError(const QString& message) {
     return {kUsageError, QByteArray(),
             (QStringLiteral("kelvarin: ") + message +
@@ -34,211 +216,44 @@ Answer usageError(const QString& message) {
                 .toUtf8()};
 }
 
-// The options of a command, read from its arguments.
-struct Options {
-    codes::Polarity polarity = codes::Polarity::CommonCathode;
-    codes::Wiring wiring;
-    codes::Output output;
-    QStringList operands;
-};
-
-// Reads the options; on a usage error the answer says what is wrong.
-std::optional<Answer> readOptions(const QStringList& args, Options& o) {
-    bool operandsOnly = false;
-    for (qsizetype k = 0; k < args.size(); ++k) {
-        QString arg = args[k];
-        if (operandsOnly || !arg.startsWith(u'-') || arg == u"-") {
-            o.operands << arg;
-            continue;
-        }
-        if (arg == u"--") {
-            operandsOnly = true;
-            continue;
-        }
-        // --name=value or --name value
-        QString value;
-        bool inlineValue = false;
-        if (arg.startsWith(QStringLiteral("--")) && arg.contains(u'=')) {
-            value = arg.section(u'=', 1);
-            arg = arg.section(u'=', 0, 0);
-            inlineValue = true;
-        }
-        auto takeValue = [&]() -> std::optional<QString> {
-            if (inlineValue) return value;
-            if (k + 1 >= args.size()) return std::nullopt;
-            return args[++k];
-        };
-        auto flag = [&](bool& target) -> std::optional<Answer> {
-            if (inlineValue) return usageError(QStringLiteral("option %1 takes no value").arg(arg));
-            target = true;
-            return std::nullopt;
-        };
-        std::optional<Answer> problem;
-        if (arg == u"--anode") {
-            bool anode = false;
-            problem = flag(anode);
-            if (anode) o.polarity = codes::Polarity::CommonAnode;
-        } else if (arg == u"--upper") {
-            problem = flag(o.output.upper);
-        } else if (arg == u"--crlf") {
-            problem = flag(o.output.crlf);
-        } else if (arg == u"--comments") {
-            problem = flag(o.output.comments);
-        } else if (arg == u"--wiring" || arg == u"--format" || arg == u"--name" ||
-                   arg == u"--per-line") {
-            const std::optional<QString> v = takeValue();
-            if (!v) return usageError(QStringLiteral("option %1 needs a value").arg(arg));
-            if (arg == u"--wiring") {
-                QString error;
-                const std::optional<codes::Wiring> w = codes::Wiring::parse(*v, &error);
-                if (!w) return usageError(error);
-                o.wiring = *w;
-            } else if (arg == u"--format") {
-                const std::optional<codes::Format> f = codes::formatNamed(*v);
-                if (!f) {
-                    QStringList names;
-                    for (const codes::FormatInfo& i : codes::formats())
-                        names << QString::fromLatin1(i.name);
-                    return usageError(QStringLiteral("unknown format \"%1\" (the formats are %2)")
-                                          .arg(*v, names.join(QStringLiteral(", "))));
-                }
-                o.output.format = *f;
-            } else if (arg == u"--name") {
-                o.output.name = *v;
-            } else {
-                bool ok = false;
-                const int n = v->toInt(&ok);
-                if (!ok || n < 1 || n > 256)
-                    return usageError(
-                        QStringLiteral("bad number \"%1\" for --per-line: give 1 to 256").arg(*v));
-                o.output.perLine = n;
-            }
-        } else {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
-        }
-        if (problem) return problem;
-    }
-    // The name is checked against the format it is written in.
-    QString error;
-    if (!o.output.name.isEmpty() && !codes::validName(o.output.name, o.output.format, &error))
-        return usageError(error);
-    return std::nullopt;
+Answer failure(int status, const QString& message) {
+    return {status, QByteArray(), (QStringLiteral("kelvarin: ") + message + u'\n').toUtf8()};
 }
 
-QString eol(const Options& o) {
-    return o.output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+Answer success(const QString& text) {
+    return {kSuccess, text.toUtf8(), QByteArray()};
 }
-
-Answer codesCommand(const Options& o) {
-    if (o.operands.isEmpty()) return usageError(QStringLiteral("codes needs a TEXT"));
-    const QString text = o.operands.join(u' ');
-    if (text.isEmpty()) return usageError(QStringLiteral("TEXT is empty: nothing to encode"));
-    QList<codes::Unshowable> bad;
-    const QList<codes::Digit> digits = codes::digitsOf(text, bad);
-    if (!bad.isEmpty()) {
-        return {kBadInput, QByteArray(),
-                QStringLiteral("kelvarin: no digit can show %1 in \"%2\"\n")
-                    .arg(codes::describe(bad), text)
-                    .toUtf8()};
-    }
-    const codes::Table table = codes::textTable(text, digits, o.wiring, o.polarity);
-    return {kSuccess, codes::render(table, o.output, o.polarity).toUtf8(), QByteArray()};
-}
-
-Answer tableCommand(const Options& o) {
-    if (!o.operands.isEmpty())
-        return usageError(QStringLiteral("table takes no TEXT (\"%1\")").arg(o.operands.first()));
-    const codes::Table table = codes::standardTable(o.wiring, o.polarity);
-    return {kSuccess, codes::render(table, o.output, o.polarity).toUtf8(), QByteArray()};
-}
-
-// What a code lights: its value and bits, the segments by name, the characters that show that
-// way, and the digit in three rows.
-QString describeCode(quint8 code, const Options& o) {
-    const QString n = eol(o);
-    const quint8 pattern = codes::patternOf(code, o.wiring, o.polarity);
-    QStringList lit;
-    for (int s = 0; s < codes::kSegments; ++s) {
-        if (pattern & (1u << s)) lit << codes::segmentName(s);
-    }
-    const bool dp = pattern & codes::kDecimalPoint;
-    const QString characters = codes::charactersShowing(pattern);
-    QStringList shows;
-    for (const QChar c : characters)
-        shows << QString(c) + (dp ? QStringLiteral(".") : QString());
-    if (shows.isEmpty() && pattern == codes::kDecimalPoint) shows << QStringLiteral(".");
-    if (shows.isEmpty() && pattern == 0) shows << QStringLiteral("(the blank)");
-    QString text = QStringLiteral("0x%1 = %2 = %3b")
-                       .arg(code, 2, 16, QLatin1Char('0'))
-                       .arg(code)
-                       .arg(code, 8, 2, QLatin1Char('0')) +
-                   n;
-    text += QStringLiteral("segments: ") +
-            (lit.isEmpty() ? QStringLiteral("none") : lit.join(u' ')) + n;
-    text += QStringLiteral("shows: ") +
-            (shows.isEmpty() ? QStringLiteral("no character of the font") : shows.join(u' ')) + n;
-    for (QString row : codes::picture(pattern)) {
-        while (row.endsWith(u' '))
-            row.chop(1);
-        text += row + n;
-    }
-    return text;
-}
-
-Answer decodeCommand(const Options& o) {
-    if (o.operands.isEmpty()) return usageError(QStringLiteral("decode needs a CODE"));
-    QString out, err;
-    for (qsizetype k = 0; k < o.operands.size(); ++k) {
-        QString error;
-        const std::optional<quint8> code = codes::readCode(o.operands[k], &error);
-        if (!code) {
-            err += QStringLiteral("kelvarin: CODE %1: %2\n").arg(k + 1).arg(error);
-            continue;
-        }
-        if (!out.isEmpty()) out += eol(o);
-        out += describeCode(*code, o);
-    }
-    if (!err.isEmpty()) return {kBadInput, QByteArray(), err.toUtf8()};
-    return {kSuccess, out.toUtf8(), QByteArray()};
-}
-
-}  // namespace
 
 QString helpText() {
+    QString usage = QStringLiteral("Usage: kelvarin                      open the window\n");
+    for (const CommandSpec& c : commandTable()) {
+        const QString synopsis = QStringLiteral("kelvarin ") + QString::fromLatin1(c.synopsis);
+        usage += QStringLiteral("       ") +
+                 (synopsis.size() < 29 ? synopsis.leftJustified(29) + u' '
+                                       : synopsis + u'\n' + QString(37, u' ')) +
+                 QString::fromUtf8(c.summary) + u'\n';
+    }
+    usage += QStringLiteral("       kelvarin --help | --version\n");
+    QString options;
+    for (const OptionSpec& o : optionTable())
+        options += helpRow(optionUsage(o.names, o.value), QString::fromUtf8(o.help));
+    options += helpRow(QStringLiteral("--"),
+                       QStringLiteral("what follows is TEXT or CODEs, even when it starts with -"));
+    options += helpRow(QStringLiteral("-h, --help"),
+                       QStringLiteral("this help; -v, --version: the version"));
     QString formats;
-    for (const codes::FormatInfo& f : codes::formats())
-        formats += QStringLiteral("  %1%2\n")
-                       .arg(QString::fromLatin1(f.name), -10)
-                       .arg(QString::fromLatin1(f.description));
-    return QStringLiteral(
-               "Usage: kelvarin                      open the window\n"
-               "       kelvarin codes [OPTIONS] TEXT the table of TEXT's codes\n"
-               "       kelvarin table [OPTIONS]      the 57-entry standard table\n"
-               "       kelvarin decode [OPTIONS] CODE...\n"
-               "                                     what each code lights, drawn\n"
-               "       kelvarin --help | --version\n"
+    for (const codes::FormatDescription* f : codes::formats())
+        formats += QStringLiteral("  %1%2\n").arg(f->nameText(), -10).arg(f->descriptionText());
+    return usage +
+           QStringLiteral(
                "\n"
                "Works out the segment codes of 8-segment LED digits (segments a to g and dp)\n"
                "for 8051-family firmware. In TEXT a '.' lights the dp of the character before\n"
                "it (\"12.5\" is three digits). A CODE may be written 0x6d, 6DH, 01101101b,\n"
                "0b01101101, B01101101 or 109.\n"
                "\n"
-               "Options:\n"
-               "  --anode           common anode (every code complemented); common cathode\n"
-               "                    otherwise\n"
-               "  --wiring LIST     the segment each port bit drives, from bit 0 up\n"
-               "                    (default a,b,c,d,e,f,g,dp)\n"
-               "  --format NAME     the table's format (default classic; see below)\n"
-               "  --name NAME       the array's name (default seg_cc, or seg_ca with --anode)\n"
-               "  --per-line N      entries a line\n"
-               "  --upper           upper-case hexadecimal digits\n"
-               "  --comments        a comment naming each entry's character or index\n"
-               "  --crlf            CR LF line ends (LF otherwise)\n"
-               "  --                what follows is TEXT or CODEs, even when it starts with -\n"
-               "  -h, --help        this help; -v, --version: the version\n"
-               "\n"
-               "Formats:\n") +
-           formats +
+               "Options:\n") +
+           options + QStringLiteral("\nFormats:\n") + formats +
            QStringLiteral(
                "\n"
                "Examples:\n"
@@ -255,22 +270,22 @@ QString helpText() {
 std::optional<Answer> answerOnTerminal(const QStringList& arguments) {
     for (const QString& a : arguments) {
         if (a == u"--") break;
-        if (isHelp(a)) return Answer{kSuccess, helpText().toUtf8(), QByteArray()};
-        if (isVersion(a))
-            return Answer{kSuccess, (QStringLiteral("Kelvarin ") + version() + u'\n').toUtf8(),
-                          QByteArray()};
+        if (isHelp(a)) return success(helpText());
+        if (isVersion(a)) return success(QStringLiteral("Kelvarin ") + version() + u'\n');
     }
     if (arguments.isEmpty() || arguments.first().startsWith(u'-')) return std::nullopt;
-    const QString& command = arguments.first();
-    if (!kCommands.contains(command))
-        return usageError(QStringLiteral("unknown command \"%1\" (the commands are codes, "
-                                         "table and decode)")
-                              .arg(command));
+    const CommandSpec* command = commandNamed(arguments.first());
+    if (command == nullptr) {
+        QStringList names;
+        for (const CommandSpec& c : commandTable())
+            names << QString::fromLatin1(c.name);
+        const QString last = names.takeLast();
+        return usageError(QStringLiteral("unknown command \"%1\" (the commands are %2 and %3)")
+                              .arg(arguments.first(), names.join(QStringLiteral(", ")), last));
+    }
     Options options;
-    if (std::optional<Answer> problem = readOptions(arguments.mid(1), options)) return problem;
-    if (command == u"codes") return codesCommand(options);
-    if (command == u"table") return tableCommand(options);
-    return decodeCommand(options);
+    if (std::optional<Answer> problem = readOptions(arguments, options)) return problem;
+    return command->run(options);
 }
 
 Answer refuseForWindows(const QStringList& left) {

@@ -30,12 +30,12 @@ struct ProgramServices::Owned {
     platform::SettingsPreferences preferences;
     platform::OpenSslDigests digests;
     // The desktop's, when there is one.
-    std::optional<platform::DesktopMessageBoxes> messageBoxes;
-    std::optional<platform::DesktopClipboard> clipboard;
-    std::optional<platform::DesktopUrlOpener> urlOpener;
-    std::optional<platform::ApplicationControl> program;
-    std::optional<platform::DesktopPointer> pointer;
-    std::optional<platform::QtDialogs> dialogs;
+    std::optional<gui::DesktopMessageBoxes> messageBoxes;
+    std::optional<gui::DesktopClipboard> clipboard;
+    std::optional<gui::DesktopUrlOpener> urlOpener;
+    std::optional<gui::ApplicationControl> program;
+    std::optional<gui::DesktopPointer> pointer;
+    std::optional<gui::QtDialogs> dialogs;
 };
 
 ProgramServices::ProgramServices(bool desktop) : m_owned(std::make_unique<Owned>()) {

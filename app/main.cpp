@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "app/command_line.h"
-#include "gui/app_info.h"
+#include "build_info/app_info.h"
 
 namespace {
 

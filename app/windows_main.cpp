@@ -9,7 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/composition.h"
-#include "gui/app_info.h"
+#include "build_info/app_info.h"
 #include "segment_window/seg8.h"
 
 extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int argc,

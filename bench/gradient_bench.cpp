@@ -15,7 +15,7 @@ namespace kelvarin::bench {
 void gradient() {
     header("gradient, 3840 x 2160, medians of 41 repaints taken by turns");
     QWidget owner;
-    BackingCanvas canvas(owner);
+    gui::BackingCanvas canvas(owner);
     owner.resize(3840, 2160);
     canvas.followOwnerSize();
     workOut w;

@@ -16,7 +16,7 @@
 
 #include "runtime/errors.h"
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 namespace {
 
@@ -280,4 +280,4 @@ const QImage& BackingCanvas::image() const {
     return m_image;
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

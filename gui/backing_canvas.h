@@ -10,14 +10,14 @@
 
 #include <memory>
 
-#include "gui/line_raster.h"
 #include "gui/twips.h"
+#include "raster/line_raster.h"
 #include "workout/surfaces.h"
 
 class QPainter;
 class QWidget;
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 class BackingCanvas final : public DrawSurface, public TextSurface {
   public:
@@ -96,4 +96,4 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
 // 0x00BBGGRR to a Qt colour.
 QColor colourFromRgb(qint32 rgb);
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 void initCommonControls() {
     QStyle* style = QApplication::style();
@@ -19,4 +19,4 @@ void initCommonControls() {
     }
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

@@ -5,7 +5,7 @@
 
 #include <QKeyEvent>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 QFont controlFont(double points) {
     QFont font;
@@ -36,4 +36,4 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
     return button;
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 // The controls' typeface at the given size, falling back to an installed CJK typeface.
 QFont controlFont(double points);
@@ -27,4 +27,4 @@ class CommandButton : public QPushButton {
 // A command button of the windows: named, placed, in the controls' typeface.
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect geometry);
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -11,7 +11,7 @@
 #include "gui/crlf_text_box.h"
 #include "runtime/errors.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 namespace {
 
@@ -130,4 +130,4 @@ void ControlTextBox::setSelLength(qint32 length) {
     select(start, last);
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

@@ -9,7 +9,7 @@
 
 #include "workout/surfaces.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 // Over a QLineEdit or a CrLfTextBox. A control that is gone, or of another kind, fails every
 // property (error 91 or 438); a negative start or length is error 380, a start past the end
@@ -34,4 +34,4 @@ class ControlTextBox final : public TextBox {
     QPointer<QWidget> m_control;
 };
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

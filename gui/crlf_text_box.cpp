@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 CrLfTextBox::CrLfTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -42,4 +42,4 @@ void CrLfTextBox::appendText(const QString& text) {
     cursor.insertText(s);
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -5,7 +5,7 @@
 
 #include <QPlainTextEdit>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 // A multi-line text box whose text is read and written with CR LF line ends, whatever the
 // widget stores internally. Tab and Shift+Tab move the focus on, as in every other control;
@@ -24,4 +24,4 @@ class CrLfTextBox : public QPlainTextEdit {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -9,7 +9,7 @@
 
 #include "runtime/errors.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 namespace {
 
@@ -79,4 +79,4 @@ double WidgetPlacement::clientTop() const {
     return (w.geometry().y() - w.frameGeometry().y()) * twipsY();
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

@@ -9,11 +9,11 @@
 #include "services/pointer.h"
 #include "workout/surfaces.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 // The pointer's position from QCursor; twips per pixel from the primary screen's logical dots
 // per inch.
-class DesktopPointer final : public Pointer {
+class DesktopPointer final : public platform::Pointer {
   public:
     QPoint position() const override;
     double twipsPerPixelX() const override;
@@ -43,4 +43,4 @@ class WidgetPlacement final : public FormObject {
     QPointer<QWidget> m_widget;
 };
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

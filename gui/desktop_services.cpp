@@ -20,13 +20,13 @@
 
 #include <algorithm>
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 namespace {
 
 // The message box's icon drawn at the device pixel ratio it is shown at, so that it is as sharp
 // at 2x as at 1x: a blue disc with a white "i", or a yellow triangle with a black "!".
-QPixmap drawnIcon(MessageBoxes::Icon icon, int size, qreal ratio) {
+QPixmap drawnIcon(platform::MessageBoxes::Icon icon, int size, qreal ratio) {
     QPixmap pixmap(QSize(size, size) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
@@ -37,7 +37,7 @@ QPixmap drawnIcon(MessageBoxes::Icon icon, int size, qreal ratio) {
     font.setBold(true);
     font.setPixelSize(size * 2 / 3);
     p.setFont(font);
-    if (icon == MessageBoxes::Icon::Warning) {
+    if (icon == platform::MessageBoxes::Icon::Warning) {
         QPainterPath triangle;
         triangle.moveTo(box.center().x(), box.top());
         triangle.lineTo(box.right(), box.bottom());
@@ -63,10 +63,10 @@ QPixmap drawnIcon(MessageBoxes::Icon icon, int size, qreal ratio) {
 // drawn at the screen's pixel ratio.
 class ProgramMessageBox final : public QMessageBox {
   public:
-    ProgramMessageBox(MessageBoxes::Icon icon, const QString& title, const QString& prompt,
-                      StandardButtons buttons, QWidget* owner, bool table)
-        : QMessageBox(icon == MessageBoxes::Icon::Warning ? Warning : Information, title, prompt,
-                      buttons, owner),
+    ProgramMessageBox(platform::MessageBoxes::Icon icon, const QString& title,
+                      const QString& prompt, StandardButtons buttons, QWidget* owner, bool table)
+        : QMessageBox(icon == platform::MessageBoxes::Icon::Warning ? Warning : Information, title,
+                      prompt, buttons, owner),
           m_icon(icon),
           m_table(table) {
         setTextFormat(Qt::PlainText);
@@ -108,15 +108,15 @@ class ProgramMessageBox final : public QMessageBox {
     }
 
   private:
-    MessageBoxes::Icon m_icon;
+    platform::MessageBoxes::Icon m_icon;
     bool m_table;
 };
 
 }  // namespace
 
-MessageBoxes::Answer DesktopMessageBoxes::show(QObject* owner, const QString& prompt,
-                                               Buttons buttons, Icon icon, const QString& title,
-                                               Text text) {
+platform::MessageBoxes::Answer DesktopMessageBoxes::show(QObject* owner, const QString& prompt,
+                                                         Buttons buttons, Icon icon,
+                                                         const QString& title, Text text) {
     ProgramMessageBox box(
         icon, title, prompt,
         buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
@@ -147,4 +147,4 @@ void ApplicationControl::end() {
     QCoreApplication::exit(0);
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

@@ -6,19 +6,19 @@
 
 #include "services/services.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 // Message boxes shown with QMessageBox, modal to the owner window, with the buttons the
 // platform shows under a Chinese system: "是(Y)", "否(N)" and "确定", pressed with Y, N and
 // Enter. A table is shown in a fixed-width font, its lines unbroken.
-class DesktopMessageBoxes final : public MessageBoxes {
+class DesktopMessageBoxes final : public platform::MessageBoxes {
   public:
     Answer show(QObject* owner, const QString& prompt, Buttons buttons, Icon icon,
                 const QString& title, Text text) override;
 };
 
 // The desktop's clipboard.
-class DesktopClipboard final : public Clipboard {
+class DesktopClipboard final : public platform::Clipboard {
   public:
     void clear() override;
     void setText(const QString& text) override;
@@ -26,15 +26,15 @@ class DesktopClipboard final : public Clipboard {
 };
 
 // Web pages open in the desktop's browser.
-class DesktopUrlOpener final : public UrlOpener {
+class DesktopUrlOpener final : public platform::UrlOpener {
   public:
     void open(const QUrl& url) override;
 };
 
 // Ending the program ends the application's event loop.
-class ApplicationControl final : public ProgramControl {
+class ApplicationControl final : public platform::ProgramControl {
   public:
     void end() override;
 };
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 KeyPreview::KeyPreview(QWidget& window, std::function<void(qint16)> handler)
     : QObject(&window), m_handler(std::move(handler)) {
@@ -27,4 +27,4 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 // Lets a window see every key press before the control that has the focus: the window and all
 // its controls report the character code of each key (27 for Esc) to the handler. Esc goes no
@@ -25,4 +25,4 @@ class KeyPreview : public QObject {
     std::function<void(qint16)> m_handler;
 };
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

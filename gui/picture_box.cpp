@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), m_canvas(*this) {
     QPalette pal = palette();
@@ -82,4 +82,4 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked();
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -7,7 +7,7 @@
 
 #include "gui/backing_canvas.h"
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 // A picture box: it keeps what is drawn on it in a backing image, can be cleared to its
 // background colour, and reports clicks. A box that reacts to clicks takes the focus, shows a
@@ -40,4 +40,4 @@ class PictureBox : public QWidget {
     bool m_pressed = false;
 };
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

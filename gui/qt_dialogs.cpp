@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
 QtDialogs::QtDialogs() = default;
 
@@ -83,4 +83,4 @@ void QtDialogs::copyFinished() {
     delete m_progress;
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

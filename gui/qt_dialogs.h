@@ -12,9 +12,9 @@
 class QProgressDialog;
 class QWidget;
 
-namespace kelvarin::platform {
+namespace kelvarin::gui {
 
-class QtDialogs final : public Dialogs {
+class QtDialogs final : public platform::Dialogs {
   public:
     // A copy of at least this many bytes shows its progress at once; a smaller one only when it
     // takes longer than half a second.
@@ -39,4 +39,4 @@ class QtDialogs final : public Dialogs {
     QElapsedTimer m_started;
 };
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::gui

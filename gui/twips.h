@@ -5,7 +5,7 @@
 
 #include <QRect>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -15,4 +15,4 @@ inline QRect twips(int left, int top, int width, int height) {
                  height / kTwipsPerPixel);
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

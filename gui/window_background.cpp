@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 WindowBackground::WindowBackground(QWidget& window, std::function<void()> onResize)
     : QObject(&window), m_window(window), m_canvas(window), m_onResize(std::move(onResize)) {
@@ -30,4 +30,4 @@ bool WindowBackground::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

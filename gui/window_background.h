@@ -12,7 +12,7 @@
 
 class QWidget;
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 class WindowBackground : public QObject {
   public:
@@ -29,4 +29,4 @@ class WindowBackground : public QObject {
     std::function<void()> m_onResize;
 };
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

@@ -17,7 +17,7 @@
 
 #include <xcb/xcb.h>
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 QPoint centredFrame(QSize frame, const QRect& over, const QRect& available) {
     QPoint topLeft(over.x() + (over.width() - frame.width()) / 2,
@@ -166,4 +166,4 @@ bool KeptPlacement::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

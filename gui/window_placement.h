@@ -16,7 +16,7 @@
 
 class QWidget;
 
-namespace kelvarin {
+namespace kelvarin::gui {
 
 // The top-left corner of a frame of that size centred over the rectangle, moved inside the
 // available area (to its top-left corner when the frame is larger than the area).
@@ -73,4 +73,4 @@ class KeptPlacement : public QObject {
     CentredPlacement* m_centred = nullptr;
 };
 
-}  // namespace kelvarin
+}  // namespace kelvarin::gui

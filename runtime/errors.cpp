@@ -58,6 +58,8 @@ void raiseError(int number) {
     throw workOutError(number);
 }
 
+namespace rt {
+
 void traceFailure(const QLoggingCategory& category, const char* operation, int number,
                   const char* what) noexcept {
     traceFailure(category, operation, number, what, QString());
@@ -78,5 +80,7 @@ void traceFailure(const QLoggingCategory& category, const char* operation, int n
         // A trace that cannot be written is dropped; the failure itself is already handled.
     }
 }
+
+}  // namespace rt
 
 }  // namespace kelvarin

@@ -16,7 +16,7 @@
 
 #include "runtime/errors.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 namespace {
 
@@ -262,4 +262,4 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes, NewFileMo
     file.commit();
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -13,7 +13,7 @@
 
 #include <sys/types.h>
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 // The largest file a reader takes, in bytes: every text it decodes to fits the longest text.
 inline constexpr qint64 kLargestTextFile = qint64(1) << 28;
@@ -91,4 +91,4 @@ class AtomicFile {
     bool m_committed = false;
 };
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -15,7 +15,7 @@
 #include "runtime/errors.h"
 #include "runtime/file_access.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 bool copyFileAtomically(const QString& source, const QString& target,
                         const std::function<bool(qint64)>& progress) {
@@ -56,4 +56,4 @@ bool copyFileAtomically(const QString& source, const QString& target,
     return true;
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 // Copies source to target through a temporary file in the target's folder that takes the
 // target's name only when every byte is written and flushed (runtime/file_access.h). The copy
@@ -19,4 +19,4 @@ namespace kelvarin::platform {
 bool copyFileAtomically(const QString& source, const QString& target,
                         const std::function<bool(qint64)>& progress);
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 namespace {
 
@@ -131,4 +131,4 @@ QStringList splitLines(QStringView text) {
     return lines;
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -12,7 +12,7 @@
 
 #include "runtime/file_access.h"
 
-namespace kelvarin::platform {
+namespace kelvarin::rt {
 
 enum class TextEncoding { Utf8, Gb18030 };
 
@@ -63,4 +63,4 @@ void forEachLine(QStringView text, Line&& line) {
     if (start < n) line(text.mid(start));
 }
 
-}  // namespace kelvarin::platform
+}  // namespace kelvarin::rt

@@ -7,7 +7,7 @@
 class QLoggingCategory;
 class QString;
 
-namespace kelvarin {
+namespace kelvarin::rt {
 
 // Writes the trace of a failure that does not reach the caller as an error: "operation: error
 // number (what)", and the detail (a file name, a key) when there is one, at debug level on the
@@ -17,4 +17,4 @@ void traceFailure(const QLoggingCategory& category, const char* operation, int n
 void traceFailure(const QLoggingCategory& category, const char* operation, int number,
                   const char* what, const QString& detail) noexcept;
 
-}  // namespace kelvarin
+}  // namespace kelvarin::rt

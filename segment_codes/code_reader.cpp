@@ -7,10 +7,10 @@ namespace kelvarin::codes {
 
 namespace {
 
-// The digits in the base, at most as many as a value below 65536 needs; -1 for anything else.
-qint32 digitsIn(QStringView digits, int base) {
-    if (digits.isEmpty() || digits.size() > 16) return -1;
-    qint32 value = 0;
+// The digits in the base, at most as many as a 32-bit value needs; -1 for anything else.
+qint64 digitsIn(QStringView digits, int base) {
+    if (digits.isEmpty() || digits.size() > 32) return -1;
+    qint64 value = 0;
     for (const QChar c : digits) {
         int d = -1;
         if (c >= u'0' && c <= u'9') d = c.unicode() - u'0';
@@ -18,7 +18,7 @@ qint32 digitsIn(QStringView digits, int base) {
         if (c >= u'A' && c <= u'F') d = c.unicode() - u'A' + 10;
         if (d < 0 || d >= base) return -1;
         value = value * base + d;
-        if (value > 0xFFFF) return -1;
+        if (value > 0xFFFFFFFFLL) return -1;
     }
     return value;
 }
@@ -29,8 +29,8 @@ bool startsWithDigit(QStringView text) {
 
 }  // namespace
 
-std::optional<quint8> readCode(QStringView text, QString* error) {
-    auto fail = [&](const QString& why) -> std::optional<quint8> {
+std::optional<Code> readCode(QStringView text, QString* error, int bits) {
+    auto fail = [&](const QString& why) -> std::optional<Code> {
         if (error != nullptr)
             *error = QStringLiteral("cannot read \"%1\" as a code: %2").arg(text.toString(), why);
         return std::nullopt;
@@ -38,7 +38,7 @@ std::optional<quint8> readCode(QStringView text, QString* error) {
     QStringView t = text.trimmed();
     if (t.endsWith(u',')) t = t.chopped(1).trimmed();
     if (t.isEmpty()) return fail(QStringLiteral("it is empty"));
-    qint32 value = -1;
+    qint64 value = -1;
     const QChar last = t.back();
     if (t.size() > 2 && t[0] == u'0' && (t[1] == u'x' || t[1] == u'X')) {
         value = digitsIn(t.mid(2), 16);
@@ -57,8 +57,9 @@ std::optional<quint8> readCode(QStringView text, QString* error) {
     }
     if (value < 0)
         return fail(QStringLiteral("write it as 0x6d, 6dh, 01101101b, 0b01101101 or 109"));
-    if (value > 255) return fail(QStringLiteral("%1 is above 255").arg(value));
-    return static_cast<quint8>(value);
+    const qint64 widest = (qint64{1} << bits) - 1;
+    if (value > widest) return fail(QStringLiteral("%1 is above %2").arg(value).arg(widest));
+    return static_cast<Code>(value);
 }
 
 }  // namespace kelvarin::codes

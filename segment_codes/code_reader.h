@@ -11,10 +11,12 @@
 
 #include <optional>
 
+#include "segment_codes/segments.h"
+
 namespace kelvarin::codes {
 
 // The value of the code, or nothing with an error that quotes the text (empty text, a form not
-// read, a digit its base does not have, a value above 255).
-std::optional<quint8> readCode(QStringView text, QString* error = nullptr);
+// read, a digit its base does not have, a value wider than the bits: above 255 for 8).
+std::optional<Code> readCode(QStringView text, QString* error = nullptr, int bits = 8);
 
 }  // namespace kelvarin::codes

@@ -3,6 +3,7 @@
 
 #include "segment_codes/formats.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -14,17 +15,6 @@
 namespace kelvarin::codes {
 
 namespace {
-
-const QList<FormatInfo> kFormats = {
-    {Format::Classic, "classic", "Keil C51 in the style of the window's standard tables"},
-    {Format::C51, "c51", "Keil C51, one entry after another with spaces"},
-    {Format::Sdcc, "sdcc", "SDCC for the 8051 (__code)"},
-    {Format::C, "c", "portable C (stdint.h, const uint8_t)"},
-    {Format::Arduino, "arduino", "AVR with the table in program memory (PROGMEM, 0b...)"},
-    {Format::Sdas, "sdas", "SDCC's 8051 assembler (.db)"},
-    {Format::A51, "a51", "Keil A51 assembler (DB 03FH)"},
-    {Format::Hex, "hex", "the bare bytes in hexadecimal"},
-};
 
 // Keywords of C and of the 8051 and AVR compilers, which no array may be named.
 const QStringList kKeywords = {
@@ -49,25 +39,6 @@ const QStringList kKeywords = {
     QStringLiteral("at"), QStringLiteral("critical"), QStringLiteral("naked"),
     // the AVR's program memory
     QStringLiteral("PROGMEM"), QStringLiteral("uint8_t")};
-
-// Registers, directives and instructions of the 8051 assembler, which a label of A51 may not be.
-const QStringList kAssemblerWords = {
-    "A",     "AB",      "B",      "C",     "DPTR",  "PC",    "R0",   "R1",   "R2",   "R3",
-    "R4",    "R5",      "R6",     "R7",    "AR0",   "AR1",   "AR2",  "AR3",  "AR4",  "AR5",
-    "AR6",   "AR7",     "ACALL",  "ADD",   "ADDC",  "AJMP",  "ANL",  "CALL", "CJNE", "CLR",
-    "CPL",   "DA",      "DEC",    "DIV",   "DJNZ",  "INC",   "JB",   "JBC",  "JC",   "JMP",
-    "JNB",   "JNC",     "JNZ",    "JZ",    "LCALL", "LJMP",  "MOV",  "MOVC", "MOVX", "MUL",
-    "NOP",   "ORL",     "POP",    "PUSH",  "RET",   "RETI",  "RL",   "RLC",  "RR",   "RRC",
-    "SETB",  "SJMP",    "SUBB",   "SWAP",  "XCH",   "XCHD",  "XRL",  "DB",   "DW",   "DS",
-    "DBIT",  "EQU",     "SET",    "END",   "ORG",   "CSEG",  "DSEG", "XSEG", "ISEG", "BSEG",
-    "RSEG",  "SEGMENT", "PUBLIC", "EXTRN", "NAME",  "USING", "AT",   "CODE", "DATA", "IDATA",
-    "XDATA", "BIT",     "NUMBER", "HIGH",  "LOW",   "MOD",   "SHL",  "SHR",  "NOT",  "AND",
-    "OR",    "XOR",     "EQ",     "NE",    "LT",    "LE",    "GT",   "GE"};
-
-bool cStyle(Format f) {
-    return f == Format::Classic || f == Format::C51 || f == Format::Sdcc || f == Format::C ||
-           f == Format::Arduino;
-}
 
 // A comment made safe for C: no "??" that a trigraph could make into a line continuation.
 QString safeInC(QString text) {
@@ -102,7 +73,7 @@ QString lineComment(const Span& line, const Output& output) {
 // table's entries (nothing is copied).
 QList<Span> layout(const Table& table, const Output& output) {
     QList<Span> spans;
-    const int standardPerLine = output.format == Format::Classic ? 16 : 8;
+    const int standardPerLine = output.format->perLine;
     if (output.perLine <= 0 && table.lines.size() > 1) {
         for (const TableLine& line : table.lines)
             spans.append(Span{line.entries.constData(), line.entries.size(), line.comment});
@@ -120,36 +91,14 @@ QList<Span> layout(const Table& table, const Output& output) {
 
 }  // namespace
 
-const QList<FormatInfo>& formats() {
-    return kFormats;
-}
-
-std::optional<Format> formatNamed(QStringView name) {
-    for (const FormatInfo& f : kFormats) {
-        if (name.compare(QLatin1StringView(f.name), Qt::CaseInsensitive) == 0) return f.format;
-    }
-    return std::nullopt;
-}
-
-QString formatName(Format format) {
-    for (const FormatInfo& f : kFormats) {
-        if (f.format == format) return QString::fromLatin1(f.name);
-    }
-    return QString();
-}
-
-QString defaultName(Polarity polarity) {
-    return polarity == Polarity::CommonAnode ? QStringLiteral("seg_ca") : QStringLiteral("seg_cc");
-}
-
-bool validName(const QString& name, Format format, QString* error) {
+bool validName(const QString& name, const FormatDescription& format, QString* error) {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     QString why;
     if (!identifier.match(name).hasMatch()) {
         why = QStringLiteral("it is no C identifier (a letter or _, then letters, digits or _)");
     } else if (kKeywords.contains(name)) {
         why = QStringLiteral("it is a keyword of C or of the 8051 compilers");
-    } else if (format == Format::A51 && kAssemblerWords.contains(name.toUpper())) {
+    } else if (format.reserved->contains(name.toUpper())) {
         why = QStringLiteral("it is a register, directive or instruction of the assembler");
     }
     if (why.isEmpty()) return true;
@@ -157,121 +106,50 @@ bool validName(const QString& name, Format format, QString* error) {
     return false;
 }
 
-QString entryText(quint8 code, Format format, bool upper) {
-    switch (format) {
-        case Format::Arduino:
-            return QStringLiteral("0b%1").arg(code, 8, 2, QLatin1Char('0'));
-        case Format::A51:
-            // A hexadecimal number starts with a digit: always one 0 before two digits.
-            return QStringLiteral("0%1H").arg(code, 2, 16, QLatin1Char('0')).toUpper();
-        case Format::Hex: {
-            const QString digits = QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0'));
-            return upper ? digits.toUpper() : digits;
-        }
-        default: {
-            const QString digits = QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0'));
-            return QStringLiteral("0x") + (upper ? digits.toUpper() : digits);
-        }
-    }
-}
-
 QString render(const Table& table, const Output& output, Polarity polarity) {
-    const QString eol = output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    const QString name = output.name.isEmpty() ? defaultName(polarity) : output.name;
-    const Format f = output.format;
+    const FormatDescription& f = *output.format;
+    FormatContext context;
+    context.name = output.name;
+    context.polarity = polarity;
+    context.eol = output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    context.bits = table.bits;
+    context.upper = output.upper;
     const QList<Span> lines = layout(table, output);
-    const QString tableComment = cStyle(f) ? safeInC(table.comment) : table.comment;
+    const bool cComments = f.comments == CommentStyle::C;
     QString text;
-    // Every entry's text, written once.
-    std::array<QString, 256> entryTexts;
-    for (int code = 0; code < 256; ++code)
-        entryTexts[static_cast<size_t>(code)] =
-            entryText(static_cast<quint8>(code), f, output.upper);
     qsizetype count = 0;
     for (const Span& line : lines)
         count += line.size;
-    text.reserve(count * (entryTexts[0].size() + 2) + lines.size() * 8 + 256);
-    // The entries of a line, written straight into the text.
-    auto entries = [&](const Span& line, QStringView separator) -> QString& {
+    text.reserve(count * (table.bits / 2 + 4) + lines.size() * 8 + 256);
+    // Each code's entry, written once (the codes of a table are few and often repeated).
+    QHash<Code, QString> entryTexts;
+    auto entry = [&](Code code) -> const QString& {
+        auto it = entryTexts.find(code);
+        if (it == entryTexts.end())
+            it = entryTexts.insert(code, f.entry(code, table.bits, output.upper));
+        return *it;
+    };
+    const QString separator = QString::fromLatin1(f.separator);
+    text += f.prologue(context);
+    text += f.opening(context, cComments ? safeInC(table.comment) : table.comment);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const Span& line = lines[n];
+        text += f.rowPrefix(context, n);
         for (qsizetype k = 0; k < line.size; ++k) {
             if (k > 0) text += separator;
-            text += entryTexts[line.entries[k].code];
+            text += entry(line.entries[k].code);
         }
-        return text;
-    };
-    if (f == Format::Classic) {
-        // The standard tables' layout: no spaces between entries, each line's comment from the
-        // 89th column on (as far as the line leaves room), "};" after the last entry.
-        text += QStringLiteral("unsigned char code %1[]={").arg(name);
-        if (!tableComment.isEmpty()) text += QStringLiteral("  //") + tableComment;
-        text += eol;
-        for (qsizetype n = 0; n < lines.size(); ++n) {
-            const Span& line = lines[n];
-            entries(line, u",");
-            text += n + 1 == lines.size() ? QStringLiteral("};") : QStringLiteral(",");
-            const QString comment = safeInC(lineComment(line, output));
-            if (!comment.isEmpty()) {
-                const qsizetype pad = std::max<qsizetype>(2, 88 - 5 * line.size);
-                text += QString(pad, u' ') + QStringLiteral("//") + comment;
-            }
-            text += eol;
+        text += f.rowEnd(n + 1 == lines.size());
+        QString comment = lineComment(line, output);
+        if (cComments) comment = safeInC(comment);
+        if (!comment.isEmpty() && line.size > 0) {
+            const qsizetype width =
+                line.size * (entry(line.entries[0].code).size() + separator.size());
+            text += f.rowComment(width, comment);
         }
-        return text;
+        text += context.eol;
     }
-    if (cStyle(f)) {
-        QString declaration;
-        switch (f) {
-            case Format::C51:
-                declaration = QStringLiteral("unsigned char code %1[] = {").arg(name);
-                break;
-            case Format::Sdcc:
-                declaration = QStringLiteral("__code unsigned char %1[] = {").arg(name);
-                break;
-            case Format::C:
-                text += QStringLiteral("#include <stdint.h>") + eol + eol;
-                declaration = QStringLiteral("const uint8_t %1[] = {").arg(name);
-                break;
-            default:  // Arduino
-                text += QStringLiteral("#include <avr/pgmspace.h>") + eol +
-                        QStringLiteral("#include <stdint.h>") + eol + eol;
-                declaration = QStringLiteral("const uint8_t %1[] PROGMEM = {").arg(name);
-                break;
-        }
-        text += declaration;
-        if (!tableComment.isEmpty()) text += QStringLiteral("  // ") + tableComment;
-        text += eol;
-        for (const Span& line : lines) {
-            text += QStringLiteral("    ");
-            entries(line, u", ") += u',';
-            const QString comment = safeInC(lineComment(line, output));
-            if (!comment.isEmpty()) text += QStringLiteral("  // ") + comment;
-            text += eol;
-        }
-        text += QStringLiteral("};") + eol;
-        return text;
-    }
-    if (f == Format::Sdas || f == Format::A51) {
-        const bool sdas = f == Format::Sdas;
-        if (!tableComment.isEmpty()) text += QStringLiteral("; ") + tableComment + eol;
-        text += sdas ? QStringLiteral("\t.area CSEG (CODE)") : QStringLiteral("\tCSEG");
-        text += eol;
-        if (sdas) text += name + QStringLiteral("::") + eol;
-        for (qsizetype n = 0; n < lines.size(); ++n) {
-            if (sdas) {
-                text += QStringLiteral("\t.db ");
-            } else {
-                text += (n == 0 ? name + u':' : QString()) + QStringLiteral("\tDB\t");
-            }
-            entries(lines[n], u", ");
-            const QString comment = lineComment(lines[n], output);
-            if (!comment.isEmpty()) text += QStringLiteral("\t; ") + comment;
-            text += eol;
-        }
-        if (!sdas) text += QStringLiteral("\tEND") + eol;
-        return text;
-    }
-    for (const Span& line : lines)  // Hex: the bytes alone
-        entries(line, u" ") += eol;
+    text += f.closing(context);
     return text;
 }
 
@@ -280,7 +158,7 @@ Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& w
     Table table;
     table.comment = QStringLiteral("\"%1\"").arg(text);
     // Every pattern's code under the wiring and polarity, worked out once.
-    std::array<quint8, 256> codes;
+    std::array<Code, 256> codes;
     for (int p = 0; p < 256; ++p)
         codes[static_cast<size_t>(p)] = codeOf(static_cast<quint8>(p), wiring, polarity);
     TableLine line;

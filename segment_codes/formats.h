@@ -2,17 +2,7 @@
 #pragma once
 
 // Tables of codes written for a toolchain, each a complete text that its own tools accept as it
-// stands:
-//
-//   classic  Keil C51 in the style of the window's standard tables:
-//            unsigned char code NAME[]={ ... 0x3f,0x06,... };  (no spaces between entries)
-//   c51      Keil C51, readable:   unsigned char code NAME[] = { 0x3f, 0x06, ... };
-//   sdcc     SDCC:                 __code unsigned char NAME[] = { 0x3f, ... };
-//   c        portable C:           #include <stdint.h>  const uint8_t NAME[] = { 0x3f, ... };
-//   arduino  AVR, program memory:  const uint8_t NAME[] PROGMEM = { 0b00111111, ... };
-//   sdas     SDCC's 8051 assembler: a code area and NAME:: .db 0x3f, ...
-//   a51      Keil A51:             NAME: DB 03FH, 006H, ...  (a leading digit always)
-//   hex      the bare bytes:       3f 06 5b ...
+// stands, in one of the formats of format_description.h.
 
 #include <QList>
 #include <QString>
@@ -20,47 +10,31 @@
 
 #include <optional>
 
+#include "segment_codes/format_description.h"
 #include "segment_codes/segments.h"
 #include "segment_codes/text_codes.h"
 
 namespace kelvarin::codes {
 
-enum class Format { Classic, C51, Sdcc, C, Arduino, Sdas, A51, Hex };
-
-struct FormatInfo {
-    Format format;
-    const char* name;
-    const char* description;
-};
-// Every format, in the order above.
-const QList<FormatInfo>& formats();
-std::optional<Format> formatNamed(QStringView name);
-QString formatName(Format format);
-
 // How a table is written.
 struct Output {
-    Format format = Format::Classic;
+    const FormatDescription* format = &defaultFormat();
     QString name;           // the array's name; empty: seg_cc or seg_ca by polarity
-    int perLine = 0;        // entries a line; 0: the format's own (16 classic, 8 the others)
+    int perLine = 0;        // entries a line; 0: the format's own
     bool upper = false;     // upper-case hexadecimal digits
     bool comments = false;  // a comment naming each entry's character or index
     bool crlf = false;      // CR LF line ends (LF otherwise)
 };
 
-// The default array name of a polarity.
-QString defaultName(Polarity polarity);
 // Whether the name can name the array in the format: a C identifier that is no keyword of C or
 // of the 8051 compilers (for a51 also no register or instruction of the assembler). An error
 // says why not.
-bool validName(const QString& name, Format format, QString* error = nullptr);
-
-// One code as an entry of the format, without separator: 0x3f, 0b00111111, 03FH, 3f.
-QString entryText(quint8 code, Format format, bool upper);
+bool validName(const QString& name, const FormatDescription& format, QString* error = nullptr);
 
 // A table to write: its entries line by line, each line with an optional comment, and a comment
 // for the whole table (the text it encodes, or what the table is).
 struct TableEntry {
-    quint8 code = 0;
+    Code code = 0;
     Digit digit;     // the digit it shows, for its comment ('2.')
     int index = -1;  // or, when not -1, its index in a standard table, for its comment ([16])
 };
@@ -70,6 +44,7 @@ struct TableLine {
 };
 struct Table {
     QString comment;
+    int bits = 8;  // the width of its entries
     QList<TableLine> lines;
 };
 

@@ -16,6 +16,9 @@ namespace kelvarin::codes {
 
 inline constexpr int kSegments = 8;
 
+// A code as a port (or a driver's register) takes it, as wide as the display needs.
+using Code = quint32;
+
 // The names of the segments, a to g and dp, by number.
 QString segmentName(int segment);
 // The segment of a name (either case), or -1.

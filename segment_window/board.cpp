@@ -15,13 +15,6 @@ const QString kName = QStringLiteral("board/name");
 const QString kPerLine = QStringLiteral("board/perLine");
 const QString kUpper = QStringLiteral("board/upper");
 
-QString date(QDate today) {
-    return QStringLiteral("%1年%2月%3日")
-        .arg(today.year() % 100, 2, 10, QLatin1Char('0'))
-        .arg(today.month(), 2, 10, QLatin1Char('0'))
-        .arg(today.day(), 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
 bool BoardSettings::isDefault() const {
@@ -57,15 +50,15 @@ BoardSettings BoardSettings::load(const platform::Preferences* preferences, QStr
         }
     }
     if (const QVariant v = preferences->value(kFormat); v.isValid()) {
-        if (const auto f = codes::formatNamed(text(kFormat))) {
-            b.format = *f;
+        if (const codes::FormatDescription* f = codes::formatNamed(text(kFormat))) {
+            b.format = f;
         } else {
             refuse(kFormat, QStringLiteral("\"%1\" is no format").arg(text(kFormat)));
         }
     }
     if (const QVariant v = preferences->value(kName); v.isValid() && !text(kName).isEmpty()) {
         QString error;
-        if (codes::validName(text(kName), b.format, &error)) {
+        if (codes::validName(text(kName), *b.format, &error)) {
             b.name = text(kName);
         } else {
             refuse(kName, error);
@@ -95,67 +88,18 @@ BoardSettings BoardSettings::load(const platform::Preferences* preferences, QStr
 void BoardSettings::save(platform::Preferences* preferences) const {
     if (preferences == nullptr) return;
     preferences->setValue(kWiring, wiring.text());
-    preferences->setValue(kFormat, codes::formatName(format));
+    preferences->setValue(kFormat, format->nameText());
     preferences->setValue(kName, name);
     preferences->setValue(kPerLine, perLine);
     preferences->setValue(kUpper, upper ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-QString BoardSettings::element(quint8 code) const {
-    const QString entry = codes::entryText(code, format, upper);
-    return format == codes::Format::Hex ? entry : entry + u',';
-}
-
-QString BoardSettings::collected(quint8 code) const {
-    return format == codes::Format::Hex ? element(code) + u' ' : element(code);
-}
-
-QString BoardSettings::linePrefix() const {
-    switch (format) {
-        case codes::Format::Sdas:
-            return QStringLiteral("\t.db ");
-        case codes::Format::A51:
-            return QStringLiteral("\tDB\t");
-        default:
-            return QString();
-    }
-}
-
-QString BoardSettings::declarationHeader(codes::Polarity polarity, QDate today) const {
-    const QString crlf = QStringLiteral("\r\n");
-    const QString created =
-        QStringLiteral("创建于: ") + date(today) + QStringLiteral(" design:______");
-    const QString array = name.isEmpty() ? codes::defaultName(polarity) : name;
-    switch (format) {
-        case codes::Format::Classic: {
-            // The window's own header, hyphen and all, unless an array name was chosen.
-            const QString type = polarity == codes::Polarity::CommonCathode ? QStringLiteral("cc")
-                                                                            : QStringLiteral("ca");
-            const QString declared = name.isEmpty() ? QStringLiteral("seg-") + type : name;
-            return QStringLiteral("unsigned char code ") + declared + QStringLiteral("[]{ // ") +
-                   created + crlf;
-        }
-        case codes::Format::C51:
-            return QStringLiteral("unsigned char code %1[] = { // ").arg(array) + created + crlf;
-        case codes::Format::Sdcc:
-            return QStringLiteral("__code unsigned char %1[] = { // ").arg(array) + created + crlf;
-        case codes::Format::C:
-            return QStringLiteral("#include <stdint.h>") + crlf +
-                   QStringLiteral("const uint8_t %1[] = { // ").arg(array) + created + crlf;
-        case codes::Format::Arduino:
-            return QStringLiteral("#include <avr/pgmspace.h>") + crlf +
-                   QStringLiteral("#include <stdint.h>") + crlf +
-                   QStringLiteral("const uint8_t %1[] PROGMEM = { // ").arg(array) + created + crlf;
-        case codes::Format::Sdas:
-            return QStringLiteral("; ") + created + crlf + QStringLiteral("\t.area CSEG (CODE)") +
-                   crlf + array + QStringLiteral("::") + crlf;
-        case codes::Format::A51:
-            return QStringLiteral("; ") + created + crlf + QStringLiteral("\tCSEG") + crlf + array +
-                   u':' + crlf;
-        case codes::Format::Hex:
-            break;
-    }
-    return QString();  // bare bytes have no header
+codes::Declaration BoardSettings::declaration(codes::Polarity polarity) const {
+    codes::DeclarationOptions options;
+    options.name = name;
+    options.perLine = perLine;
+    options.upper = upper;
+    return codes::Declaration(*format, options, polarity);
 }
 
 codes::Output BoardSettings::output() const {
@@ -174,7 +118,7 @@ QString BoardSettings::standardTable(codes::Polarity polarity) const {
 
 QString BoardSettings::summary() const {
     return QCoreApplication::translate("BoardSettings", "接线 %1  格式 %2")
-        .arg(wiring.text(), codes::formatName(format));
+        .arg(wiring.text(), format->nameText());
 }
 
 }  // namespace kelvarin

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "segment_codes/declaration.h"
 #include "segment_codes/formats.h"
 #include "segment_codes/segments.h"
 #include "services/preferences.h"
@@ -18,7 +19,7 @@ namespace kelvarin {
 
 struct BoardSettings {
     codes::Wiring wiring;
-    codes::Format format = codes::Format::Classic;
+    const codes::FormatDescription* format = &codes::defaultFormat();
     QString name;     // the array's name; empty: seg_cc or seg_ca by polarity
     int perLine = 0;  // entries a line; 0: ten for collected codes, the tables' own groups
     bool upper = false;
@@ -32,17 +33,8 @@ struct BoardSettings {
     static BoardSettings load(const platform::Preferences* preferences, QStringList& warnings);
     void save(platform::Preferences* preferences) const;
 
-    // What the window writes for a code: the array element Text1 shows ("0x3f," in the classic
-    // format), and what the declaration collects (the element, a space after it for bare bytes).
-    QString element(quint8 code) const;
-    QString collected(quint8 code) const;
-    // What starts a line of collected codes (".db " for sdas, "DB " for a51, else nothing).
-    QString linePrefix() const;
-    // The codes a line of the declaration holds.
-    int codesPerLine() const { return perLine > 0 ? perLine : 10; }
-    // The declaration's header, each line ending in CR LF: in the classic format the window's
-    // own "unsigned char code seg-cc[]{ // 创建于: 26年12月07日 design:______".
-    QString declarationHeader(codes::Polarity polarity, QDate today) const;
+    // How the window's declaration grows for the board, in the polarity.
+    codes::Declaration declaration(codes::Polarity polarity) const;
     // A standard table in the format, CR LF line ends.
     QString standardTable(codes::Polarity polarity) const;
     // The output options of the format for a table.

@@ -17,6 +17,7 @@
 #include "segment_window/board.h"
 #include "services/services.h"
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -38,23 +39,8 @@ class SEG8 : public QWidget {
     // Segment state k (0 = a ... 7 = dp): 0 dark, 1 lit.
     quint8 segState(int index) const { return SegState.at(static_cast<size_t>(index)); }
     qint32 codeCount() const { return CodeCount; }
-    BackingCanvas& canvas() { return m_background->canvas(); }
-
-    // Event handlers, public so that the program and its tests can raise them as events would.
-    void Form_Resize();
-    void Form_KeyPress(qint16 KeyAscii);
-    void Picture1_Click(qint16 Index);
-    void Option1_Click();
-    void Option2_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    PictureBox& banner() { return *Picture2; }
+    gui::BackingCanvas& canvas() { return m_background->canvas(); }
+    gui::PictureBox& banner() { return *Picture2; }
 
     // Beyond the window's own controls, for real boards: how the board is wired and what is
     // written for it, the context menu and the two windows it opens.
@@ -64,7 +50,8 @@ class SEG8 : public QWidget {
     void openTextCodesWindow();
     void lightAll();
     void clearAll();
-    // Removes the code the declaration collected last, its line break and count with it.
+    // Takes back the last change to the declaration: codes added, or a declaration that a new
+    // header replaced.
     void undoAdd();
 
   protected:
@@ -86,37 +73,66 @@ class SEG8 : public QWidget {
         const char* name;
         int left, top, width, height;
         double points;
-        CrLfTextBox* SEG8::*multiLine;
+        gui::CrLfTextBox* SEG8::*multiLine;
         QLineEdit* SEG8::*singleLine;
     };
     static const std::vector<ButtonSpec>& buttonSpecs();
     static const std::vector<TextBoxSpec>& textBoxSpecs();
 
+    // The window's events and its controls' handlers (seg8.cpp, seg8_segments.cpp,
+    // seg8_declaration.cpp).
     void Form_Initialize();
     void Form_Load();
+    void Form_Resize();
+    void Form_KeyPress(qint16 KeyAscii);
+    void Picture1_Click(qint16 Index);
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+
+    // The window (seg8.cpp).
     void buildControls();
+    qint32 randomColour();
+    void endProgram();
+    void giveRestoredSize();
+    void updateCaption();
+
+    // The segments and the code they make (seg8_segments.cpp).
     void UpdateSegmentCode();
     static QString FormatHexByte(QString HexText, bool LowerCase);
-    qint32 randomColour();
-    void copyToClipboard(const QString& text);
-    void endProgram();
-    void offerStandardTable(const QString& table);
-    void giveRestoredSize();
+    void showBoardCode();
     void toggleSegment(int index);
+    void copyToClipboard(const QString& text);
     codes::Polarity polarity() const;
     quint8 pattern() const;
     void setPattern(quint8 wanted);
-    void updateCaption();
+
+    // The declaration and the standard tables (seg8_declaration.cpp).
+    codes::Declaration declaration() const { return m_board.declaration(polarity()); }
+    void appendCodes(const QList<codes::Code>& codes);
+    void recordDeclaration();
+    void offerStandardTable(const QString& table);
+    void showStandardTables();
+
+    // The board's features beyond the window's own controls (seg8_board.cpp).
     void buildReadBack();
     void readBack(QLineEdit* box);
+    void markUnreadable(QLineEdit* box, const QString& error);
     void unmark(QLineEdit* box);
     bool marked(const QLineEdit* box) const;
     void buildMenu();
     void showMenu(const QPoint& at);
-    void appendCode(const QString& code);
+    void takeBoard(const BoardSettings& board, codes::Polarity chosen);
 
     platform::Services m_services;
-    WindowBackground* m_background = nullptr;
+    gui::WindowBackground* m_background = nullptr;
     std::array<quint8, 8> SegState{};
     qint32 CodeCount = 0;
     bool m_ended = false;
@@ -125,14 +141,11 @@ class SEG8 : public QWidget {
     std::optional<QPoint> m_normalPlace;  // where the window was in its normal state
     BoardSettings m_board;
     QMenu* m_menu = nullptr;
-    // What each addition to the declaration wrote, and the count before it, for undoing.
-    struct Added {
-        qint32 countBefore;
-        QString text;
-    };
-    std::vector<Added> m_added;
+    // The declaration's earlier states, one a user action, for undoing.
+    codes::DeclarationHistory m_history;
+    QAction* m_undo = nullptr;
 
-    std::array<PictureBox*, 8> Picture1{};
+    std::array<gui::PictureBox*, 8> Picture1{};
     QGroupBox* Frame1 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
@@ -144,13 +157,13 @@ class SEG8 : public QWidget {
     QPushButton* Command6 = nullptr;
     QPushButton* Command7 = nullptr;
     QPushButton* Command8 = nullptr;
-    CrLfTextBox* Text5 = nullptr;
+    gui::CrLfTextBox* Text5 = nullptr;
     QLineEdit* Text4 = nullptr;
     QLineEdit* Text1 = nullptr;
     QCheckBox* Check1 = nullptr;
-    PictureBox* Picture2 = nullptr;
-    CrLfTextBox* Text2 = nullptr;
-    CrLfTextBox* Text3 = nullptr;
+    gui::PictureBox* Picture2 = nullptr;
+    gui::CrLfTextBox* Text2 = nullptr;
+    gui::CrLfTextBox* Text3 = nullptr;
 };
 
 }  // namespace kelvarin

@@ -100,8 +100,8 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     setTabOrder(m_add, close);
     resize(560, 420);
     refresh();
-    new KeptPlacement(*this, preferences, QStringLiteral("windows/text/geometry"),
-                      [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
+    new gui::KeptPlacement(*this, preferences, QStringLiteral("windows/text/geometry"),
+                           [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
 }
 
 void TextCodesWindow::setText(const QString& text) {

@@ -87,9 +87,9 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     form->addLayout(polarityRow, 0, 1);
     m_format = new QComboBox(outputBox);
     m_format->setObjectName(QStringLiteral("format"));
-    for (const codes::FormatInfo& f : codes::formats())
-        m_format->addItem(QString::fromLatin1(f.name), static_cast<int>(f.format));
-    m_format->setCurrentIndex(static_cast<int>(board.format));
+    for (const codes::FormatDescription* f : codes::formats())
+        m_format->addItem(f->nameText());
+    m_format->setCurrentIndex(static_cast<int>(codes::formats().indexOf(board.format)));
     auto* formatLabel = new QLabel(tr("格式(&F)："), outputBox);
     formatLabel->setBuddy(m_format);
     form->addWidget(formatLabel, 1, 0);
@@ -153,8 +153,8 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     connect(m_upper, &QCheckBox::toggled, this, [this] { refresh(); });
 
     setWiring(board.wiring);
-    new KeptPlacement(*this, preferences, QStringLiteral("windows/wiring/geometry"),
-                      [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
+    new gui::KeptPlacement(*this, preferences, QStringLiteral("windows/wiring/geometry"),
+                           [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
 }
 
 void WiringWindow::setSegmentOfBit(int bit, int segment) {
@@ -179,7 +179,7 @@ BoardSettings WiringWindow::board() const {
     for (const int s : m_segmentOfBit)
         names << codes::segmentName(s);
     b.wiring = *codes::Wiring::parse(names.join(u','));
-    b.format = static_cast<codes::Format>(m_format->currentData().toInt());
+    b.format = codes::formats().value(m_format->currentIndex(), &codes::defaultFormat());
     b.name = m_name->text().trimmed();
     b.perLine = m_perLine->value();
     b.upper = m_upper->isChecked();
@@ -192,7 +192,7 @@ codes::Polarity WiringWindow::polarity() const {
 
 bool WiringWindow::nameValid() const {
     const QString name = m_name->text().trimmed();
-    return name.isEmpty() || codes::validName(name, board().format);
+    return name.isEmpty() || codes::validName(name, *board().format);
 }
 
 void WiringWindow::refresh() {
@@ -206,14 +206,15 @@ void WiringWindow::refresh() {
     m_name->setPlaceholderText(codes::defaultName(p));
     // A name the format cannot take is marked, and OK is not offered.
     QString error;
-    const bool valid = b.name.isEmpty() || codes::validName(b.name, b.format, &error);
+    const bool valid = b.name.isEmpty() || codes::validName(b.name, *b.format, &error);
     m_name->setStyleSheet(valid ? QString()
                                 : QStringLiteral("QLineEdit { border: 2px solid red; }"));
     m_name->setToolTip(valid ? QString() : error);
     m_ok->setEnabled(valid);
     const quint8 code = codes::codeOf(m_pattern, b.wiring, p);
-    m_code->setText(
-        tr("当前段码：%1  (%2b)").arg(b.element(code)).arg(code, 8, 2, QLatin1Char('0')));
+    m_code->setText(tr("当前段码：%1  (%2b)")
+                        .arg(b.declaration(p).element(code))
+                        .arg(code, 8, 2, QLatin1Char('0')));
     // The table's beginning, down to its first line of entries.
     BoardSettings shown = b;
     if (!valid) shown.name.clear();
@@ -221,8 +222,7 @@ void WiringWindow::refresh() {
     QStringList head;
     for (const QString& line : lines) {
         head << (line.size() > 72 ? line.left(71) + u'…' : line);
-        if (line.contains(codes::entryText(codes::codeOf(0x3f, b.wiring, p), b.format, b.upper)))
-            break;
+        if (line.contains(b.format->entry(codes::codeOf(0x3f, b.wiring, p), 8, b.upper))) break;
     }
     m_preview->setText(head.join(u'\n'));
 }

@@ -21,15 +21,17 @@ inline constexpr qint32 HKEY_LOCAL_MACHINE = qint32(0x80000002);   ///< root: th
 inline constexpr qint32 HKEY_USERS = qint32(0x80000003);           ///< root: every user's
 inline constexpr qint32 HKEY_CURRENT_CONFIG = qint32(0x80000005);  ///< root: the hardware's
 
-inline constexpr qint32 Success = 0;            ///< status: done
-inline constexpr qint32 FileNotFound = 2;       ///< status: no such key or value
-inline constexpr qint32 AccessDenied = 5;       ///< status: not allowed (a key with sub-keys)
-inline constexpr qint32 InvalidHandle = 6;      ///< status: not a key handle
-inline constexpr qint32 InvalidParameter = 87;  ///< status: a bad name or value
-inline constexpr qint32 Busy = 170;             ///< status: the store is in use elsewhere
-inline constexpr qint32 MoreData = 234;         ///< status: the value does not fit
-inline constexpr qint32 BadDatabase = 1009;     ///< status: the store's file is not one
-inline constexpr qint32 KeyDeleted = 1018;      ///< status: the key was deleted
+inline constexpr qint32 Success = 0;             ///< status: done
+inline constexpr qint32 FileNotFound = 2;        ///< status: no such key or value
+inline constexpr qint32 AccessDenied = 5;        ///< status: not allowed (a key with sub-keys)
+inline constexpr qint32 InvalidHandle = 6;       ///< status: not a key handle
+inline constexpr qint32 InvalidParameter = 87;   ///< status: a bad name or value
+inline constexpr qint32 Busy = 170;              ///< status: the store is in use elsewhere
+inline constexpr qint32 MoreData = 234;          ///< status: the value does not fit
+inline constexpr qint32 DiskFull = 112;          ///< status: the disk is full
+inline constexpr qint32 BadDatabase = 1009;      ///< status: the store's file is not one
+inline constexpr qint32 ReadWriteFailed = 1016;  ///< status: the store could not be read or written
+inline constexpr qint32 KeyDeleted = 1018;       ///< status: the key was deleted
 
 inline constexpr qint32 REG_NONE = 0;   ///< value type: bytes
 inline constexpr qint32 REG_SZ = 1;     ///< value type: a text

@@ -3,16 +3,8 @@
 
 #include "system/sqlite_registry.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <sqlite3.h>
 
-#include "runtime/errors.h"
-#include "runtime/file_access.h"
 #include "system/sqlite_statement.h"
 
 namespace kelvarin::platform {
@@ -37,27 +29,6 @@ qint64 rootId(qint32 key) {
     }
 }
 constexpr qint64 kLastRoot = 5;
-
-const char* const kSchema =
-    "CREATE TABLE IF NOT EXISTS keys("
-    "  id INTEGER PRIMARY KEY AUTOINCREMENT,"  // never reused: a stale handle finds nothing
-    "  parent INTEGER NOT NULL,"               // 0 for a root
-    "  name TEXT NOT NULL,"                    // as created
-    "  lname TEXT NOT NULL,"                   // in lower case, for comparing
-    "  UNIQUE(parent, lname));"
-    "CREATE TABLE IF NOT EXISTS vals("
-    "  key INTEGER NOT NULL,"
-    "  name TEXT NOT NULL,"
-    "  lname TEXT NOT NULL,"
-    "  type INTEGER NOT NULL,"  // 1 text, 4 number, else bytes
-    "  data,"
-    "  PRIMARY KEY(key, lname)) WITHOUT ROWID;"
-    "INSERT OR IGNORE INTO keys(id, parent, name, lname) VALUES"
-    "  (1, 0, 'HKEY_CLASSES_ROOT', 'hkey_classes_root'),"
-    "  (2, 0, 'HKEY_CURRENT_USER', 'hkey_current_user'),"
-    "  (3, 0, 'HKEY_LOCAL_MACHINE', 'hkey_local_machine'),"
-    "  (4, 0, 'HKEY_USERS', 'hkey_users'),"
-    "  (5, 0, 'HKEY_CURRENT_CONFIG', 'hkey_current_config');";
 
 }  // namespace
 
@@ -93,166 +64,12 @@ qint32 SqliteRegistry::status(int result) const {
         case SQLITE_CANTOPEN:
             return reg::AccessDenied;
         case SQLITE_FULL:
-            return 112;  // the disk is full
+            return reg::DiskFull;
         case SQLITE_IOERR:
-            return 1016;  // the registry could not be read or written
+            return reg::ReadWriteFailed;
         default:
             return reg::BadDatabase;
     }
-}
-
-namespace {
-
-// The schema's version in PRAGMA user_version; stores written before it was kept say 0.
-constexpr int kSchemaVersion = 1;
-
-int pragmaInteger(sqlite3* db, const char* sql, int& value) {
-    sqlite3_stmt* statement = nullptr;
-    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
-    if (result == SQLITE_OK) {
-        result = sqlite3_step(statement);
-        if (result == SQLITE_ROW) {
-            value = sqlite3_column_int(statement, 0);
-            result = SQLITE_OK;
-        }
-    }
-    sqlite3_finalize(statement);
-    return result;
-}
-
-// The column names of a table, in order; empty when there is no such table.
-int columnsOf(sqlite3* db, const char* sql, QStringList& columns) {
-    sqlite3_stmt* statement = nullptr;
-    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
-    while (result == SQLITE_OK || result == SQLITE_ROW) {
-        result = sqlite3_step(statement);
-        if (result == SQLITE_ROW)
-            columns << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)));
-    }
-    sqlite3_finalize(statement);
-    return result == SQLITE_DONE ? SQLITE_OK : result;
-}
-
-// What a store's schema is, as read.
-struct SchemaState {
-    int version = 0;        // PRAGMA user_version
-    bool expected = false;  // the tables are ours, column for column
-    bool empty = false;     // no table, index or view of any kind
-    int roots = 0;          // the root keys there are
-};
-
-int readSchema(sqlite3* db, SchemaState& state) {
-    state = SchemaState();
-    if (const int r = pragmaInteger(db, "PRAGMA user_version", state.version)) return r;
-    QStringList keys, vals;
-    if (const int r = columnsOf(db, "PRAGMA table_info(keys)", keys)) return r;
-    if (const int r = columnsOf(db, "PRAGMA table_info(vals)", vals)) return r;
-    int objects = 0;
-    if (const int r = pragmaInteger(db, "SELECT count(*) FROM sqlite_master", objects)) return r;
-    state.empty = objects == 0;
-    state.expected =
-        keys == QStringList{QStringLiteral("id"), QStringLiteral("parent"), QStringLiteral("name"),
-                            QStringLiteral("lname")} &&
-        vals == QStringList{QStringLiteral("key"), QStringLiteral("name"), QStringLiteral("lname"),
-                            QStringLiteral("type"), QStringLiteral("data")};
-    if (state.expected) {
-        if (const int r =
-                pragmaInteger(db, "SELECT count(*) FROM keys WHERE parent = 0", state.roots))
-            return r;
-    }
-    return SQLITE_OK;
-}
-
-// Another schema (an older or newer one, a damaged one, another program's) is a damaged store:
-// no statement is prepared against it. Ours complete and marked needs nothing written (it may be
-// read-only); a new store, or ours unmarked or without its roots, is written.
-enum class Verdict { Ready, Incomplete, BadSchema };
-
-Verdict verdictOn(const SchemaState& s) {
-    if (s.version < 0 || s.version > kSchemaVersion) return Verdict::BadSchema;
-    if (!s.expected && !(s.empty && s.version == 0)) return Verdict::BadSchema;
-    if (s.expected && s.roots == 5 && s.version == kSchemaVersion) return Verdict::Ready;
-    return Verdict::Incomplete;
-}
-
-}  // namespace
-
-qint32 SqliteRegistry::checkSchema(sqlite3* db) {
-    // Read in a transaction, so that what is read is one moment's store: another program may be
-    // writing its tables meanwhile.
-    SchemaState state;
-    auto read = [db, &state](const char* begin) {
-        int r = sqlite3_exec(db, begin, nullptr, nullptr, nullptr);
-        if (r == SQLITE_OK) r = readSchema(db, state);
-        return r;
-    };
-    int result = read("BEGIN");
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    // A file that is no database answers the first question with an error.
-    if (result != SQLITE_OK) return status(result);
-    Verdict verdict = verdictOn(state);
-    if (verdict != Verdict::Incomplete)
-        return verdict == Verdict::Ready ? reg::Success : reg::BadDatabase;
-    // Written in one transaction that waits its turn, and read again within it: of programs that
-    // open a new store at once, the first writes its tables and the others find them ready.
-    const bool complete = state.expected && state.roots == 5;
-    result = read("BEGIN IMMEDIATE");
-    if (result == SQLITE_OK) {
-        verdict = verdictOn(state);
-        if (verdict == Verdict::Incomplete) {
-            result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
-            if (result == SQLITE_OK)
-                result = sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr);
-        }
-        if (result == SQLITE_OK) result = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    }
-    if (result != SQLITE_OK) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        // A complete store that cannot be written (read-only) is still a store.
-        return complete ? reg::Success : status(result);
-    }
-    return verdict == Verdict::BadSchema ? reg::BadDatabase : reg::Success;
-}
-
-qint32 SqliteRegistry::open() {
-    if (m_db != nullptr) return reg::Success;
-    const QString fileName = m_fileName ? m_fileName() : QString();
-    if (fileName.isEmpty()) return reg::BadDatabase;
-    const bool inMemory = fileName == u":memory:";  // SQLite's name for a store in memory
-    if (!inMemory) {
-        try {
-            createFolders(QFileInfo(fileName).absolutePath());
-        } catch (const workOutError& e) {
-            return e.number() == err::PermissionDenied ? reg::AccessDenied : reg::BadDatabase;
-        }
-        // A link that the kernel's protected_symlinks rule would not follow is not followed.
-        if (refusedLink(fileName)) return reg::AccessDenied;
-    }
-    const QByteArray name = QFile::encodeName(fileName);
-    // Created for the user alone, also through a link that leads nowhere yet; SQLite gives its
-    // -wal and -shm files the same rights. An existing file is left as it is.
-    const int fd = inMemory ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd >= 0) ::close(fd);
-    sqlite3* db = nullptr;
-    int result =
-        sqlite3_open_v2(name.constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (result != SQLITE_OK) {
-        sqlite3_close(db);
-        return result == SQLITE_CANTOPEN ? reg::AccessDenied : status(result);
-    }
-    sqlite3_busy_timeout(db, 10000);
-    // The schema first: a store of another schema is not changed, not even its journal mode.
-    if (const qint32 schema = checkSchema(db)) {
-        sqlite3_close(db);
-        return schema;
-    }
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                 nullptr);
-    m_db = db;
-    m_statements.setConnection(db);
-    return reg::Success;
 }
 
 qint32 SqliteRegistry::resolve(qint32 key, Handle& handle) {
@@ -264,6 +81,12 @@ qint32 SqliteRegistry::resolve(qint32 key, Handle& handle) {
     if (found == m_handles.cend()) return reg::InvalidHandle;
     handle = *found;
     return reg::Success;
+}
+
+qint32 SqliteRegistry::keyFor(qint32 key, qint32 right, Handle& handle) {
+    if (const qint32 s = open()) return s;
+    if (const qint32 s = resolve(key, handle)) return s;
+    return (handle.access & right) == right ? reg::Success : reg::AccessDenied;
 }
 
 qint32 SqliteRegistry::keyExists(qint64 id, bool& exists) {
@@ -349,9 +172,8 @@ qint32 SqliteRegistry::walkPath(const QStringList& parts, bool create, qint64& i
 
 qint32 SqliteRegistry::openOrCreate(qint32 key, const QString& subKey, qint32 access, bool create,
                                     qint32& result) {
-    if (const qint32 s = open()) return s;
     Handle parent{};
-    if (const qint32 s = resolve(key, parent)) return s;
+    if (const qint32 s = keyFor(key, 0, parent)) return s;
     QStringList parts;
     if (!keyPath(subKey, parts)) return reg::InvalidParameter;
     if (create && !parts.isEmpty() && !(parent.access & reg::KEY_CREATE_SUB_KEY))
@@ -373,10 +195,8 @@ qint32 SqliteRegistry::openKey(qint32 key, const QString& subKey, qint32 access,
 
 qint32 SqliteRegistry::queryValue(qint32 key, const QString& name, qint32& type, qint32& size,
                                   RegistryValue* data) {
-    if (const qint32 s = open()) return s;
     Handle h{};
-    if (const qint32 s = resolve(key, h)) return s;
-    if (!(h.access & reg::KEY_QUERY_VALUE)) return reg::AccessDenied;
+    if (const qint32 s = keyFor(key, reg::KEY_QUERY_VALUE, h)) return s;
     Statement s(m_statements, "SELECT type, data FROM vals WHERE key = ? AND lname = ?");
     if (!s.prepared()) return status(s.prepareResult());
     s.bind(1, h.id);
@@ -404,10 +224,8 @@ qint32 SqliteRegistry::queryValue(qint32 key, const QString& name, qint32& type,
 }
 
 qint32 SqliteRegistry::setValue(qint32 key, const QString& name, const RegistryValue& value) {
-    if (const qint32 s = open()) return s;
     Handle h{};
-    if (const qint32 s = resolve(key, h)) return s;
-    if (!(h.access & reg::KEY_SET_VALUE)) return reg::AccessDenied;
+    if (const qint32 s = keyFor(key, reg::KEY_SET_VALUE, h)) return s;
     if (name.size() > reg::kLongestValueName) return reg::InvalidParameter;
     return transaction([&]() -> qint32 {
         bool exists = false;
@@ -435,9 +253,8 @@ qint32 SqliteRegistry::setValue(qint32 key, const QString& name, const RegistryV
 }
 
 qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
-    if (const qint32 s = open()) return s;
     Handle h{};
-    if (const qint32 s = resolve(key, h)) return s;
+    if (const qint32 s = keyFor(key, 0, h)) return s;
     QStringList parts;
     if (!keyPath(subKey, parts)) return reg::InvalidParameter;
     if (parts.isEmpty() && h.id <= kLastRoot) return reg::AccessDenied;
@@ -463,10 +280,8 @@ qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
 }
 
 qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
-    if (const qint32 s = open()) return s;
     Handle h{};
-    if (const qint32 s = resolve(key, h)) return s;
-    if (!(h.access & reg::KEY_SET_VALUE)) return reg::AccessDenied;
+    if (const qint32 s = keyFor(key, reg::KEY_SET_VALUE, h)) return s;
     return transaction([&]() -> qint32 {
         Statement remove(m_statements, "DELETE FROM vals WHERE key = ? AND lname = ?");
         if (!remove.prepared()) return status(remove.prepareResult());

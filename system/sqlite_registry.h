@@ -56,6 +56,9 @@ class SqliteRegistry final : public RegistryStore {
     qint32 checkSchema(sqlite3* db);
     // The key a handle stands for, with its rights; status 6 for an unknown handle.
     qint32 resolve(qint32 key, Handle& handle);
+    // What every operation on a key does first: the store opened, the handle resolved, and the
+    // right checked (none when right is 0).
+    qint32 keyFor(qint32 key, qint32 right, Handle& handle);
     qint32 keyExists(qint64 id, bool& exists);
     // The sub-key of parent with the name (case-insensitively): its id in child, or 0 when there is
     // none.

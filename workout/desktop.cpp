@@ -9,7 +9,7 @@
 #include "runtime/file_copy.h"
 #include "runtime/resume_next.h"
 #include "runtime/trace.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -33,7 +33,7 @@ QVariant workOut::iFExist2Exit(const QString& include, bool pSame, bool pClose) 
         }
         m_foundWindow = handle;
         if (pClose && !list.close(handle))
-            traceFailure(lcDesktop(), __func__, 0, "the window was not closed", w.title);
+            rt::traceFailure(lcDesktop(), __func__, 0, "the window was not closed", w.title);
         return QVariant(handle);
     }
     return QVariant();
@@ -92,7 +92,7 @@ qint32 workOut::windowsCopyFile(const QStringList& ReadFiles, const QString& Cop
         return 0;
     }
     rn([&] {
-        if (!platform::nameExists(folder)) QDir().mkpath(folder);
+        if (!rt::nameExists(folder)) QDir().mkpath(folder);
     });
     if (dialogs != nullptr)
         rn([&] { dialogs->copyStarted(total, static_cast<int>(sources.size())); });
@@ -101,7 +101,7 @@ qint32 workOut::windowsCopyFile(const QStringList& ReadFiles, const QString& Cop
         const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
         // Any entry of that name is one, a link that leads nowhere (or that the kernel refuses
         // to follow) included: the user is asked before it is replaced.
-        if (platform::nameExists(target)) {
+        if (rt::nameExists(target)) {
             const QString there = QFileInfo(target).canonicalFilePath();
             if (!there.isEmpty() && there == QFileInfo(source).canonicalFilePath())
                 continue;  // already there
@@ -112,7 +112,7 @@ qint32 workOut::windowsCopyFile(const QStringList& ReadFiles, const QString& Cop
         }
         bool cancelled = false;
         const bool copied = rn([&] {
-            cancelled = !platform::copyFileAtomically(source, target, [&](qint64 bytes) {
+            cancelled = !rt::copyFileAtomically(source, target, [&](qint64 bytes) {
                 return dialogs == nullptr || dialogs->copyProgress(done + bytes, source);
             });
         });

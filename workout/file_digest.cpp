@@ -2,7 +2,7 @@
 // File digests through the digests service, or Qt's QCryptographicHash, fed from a file opened
 // as a regular file only.
 
-#include "workout/file_digest.h"
+#include "workout/internal/file_digest.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -59,7 +59,7 @@ class QtDigest final : public platform::RunningDigest {
 class OpenFile {
   public:
     explicit OpenFile(const QString& path) {
-        platform::checkFileName(path);
+        rt::checkFileName(path);
         const QByteArray name = QFile::encodeName(path);
         // Without blocking: a named pipe is no file, and opening it must not wait for a writer.
         m_fd = path.isEmpty() ? -1 : ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -5,7 +5,7 @@
 #include "runtime/directory_search.h"
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

@@ -8,9 +8,9 @@
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
 #include "runtime/variant_rules.h"
-#include "workout/file_digest.h"
-#include "workout/path_mapping.h"
-#include "workout/trace.h"
+#include "workout/internal/file_digest.h"
+#include "workout/internal/path_mapping.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

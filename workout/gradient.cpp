@@ -9,7 +9,7 @@
 
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

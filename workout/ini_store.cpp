@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The INI store: open a file into the table, look up, add or change, write back, close.
 
-#include "workout/ini_store.h"
+#include "workout/internal/ini_store.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@
 #include "runtime/string_runtime.h"
 #include "runtime/trace.h"
 #include "runtime/variant_rules.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -29,7 +29,7 @@ void IniStore::open() {
     close();
     m_capacity = 10;
     m_open = true;
-    encoding = platform::TextEncoding::Utf8;
+    encoding = rt::TextEncoding::Utf8;
     byteOrderMark = false;
     unreadable.clear();
 }
@@ -143,13 +143,13 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
     IniStore& store = *m_ini;
     store.fileName = sFileName;
     store.open();
-    platform::TextLines file;
+    rt::TextLines file;
     QString path;
     try {
         path = filePath(sFileName);
-        file = platform::decodeLines(platform::readFile(path));
+        file = rt::decodeLines(rt::readFile(path));
     } catch (const workOutError& e) {
-        traceFailure(lcIni(), __func__, e.number(), e.what(), sFileName);
+        rt::traceFailure(lcIni(), __func__, e.number(), e.what(), sFileName);
         // A missing file leaves the store open and empty, to be written as a new file. One that
         // is there but cannot be read (no permission, a folder, too large) is reported with its
         // error, and the store will not write over it.
@@ -337,11 +337,11 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
     // Rows the store did not change keep their bytes, so that a file that was neither valid
     // UTF-8 nor valid GB18030 loses nothing; new and changed rows are written in the file's
     // encoding, every line ending in CR LF.
-    QByteArray bytes = store.byteOrderMark && store.encoding == platform::TextEncoding::Utf8
+    QByteArray bytes = store.byteOrderMark && store.encoding == rt::TextEncoding::Utf8
                            ? QByteArray("\xEF\xBB\xBF")
                            : QByteArray();
     auto line = [&](const QByteArray& kept, const QString& text) {
-        bytes += kept.isNull() ? platform::encodeText(text, store.encoding, false) : kept;
+        bytes += kept.isNull() ? rt::encodeText(text, store.encoding, false) : kept;
         bytes += "\r\n";
     };
     auto keyLines = [&](const IniStore::Row& row) {
@@ -360,10 +360,10 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
         // A file that was there but could not be read is never replaced by what is left.
         if (!store.unreadable.isEmpty() && path == store.unreadable)
             raiseError(err::PermissionDenied);
-        platform::writeFileAtomically(path, bytes);
+        rt::writeFileAtomically(path, bytes);
     } catch (const workOutError& e) {
         // A file that cannot be created is left alone; the result stays 0.
-        traceFailure(lcIni(), __func__, e.number(), e.what(), sPath);
+        rt::traceFailure(lcIni(), __func__, e.number(), e.what(), sPath);
     }
     return 0;
 }

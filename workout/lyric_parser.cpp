@@ -9,8 +9,8 @@
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
 #include "runtime/text_files.h"
-#include "workout/lyric_store.h"
-#include "workout/trace.h"
+#include "workout/internal/lyric_store.h"
+#include "workout/internal/trace.h"
 
 namespace kelvarin {
 
@@ -70,7 +70,7 @@ LyricStore parseLyrics(QStringView text) {
     };
     // The lines are read in place, as views of the text: a long file is not copied line by line.
     bool ignoreTheRest = false;
-    platform::forEachLine(text, [&](QStringView raw) {
+    rt::forEachLine(text, [&](QStringView raw) {
         if (ignoreTheRest) return;
         QStringView line = rt::trimSpaces(raw);
         if (line.isEmpty()) return;

@@ -11,8 +11,8 @@
 #include "runtime/string_runtime.h"
 #include "runtime/text_files.h"
 #include "runtime/trace.h"
-#include "workout/lyric_store.h"
-#include "workout/trace.h"
+#include "workout/internal/lyric_store.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -20,11 +20,11 @@ namespace kelvarin {
 qint32 workOut::LRC_Load(QString sFile) {
     LyricStore& store = *m_lyrics;
     store = LyricStore();
-    platform::TextFile file;
+    rt::TextFile file;
     try {
-        file = platform::readTextFile(filePath(sFile));
+        file = rt::readTextFile(filePath(sFile));
     } catch (const workOutError& e) {
-        traceFailure(lcLyrics(), __func__, e.number(), e.what(), sFile);
+        rt::traceFailure(lcLyrics(), __func__, e.number(), e.what(), sFile);
         return 1;
     }
     store = parseLyrics(file.text);

@@ -18,7 +18,7 @@
 #include "runtime/string_runtime.h"
 #include "runtime/trace.h"
 #include "runtime/variant_rules.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -222,7 +222,7 @@ qint32 workOut::DecTrans(QString& pGet, qint32 DecMax36) {
         }
         return acc;
     } catch (const workOutError& e) {
-        traceFailure(lcNumbers(), __func__, e.number(), e.what(), pGet);
+        rt::traceFailure(lcNumbers(), __func__, e.number(), e.what(), pGet);
         return -1;
     }
 }

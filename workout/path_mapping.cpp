@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The mapping of path texts to paths of the file system, and back.
 
-#include "workout/path_mapping.h"
+#include "workout/internal/path_mapping.h"
 
 #include "runtime/errors.h"
 #include "runtime/file_access.h"
@@ -20,7 +20,7 @@ bool under(QStringView path, QStringView folder) {
 }  // namespace
 
 QString toLinuxPath(const QString& text, const QList<Drive>& drives) {
-    platform::checkFileName(text);
+    rt::checkFileName(text);
     auto separator = [](QChar c) { return c == u'\\' || c == u'/'; };
     // A share of another machine (\\server\share) has no place in the drive table.
     if (text.size() >= 2 && separator(text[0]) && separator(text[1]) &&

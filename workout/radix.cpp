@@ -7,7 +7,7 @@
 
 #include "runtime/conversion.h"
 #include "runtime/trace.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -108,7 +108,7 @@ qint32 workOut::jzToDec(const QString& pStr, qint32 jz, bool& wrong) {
         return 0;
     } catch (const workOutError& e) {
         // Overflow: the value of the digits read before the failing one, reported as wrong.
-        traceFailure(lcNumbers(), __func__, e.number(), e.what(), pStr);
+        rt::traceFailure(lcNumbers(), __func__, e.number(), e.what(), pStr);
         wrong = true;
         return acc;
     }

@@ -6,7 +6,7 @@
 #include "runtime/resume_next.h"
 #include "runtime/trace.h"
 #include "runtime/variant_rules.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -18,7 +18,7 @@ namespace {
 // The store's answer, traced when it is not success.
 qint32 traced(qint32 status, const char* operation, const QString& detail) {
     if (status != reg::Success)
-        traceFailure(lcRegistry(), operation, status, "registry status", detail);
+        rt::traceFailure(lcRegistry(), operation, status, "registry status", detail);
     return status;
 }
 

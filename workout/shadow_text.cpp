@@ -5,7 +5,7 @@
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
 #include "runtime/variant_rules.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

@@ -13,7 +13,7 @@
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
 #include "runtime/string_runtime.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {

@@ -9,7 +9,7 @@
 #include "runtime/resume_next.h"
 #include "runtime/text_files.h"
 #include "runtime/trace.h"
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 #include "workout/workout.h"
 
 namespace kelvarin {
@@ -21,25 +21,25 @@ const QString kCrLf = QStringLiteral("\r\n");
 }  // namespace
 
 QString workOut::LoadText(const QString& sFileName) {
-    platform::TextFile file;
+    rt::TextFile file;
     try {
-        file = platform::readTextFile(filePath(sFileName));
+        file = rt::readTextFile(filePath(sFileName));
     } catch (const workOutError& e) {
-        traceFailure(lcText(), __func__, e.number(), e.what(), sFileName);
+        rt::traceFailure(lcText(), __func__, e.number(), e.what(), sFileName);
         return QStringLiteral("#Err53");
     }
     // The lines joined with CR LF: every line end becomes CR LF, and the last one is dropped.
     QString& in = file.text;
     const QStringView view(in);
     // Most files end every line with CR LF already: then only the last line end goes.
-    if (platform::onlyCrLfLineEnds(view)) {
+    if (rt::onlyCrLfLineEnds(view)) {
         if (in.endsWith(kCrLf)) in.chop(2);
         return in;
     }
     QString out;
     out.reserve(in.size() + in.size() / 16);
     bool first = true;
-    platform::forEachLine(view, [&](QStringView line) {
+    rt::forEachLine(view, [&](QStringView line) {
         if (!first) out += kCrLf;
         first = false;
         out += line;
@@ -81,7 +81,7 @@ qint32 workOut::TextLenLine(TextBox& pText) {
         return static_cast<qint32>(
             std::min<qsizetype>(pText.text().count(kCrLf) + 1, std::numeric_limits<qint32>::max()));
     } catch (const workOutError& e) {
-        traceFailure(lcText(), __func__, e.number(), e.what());
+        rt::traceFailure(lcText(), __func__, e.number(), e.what());
         return 0;
     }
 }
@@ -100,7 +100,7 @@ QString workOut::TextLine(TextBox& pText, qint32 Line) {
         const qsizetype end = text.indexOf(kCrLf, start);
         return end < 0 ? text.mid(start) : text.mid(start, end - start);
     } catch (const workOutError& e) {
-        traceFailure(lcText(), __func__, e.number(), e.what());
+        rt::traceFailure(lcText(), __func__, e.number(), e.what());
         return QString();
     }
 }
@@ -123,10 +123,10 @@ void workOut::Textbox_insert(TextBox& te, const QString& pStr) {
 qint32 workOut::PrintErr(const QString& Des) {
     const QString folder =
         platform::require(m_services.folders).stateHome() + QStringLiteral("/kelvarin");
-    platform::createFolders(folder);
+    rt::createFolders(folder);
     // The user's alone, whatever the umask.
-    platform::writeFileAtomically(folder + QStringLiteral("/Err.txt"), (Des + kCrLf).toUtf8(),
-                                  {0600, true});
+    rt::writeFileAtomically(folder + QStringLiteral("/Err.txt"), (Des + kCrLf).toUtf8(),
+                            {0600, true});
     return 0;
 }
 

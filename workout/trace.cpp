@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The library's logging categories: debug output off unless the logging rules enable it.
 
-#include "workout/trace.h"
+#include "workout/internal/trace.h"
 
 namespace kelvarin {
 

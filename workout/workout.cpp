@@ -3,8 +3,8 @@
 
 #include "workout/workout.h"
 
-#include "workout/ini_store.h"
-#include "workout/lyric_store.h"
+#include "workout/internal/ini_store.h"
+#include "workout/internal/lyric_store.h"
 
 namespace kelvarin {
 

@@ -2,7 +2,7 @@
 // The fuzz harness of pathMapping.
 
 #include "fuzz/fuzz_common.h"
-#include "workout/path_mapping.h"
+#include "workout/internal/path_mapping.h"
 
 namespace kelvarin::fuzz {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The fuzz harness of the code reader: any text gives a code or an error that quotes it, and a
-// code read back from its own entry in every format is the same code.
+// code read back from its own element in every format (as the window reads it) is the same code.
 
 #include "fuzz/fuzz_common.h"
 #include "segment_codes/code_reader.h"
-#include "segment_codes/formats.h"
+#include "segment_codes/declaration.h"
 
 namespace kelvarin::fuzz {
 
@@ -12,13 +12,15 @@ int run_readCode(Input& in) {
     const QString text = in.rest();
     allowing(kNone, [&] {
         QString error;
-        const std::optional<quint8> code = codes::readCode(text, &error);
+        const std::optional<codes::Code> code = codes::readCode(text, &error);
         if (!code && !error.contains(text)) finding("an error that does not quote the text");
         if (code) {
-            for (const codes::FormatInfo& f : codes::formats()) {
-                if (f.format == codes::Format::Hex) continue;  // bare bytes read as decimal
-                const QString entry = codes::entryText(*code, f.format, text.size() % 2 == 0);
-                if (codes::readCode(entry) != code) finding("an entry that does not read back");
+            for (const codes::FormatDescription* f : codes::formats()) {
+                codes::DeclarationOptions options;
+                options.upper = text.size() % 2 == 0;
+                const codes::Declaration d(*f, options, codes::Polarity::CommonCathode);
+                if (d.readElement(d.element(*code)) != code)
+                    finding("an element that does not read back");
             }
         }
     });

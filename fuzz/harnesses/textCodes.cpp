@@ -26,9 +26,9 @@ int run_textCodes(Input& in) {
         const codes::Polarity polarity =
             options & 2 ? codes::Polarity::CommonAnode : codes::Polarity::CommonCathode;
         const codes::Table table = codes::textTable(text, digits, wiring, polarity);
-        for (const codes::FormatInfo& f : codes::formats()) {
+        for (const codes::FormatDescription* f : codes::formats()) {
             codes::Output output;
-            output.format = f.format;
+            output.format = f;
             output.upper = options & 4;
             output.comments = options & 8;
             output.crlf = options & 16;
@@ -36,11 +36,10 @@ int run_textCodes(Input& in) {
             const QString written = codes::render(table, output, polarity);
             // No line of a C comment may end in a line continuation, nor hold a trigraph that
             // makes one.
-            const bool c = f.format != codes::Format::Sdas && f.format != codes::Format::A51 &&
-                           f.format != codes::Format::Hex;
-            if (c && (written.contains(QStringLiteral("\\\n")) ||
-                      written.contains(QStringLiteral("?"
-                                                      "?/"))))
+            if (f->comments == codes::CommentStyle::C &&
+                (written.contains(QStringLiteral("\\\n")) ||
+                 written.contains(QStringLiteral("?"
+                                                 "?/"))))
                 finding("a comment that runs on");
         }
     });

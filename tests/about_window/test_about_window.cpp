@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "about_window/sponsor.h"
-#include "gui/app_info.h"
+#include "build_info/app_info.h"
 #include "window_harness.h"
 #include "workout/wkout.h"
 #include "workout/workout.h"
@@ -88,7 +88,7 @@ void AboutWindowTest::reopenedWindowPrintsAgain() {
     QList<int> halos;
     for (int n = 0; n < 2; ++n) {
         sponsor about(m_harness->services(), m_owner);
-        halos << haloPixels(about.findChild<PictureBox*>("Picture1")->canvas().image());
+        halos << haloPixels(about.findChild<gui::PictureBox*>("Picture1")->canvas().image());
     }
     QVERIFY(halos[0] > 100);
     QCOMPARE(halos[1], halos[0]);
@@ -110,7 +110,7 @@ void AboutWindowTest::aboutLayout() {
     QCOMPARE(about.size(), QSize(425, 210));
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(about.isModal());
-    QCOMPARE(about.findChild<PictureBox*>("Picture1")->geometry(), QRect(32, 16, 361, 137));
+    QCOMPARE(about.findChild<gui::PictureBox*>("Picture1")->geometry(), QRect(32, 16, 361, 137));
     QCOMPARE(about.findChild<QPushButton*>("Command1")->text(), QStringLiteral("返回"));
     QCOMPARE(about.windowIcon().actualSize(QSize(128, 128)), QSize(128, 128));
     about.show();

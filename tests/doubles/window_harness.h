@@ -11,7 +11,7 @@ namespace kelvarin::testing {
 
 struct Harness : QuietServices {
     Harness() { clipboard = &desktopClipboard; }
-    platform::DesktopClipboard desktopClipboard;
+    gui::DesktopClipboard desktopClipboard;
 };
 
 }  // namespace kelvarin::testing

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 

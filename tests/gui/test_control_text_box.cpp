@@ -16,8 +16,8 @@ class ControlTextBoxTest : public QObject {
 };
 
 void ControlTextBoxTest::multiLinePositionsCountCrLf() {
-    CrLfTextBox box;
-    platform::ControlTextBox te(&box);
+    gui::CrLfTextBox box;
+    gui::ControlTextBox te(&box);
     te.setText(QStringLiteral("ab\r\ncd\r\nef"));
     QCOMPARE(te.text(), QStringLiteral("ab\r\ncd\r\nef"));
     te.setSelStart(4);  // before "c"
@@ -33,7 +33,7 @@ void ControlTextBoxTest::multiLinePositionsCountCrLf() {
 
 void ControlTextBoxTest::singleLine() {
     auto* line = new QLineEdit(QStringLiteral("abcdef"));
-    platform::ControlTextBox te(line);
+    gui::ControlTextBox te(line);
     te.setSelStart(2);
     te.setSelLength(2);
     QCOMPARE(line->selectedText(), QStringLiteral("cd"));

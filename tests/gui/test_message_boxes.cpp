@@ -10,6 +10,7 @@
 
 #include "gui/desktop_services.h"
 
+using namespace kelvarin;
 using namespace kelvarin::platform;
 
 class MessageBoxesTest : public QObject {
@@ -48,7 +49,7 @@ void MessageBoxesTest::answers() {
             seen << b->text();
         QTest::keyClick(box, Qt::Key(key));
     });
-    DesktopMessageBoxes boxes;
+    gui::DesktopMessageBoxes boxes;
     const auto got = boxes.show(nullptr, QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
                                 yesNo ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok,
                                 MessageBoxes::Icon::Information, QStringLiteral("title"),
@@ -112,10 +113,10 @@ void MessageBoxesTest::layout() {
         if (QAbstractButton* no = box->button(QMessageBox::No)) no->click();
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
     });
-    DesktopMessageBoxes().show(nullptr, prompt,
-                               table ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok,
-                               MessageBoxes::Icon::Information, title,
-                               table ? MessageBoxes::Text::Table : MessageBoxes::Text::Prose);
+    gui::DesktopMessageBoxes().show(
+        nullptr, prompt, table ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok,
+        MessageBoxes::Icon::Information, title,
+        table ? MessageBoxes::Text::Table : MessageBoxes::Text::Prose);
     QCOMPARE(shown, prompt);  // the text itself as it is
     QVERIFY(unbroken);
     QVERIFY(titleFits);

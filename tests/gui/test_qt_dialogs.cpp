@@ -13,8 +13,9 @@
 #include <functional>
 
 #include "gui/qt_dialogs.h"
-#include "xvfb.h"
+#include "xvfb_test_main.h"
 
+using namespace kelvarin;
 using namespace kelvarin::platform;
 
 namespace {
@@ -80,7 +81,7 @@ void QtDialogsTest::chooseFolder() {
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
         }
     });
-    QtDialogs dialogs;
+    gui::QtDialogs dialogs;
     const qint32 owner = owned ? static_cast<qint32>(window.winId()) : 0;
     QCOMPARE(dialogs.chooseFolder(owner, QStringLiteral("选择文件夹")),
              choose ? folder : QString());
@@ -99,20 +100,20 @@ void QtDialogsTest::replaceConfirmation() {
         QVERIFY(box->text().contains(QStringLiteral("a.txt")));
         box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
     });
-    QtDialogs dialogs;
+    gui::QtDialogs dialogs;
     QCOMPARE(dialogs.confirmReplace(QStringLiteral("/tmp/x/a.txt"), QStringLiteral("/tmp/a.txt")),
              yes);
 }
 
 void QtDialogsTest::largeCopyShowsProgress() {
-    QtDialogs dialogs;
-    dialogs.copyStarted(QtDialogs::kLargeCopy, 2);
+    gui::QtDialogs dialogs;
+    dialogs.copyStarted(gui::QtDialogs::kLargeCopy, 2);
     auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
     QVERIFY(progress != nullptr && progress->isVisible());
-    QVERIFY(dialogs.copyProgress(QtDialogs::kLargeCopy / 2, QStringLiteral("/tmp/big.bin")));
+    QVERIFY(dialogs.copyProgress(gui::QtDialogs::kLargeCopy / 2, QStringLiteral("/tmp/big.bin")));
     QCOMPARE(progress->value(), 500);
     progress->cancel();
-    QVERIFY(!dialogs.copyProgress(QtDialogs::kLargeCopy, QStringLiteral("/tmp/big.bin")));
+    QVERIFY(!dialogs.copyProgress(gui::QtDialogs::kLargeCopy, QStringLiteral("/tmp/big.bin")));
     dialogs.copyFinished();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     // A small copy shows nothing at once.
@@ -121,16 +122,6 @@ void QtDialogsTest::largeCopyShowsProgress() {
     dialogs.copyFinished();
 }
 
-int main(int argc, char* argv[]) {
-    kelvarin::testing::XvfbServer xvfb;
-    if (!xvfb.start()) {
-        std::fprintf(stderr, "Xvfb could not be started\n");
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    QtDialogsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KELVARIN_XVFB_TEST_MAIN(QtDialogsTest, QApplication, Nothing)
 
 #include "test_qt_dialogs.moc"

@@ -22,7 +22,7 @@ void WidgetPlacementTest::formAndControl() {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const double twips = 1440.0 / window->screen()->logicalDotsPerInchX();
 
-    const platform::WidgetPlacement form(window), control(button);
+    const gui::WidgetPlacement form(window), control(button);
     const QRect frame = window->frameGeometry();
     QCOMPARE(form.left(), frame.x() * twips);
     QCOMPARE(form.width(), frame.width() * twips);

@@ -17,7 +17,7 @@
 #include "runtime/file_copy.h"
 
 using namespace kelvarin;
-using namespace kelvarin::platform;
+using namespace kelvarin::rt;
 using namespace kelvarin::testing;
 
 namespace {

@@ -16,7 +16,7 @@
 #include "runtime/text_files.h"
 
 using namespace kelvarin;
-using namespace kelvarin::platform;
+using namespace kelvarin::rt;
 
 class TextFilesTest : public QObject {
     Q_OBJECT

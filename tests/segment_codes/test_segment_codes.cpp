@@ -45,8 +45,8 @@ void SegmentCodesTest::wiring_data() {
                                   << "!'h' at place 7 is no segment";
     QTest::newRow("repeat") << "a,b,c,d,e,f,a,dp"
                             << "!'a' is named twice, at places 1 and 7";
-    QTest::newRow("missing") << "a,b,c,d,e,f,a,dp"
-                             << "!'g' is missing";
+    QTest::newRow("missing") << "a,b,c,d,e,f,g,x"
+                             << "!'dp' is missing";
     QTest::newRow("empty place") << "a,b,,d,e,f,g,dp"
                                  << "!place 3 is empty";
     QTest::newRow("empty") << ""
@@ -240,7 +240,7 @@ void SegmentCodesTest::formats() {
     const QString text = QStringLiteral("1.Fb");
     const Table table = textTable(text, digitsOf(text, bad), Wiring(), Polarity::CommonCathode);
     Output output;
-    output.format = *formatNamed(format);
+    output.format = formatNamed(format);
     output.upper = upper;
     QCOMPARE(render(table, output, Polarity::CommonCathode), expected);
 }

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "file_helpers.h"
+#include "segment_codes/declaration.h"
 #include "segment_codes/formats.h"
 
 using namespace kelvarin;
@@ -53,23 +54,19 @@ bool have(const QString& tool) {
 }
 
 // The codes of a Keil or hex text, read back from its entries.
-QList<int> entriesOf(const QString& text, Format format) {
+QList<int> entriesOf(const QString& text, const QString& format) {
     QList<int> codes;
     QRegularExpression entry;
-    switch (format) {
-        case Format::A51:
-            entry.setPattern(QStringLiteral("\\b0([0-9A-F]{2})H\\b"));
-            break;
-        case Format::Hex:
-            entry.setPattern(QStringLiteral("(?:^|\\s)([0-9a-fA-F]{2})(?=\\s|$)"));
-            break;
-        default:
-            entry.setPattern(QStringLiteral("\\b0x([0-9a-fA-F]{2})\\b"));
-            break;
+    if (format == u"a51") {
+        entry.setPattern(QStringLiteral("\\b0([0-9A-F]{2})H\\b"));
+    } else if (format == u"hex") {
+        entry.setPattern(QStringLiteral("(?:^|\\s)([0-9a-fA-F]{2})(?=\\s|$)"));
+    } else {
+        entry.setPattern(QStringLiteral("\\b0x([0-9a-fA-F]{2})\\b"));
     }
     // Comments are left out before the entries are read.
-    const QRegularExpression comment(format == Format::A51 ? QStringLiteral(";[^\\n]*")
-                                                           : QStringLiteral("//[^\\n]*"));
+    const QRegularExpression comment(format == u"a51" ? QStringLiteral(";[^\\n]*")
+                                                      : QStringLiteral("//[^\\n]*"));
     QString body = text;
     body.remove(comment);
     for (const auto& m : entry.globalMatch(body))
@@ -95,7 +92,7 @@ Table mixedText(Polarity polarity) {
 // "HELLO 12.5", in both polarities, bare and with comments and upper-case digits (and then CR LF
 // line ends, where crlf says so).
 template <class Check>
-void forEachRendering(Format format, bool crlf, Check&& check) {
+void forEachRendering(const FormatDescription* format, bool crlf, Check&& check) {
     for (const Polarity polarity : {Polarity::CommonCathode, Polarity::CommonAnode}) {
         for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity)}) {
             for (const bool comments : {false, true}) {
@@ -162,10 +159,22 @@ void ToolchainsTest::builds() {
     // The tool refuses a broken table: it really reads what it is given.
     const Run broken = build(QStringLiteral("this is no table ,,, }\n"));
     QVERIFY2(broken.status != 0, qPrintable(broken.output));
-    forEachRendering(*formatNamed(format), true, [&](const QString& text, const Table&) {
+    forEachRendering(formatNamed(format), true, [&](const QString& text, const Table&) {
         const Run built = build(text);
         QVERIFY2(built.status == 0, qPrintable(text + built.output));
     });
+    // The main window's declaration in the format, as it stands after each code added: one
+    // code, a whole row, and a row and a part.
+    const Declaration declaration(*formatNamed(format), {}, Polarity::CommonAnode);
+    QString text = declaration.header(QDate(2026, 12, 7));
+    for (qint32 count = 0; count < 13; ++count) {
+        text += declaration.piece(static_cast<Code>(0x11 * count), count);
+        if (count == 0 || count == 9 || count == 12) {
+            const QString whole = text + declaration.closing(count + 1);
+            const Run built = build(whole);
+            QVERIFY2(built.status == 0, qPrintable(whole + built.output));
+        }
+    }
 }
 
 void ToolchainsTest::keilDialectsReadBack_data() {
@@ -186,12 +195,12 @@ void ToolchainsTest::keilDialectsReadBack_data() {
 void ToolchainsTest::keilDialectsReadBack() {
     QFETCH(QString, format);
     QFETCH(QString, declaration);
-    const Format f = *formatNamed(format);
+    const FormatDescription* f = formatNamed(format);
     forEachRendering(f, false, [&](const QString& text, const Table& table) {
         QVERIFY2(QRegularExpression(declaration).match(text).hasMatch(), qPrintable(text));
-        QCOMPARE(entriesOf(text, f), codesOf(table));
-        if (f == Format::Classic) QVERIFY(text.contains(QStringLiteral("};")));
-        if (f == Format::A51) QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
+        QCOMPARE(entriesOf(text, format), codesOf(table));
+        if (format == u"classic") QVERIFY(text.contains(QStringLiteral("};")));
+        if (format == u"a51") QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
     });
 }
 
@@ -205,7 +214,7 @@ void ToolchainsTest::simulated8051ReadsEveryCode() {
     const Table table = standardTable(*Wiring::parse(u"e,dp,c,d,g,f,a,b"), polarity);
     const QList<int> codes = codesOf(table);
     Output output;
-    output.format = Format::Sdcc;
+    output.format = formatNamed(u"sdcc");
     output.name = QStringLiteral("digits");
     writeBytes(dir.filePath(QStringLiteral("table.c")), render(table, output, polarity).toUtf8());
     writeBytes(dir.filePath(QStringLiteral("main.c")),

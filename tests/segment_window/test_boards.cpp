@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "segment_codes/formats.h"
 #include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
+#include "segment_window/standard_tables.h"
 #include "segment_window/text_codes_window.h"
 #include "segment_window/wiring_window.h"
 #include "window_harness.h"
@@ -45,7 +47,8 @@ class BoardsTest : public QObject {
   private:
     QLineEdit* line(const char* name) { return m_window->findChild<QLineEdit*>(name); }
     QString declaration() const {
-        return static_cast<CrLfTextBox*>(m_window->findChild<QPlainTextEdit*>("Text5"))->text();
+        return static_cast<gui::CrLfTextBox*>(m_window->findChild<QPlainTextEdit*>("Text5"))
+            ->text();
     }
     quint8 litNow() const {
         quint8 p = 0;
@@ -205,7 +208,7 @@ void BoardsTest::settings() {
     QStringList said;
     const BoardSettings board = BoardSettings::load(&preferences, said);
     QCOMPARE(board.wiring.text(), wiring);
-    QCOMPARE(codes::formatName(board.format), format);
+    QCOMPARE(board.format->nameText(), format);
     QCOMPARE(said.size(), warnings);
     // What is saved loads as it was.
     MemoryPreferences again;
@@ -266,15 +269,28 @@ void BoardsTest::reversedWiringFollowsEverywhere() {
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("Picture1(0)")), Qt::LeftButton);
     QCOMPARE(line("Text1")->text(), QStringLiteral("0x80,"));
     QCOMPARE(line("Text4")->text(), QStringLiteral("10000000b"));
-    // The standard table copied from its message box is the command line's.
+    // The standard table copied from its message box has the stored table's layout, each
+    // entry with its bits in reverse order.
     m_harness->boxes.answers = {platform::MessageBoxes::Answer::Yes};
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    codes::Output output;
-    output.crlf = true;
-    const codes::Wiring reversed = codes::Wiring::reversed();
-    QCOMPARE(m_harness->clipboard->text(),
-             codes::render(codes::standardTable(reversed, codes::Polarity::CommonCathode), output,
-                           codes::Polarity::CommonCathode));
+    const QString copied = m_harness->clipboard->text();
+    QString expected = commonCathodeTable();
+    static const QRegularExpression entry(QStringLiteral("0x([0-9a-f]{2})"));
+    qsizetype at = 0;
+    for (QRegularExpressionMatch m = entry.match(expected); m.hasMatch();
+         m = entry.match(expected, at)) {
+        const uint value = m.captured(1).toUInt(nullptr, 16);
+        uint reversed = 0;
+        for (int bit = 0; bit < 8; ++bit)
+            if (value & (1u << bit)) reversed |= 0x80u >> bit;
+        expected.replace(m.capturedStart(1), 2,
+                         QStringLiteral("%1").arg(reversed, 2, 16, QLatin1Char('0')));
+        at = m.capturedEnd();
+    }
+    QCOMPARE(copied, expected);
+    QVERIFY(
+        copied.startsWith(QStringLiteral("unsigned char code seg_cc[]={  //共阴数码管常用段码\r\n"
+                                         "0xfc,0x60,")));
 }
 
 void BoardsTest::wiringWindowChoosesAndKeeps() {
@@ -285,8 +301,7 @@ void BoardsTest::wiringWindowChoosesAndKeeps() {
             // Bit 0 set to a: the bit that drove a now drives dp, the eight stay distinct.
             w.setSegmentOfBit(0, 0);
             QCOMPARE(w.board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
-            w.findChild<QComboBox*>("format")->setCurrentIndex(
-                static_cast<int>(codes::Format::Sdcc));
+            w.findChild<QComboBox*>("format")->setCurrentText(QStringLiteral("sdcc"));
             w.findChild<QLineEdit*>("name")->setText(QStringLiteral("int"));
             QVERIFY(!w.nameValid());
             w.findChild<QLineEdit*>("name")->setText(QStringLiteral("digits"));
@@ -298,7 +313,7 @@ void BoardsTest::wiringWindowChoosesAndKeeps() {
         true);
     QTest::keyClick(m_window, Qt::Key_Comma, Qt::ControlModifier);
     QCOMPARE(m_window->board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
-    QCOMPARE(m_window->board().format, codes::Format::Sdcc);
+    QCOMPARE(m_window->board().format->nameText(), QStringLiteral("sdcc"));
     QVERIFY(declaration().startsWith(QStringLiteral("__code unsigned char digits[] = {")));
     // Kept for the next run, and the window's place too.
     QCOMPARE(m_harness->preferences.values.value("board/format").toString(),

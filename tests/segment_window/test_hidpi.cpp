@@ -56,7 +56,7 @@ void HiDpiTest::drawsAtTheDevicePixelRatio() {
             red = banner.pixelColor(x, y) == QColor(255, 0, 0);
     QVERIFY(red);
     // A lit segment is gradient from edge to edge: no background left in its box.
-    auto* segment = window.findChild<PictureBox*>(QStringLiteral("Picture1(0)"));
+    auto* segment = window.findChild<gui::PictureBox*>(QStringLiteral("Picture1(0)"));
     QTest::mouseClick(segment, Qt::LeftButton);
     const QImage lit = segment->canvas().image();
     QCOMPARE(lit.size(), QSize(114, 34));
@@ -80,7 +80,7 @@ void HiDpiTest::haloCopiesKeepTheirDistances() {
     SEG8 window(harness.services());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    BackingCanvas& canvas = window.banner().canvas();
+    gui::BackingCanvas& canvas = window.banner().canvas();
     auto leftmost = [&canvas](float x) {
         canvas.clear();
         canvas.setForeColor(255);

@@ -11,7 +11,7 @@
 #include "about_window/sponsor.h"
 #include "segment_window/seg8.h"
 #include "window_harness.h"
-#include "xvfb.h"
+#include "xvfb_test_main.h"
 
 using namespace kelvarin;
 using namespace kelvarin::testing;
@@ -106,16 +106,6 @@ void OnDesktopTest::restoreAfterMaximiseKeepsThePlace() {
              qPrintable(QStringLiteral("at %1,%2").arg(window.pos().x()).arg(window.pos().y())));
 }
 
-int main(int argc, char* argv[]) {
-    XvfbServer xvfb;
-    if (!xvfb.start() || !xvfb.startWindowManager(true)) {
-        std::fprintf(stderr, "Xvfb with openbox could not be started\n");
-        return 1;
-    }
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    OnDesktopTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KELVARIN_XVFB_TEST_MAIN(OnDesktopTest, QApplication, WindowManager)
 
 #include "test_on_desktop.moc"

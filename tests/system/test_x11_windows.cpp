@@ -14,7 +14,7 @@
 #include <xcb/xcb.h>
 
 #include "system/x11_window_list.h"
-#include "xvfb.h"
+#include "xvfb_test_main.h"
 
 using namespace kelvarin;
 using namespace kelvarin::platform;
@@ -119,8 +119,6 @@ bool managerRunning() {
     return running;
 }
 
-testing::XvfbServer* server = nullptr;
-
 }  // namespace
 
 class X11WindowsTest : public QObject {
@@ -140,7 +138,8 @@ void X11WindowsTest::findAndClose_data() {
 
 void X11WindowsTest::findAndClose() {
     QFETCH(bool, manager);
-    if (manager && !server->startWindowManager()) QSKIP("no window manager to be had");
+    if (manager && !testing::runningServer()->startWindowManager())
+        QSKIP("no window manager to be had");
     X11WindowList list;
     // Managed windows come from the manager's client list once it runs. The manager announces
     // itself before it manages windows: a probe window shows when it does.
@@ -167,7 +166,7 @@ void X11WindowsTest::findAndClose() {
     QVERIFY(!list.close(rude.handle()));
     QThread::msleep(200);
     QVERIFY(rude.alive());
-    if (manager) server->stopWindowManager();
+    if (manager) testing::runningServer()->stopWindowManager();
 }
 
 void X11WindowsTest::withoutDisplay() {
@@ -209,16 +208,6 @@ void X11WindowsTest::displayThatNeverAnswers() {
     QVERIFY2(took < 10000, qPrintable(QStringLiteral("%1 ms").arg(took)));
 }
 
-int main(int argc, char* argv[]) {
-    testing::XvfbServer xvfb;
-    if (!xvfb.start()) {
-        std::fprintf(stderr, "Xvfb could not be started\n");
-        return 1;
-    }
-    server = &xvfb;
-    QCoreApplication app(argc, argv);
-    X11WindowsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KELVARIN_XVFB_TEST_MAIN(X11WindowsTest, QCoreApplication, Nothing)
 
 #include "test_x11_windows.moc"

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "file_helpers.h"
-#include "workout/lyric_store.h"
+#include "workout/internal/lyric_store.h"
 #include "workout/workout.h"
 
 using namespace kelvarin;

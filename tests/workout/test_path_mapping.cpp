@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "outcome.h"
-#include "workout/path_mapping.h"
+#include "workout/internal/path_mapping.h"
 
 using namespace kelvarin;
 using namespace kelvarin::testing;

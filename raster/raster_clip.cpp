@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gui/line_raster.h"
+#include "raster/line_raster.h"
 
 namespace kelvarin::raster {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The line raster: the rows of one line, and the queue painted band by band.
 
-#include "gui/line_raster.h"
+#include "raster/line_raster.h"
 
 #include <QImage>
 
@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "gui/raster_groups.h"
-#include "gui/raster_steep.h"
+#include "raster/raster_groups.h"
+#include "raster/raster_steep.h"
 
 namespace kelvarin::raster {
 

@@ -59,7 +59,7 @@ class IniStore {
     int lastSearchedRow() const;
 
     QString fileName;
-    platform::TextEncoding encoding = platform::TextEncoding::Utf8;
+    rt::TextEncoding encoding = rt::TextEncoding::Utf8;
     bool byteOrderMark = false;
     QString unreadable;  // the file that was there but could not be read, never to be replaced
 

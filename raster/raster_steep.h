@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "gui/line_raster.h"
+#include "raster/line_raster.h"
 
 namespace kelvarin::raster {
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "gui/line_raster.h"
+#include "raster/line_raster.h"
 
 using namespace kelvarin::raster;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Grouping the queued lines that lie side by side.
 
-#include "gui/raster_groups.h"
+#include "raster/raster_groups.h"
 
 #include <limits>
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "gui/line_raster.h"
+#include "raster/line_raster.h"
 
 namespace kelvarin::raster {
 

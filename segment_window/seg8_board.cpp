@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+// The main window's features for real boards, beyond its own controls: codes typed back into
+// the code boxes, the context menu, and the wiring and text-to-codes windows.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "segment_codes/code_reader.h"
+#include "segment_window/seg8.h"
+#include "segment_window/text_codes_window.h"
+#include "segment_window/wiring_window.h"
+
+namespace kelvarin {
+
+// --- Codes typed back into the boxes ---
+
+void SEG8::buildReadBack() {
+    for (QLineEdit* box : {Text1, Text4}) {
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { readBack(box); });
+        // Typing again takes the mark away until the next Enter.
+        connect(box, &QLineEdit::textEdited, this, [this, box] { unmark(box); });
+    }
+}
+
+void SEG8::readBack(QLineEdit* box) {
+    QString error;
+    // Text1 holds an element of the board's format, Text4 the code in binary (or any form).
+    const std::optional<codes::Code> code = box == Text1
+                                                ? declaration().readElement(box->text(), &error)
+                                                : codes::readCode(box->text(), &error);
+    if (!code) {
+        markUnreadable(box, error);
+        return;
+    }
+    setPattern(codes::patternOf(static_cast<quint8>(*code), m_board.wiring, polarity()));
+}
+
+void SEG8::markUnreadable(QLineEdit* box, const QString& error) {
+    // The text stays as typed, marked, with the reason at hand; no message box.
+    box->setProperty("unreadable", true);
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+    box->setToolTip(tr("无法识别为段码：%1").arg(error));
+}
+
+void SEG8::unmark(QLineEdit* box) {
+    if (!marked(box)) return;
+    box->setProperty("unreadable", false);
+    box->setStyleSheet(QString());
+    box->setToolTip(QString());
+}
+
+bool SEG8::marked(const QLineEdit* box) const {
+    return box->property("unreadable").toBool();
+}
+
+// --- The context menu ---
+
+void SEG8::buildMenu() {
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("contextMenu"));
+    auto add = [this](const QString& name, const QString& text, const QKeySequence& keys,
+                      void (SEG8::*slot)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        if (!keys.isEmpty()) {
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);  // the shortcut works with the menu closed
+        }
+        connect(action, &QAction::triggered, this, slot);
+        m_menu->addAction(action);
+        return action;
+    };
+    add(QStringLiteral("openWiring"), tr("接线与输出…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+        &SEG8::openWiringWindow);
+    add(QStringLiteral("openTextCodes"), tr("文字转段码…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+        &SEG8::openTextCodesWindow);
+    m_menu->addSeparator();
+    add(QStringLiteral("lightAll"), tr("全部点亮"), QKeySequence(), &SEG8::lightAll);
+    add(QStringLiteral("clearAll"), tr("全部熄灭"), QKeySequence(), &SEG8::clearAll);
+    m_menu->addSeparator();
+    // Ctrl+Z in a text box is the box's own undo: the boxes take it before the window does.
+    m_undo = add(QStringLiteral("undoAdd"), tr("撤销添加"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                 &SEG8::undoAdd);
+    m_undo->setEnabled(m_history.canUndo());
+    // The keyboard's ways to the menu: the Menu key and Shift+F10.
+    auto* keyboard = new QAction(this);
+    keyboard->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    keyboard->setShortcutContext(Qt::WindowShortcut);
+    connect(keyboard, &QAction::triggered, this, [this] {
+        QWidget* at = focusWidget() != nullptr ? focusWidget() : this;
+        showMenu(at->mapToGlobal(at->rect().center()));
+    });
+    addAction(keyboard);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    for (gui::PictureBox* box : Picture1)
+        box->setToolTip(tr("单击点亮或熄灭这一段；右键（或 Shift+F10）打开菜单"));
+}
+
+void SEG8::contextMenuEvent(QContextMenuEvent* event) {
+    showMenu(event->globalPos());
+    event->accept();
+}
+
+void SEG8::showMenu(const QPoint& at) {
+    m_menu->popup(at);
+}
+
+void SEG8::lightAll() {
+    setPattern(0xFF);
+}
+
+void SEG8::clearAll() {
+    setPattern(0x00);
+}
+
+// --- The two windows for real boards ---
+
+void SEG8::openWiringWindow() {
+    WiringWindow window(m_board, polarity(), pattern(), m_services.preferences, this);
+    if (window.exec() != QDialog::Accepted) return;
+    takeBoard(window.board(), window.polarity());
+}
+
+void SEG8::takeBoard(const BoardSettings& board, codes::Polarity chosen) {
+    const bool changed = !(board == m_board);
+    m_board = board;
+    m_board.save(m_services.preferences);
+    updateCaption();
+    showStandardTables();
+    if (chosen != polarity()) {
+        // As the option buttons do: the code follows, a new declaration begins.
+        (chosen == codes::Polarity::CommonCathode ? Option1 : Option2)->setChecked(true);
+    } else if (changed) {
+        UpdateSegmentCode();
+        Command4_Click();
+    }
+}
+
+void SEG8::openTextCodesWindow() {
+    TextCodesWindow window(
+        m_board, polarity(), m_services.preferences, m_services.clipboard,
+        [this](const QList<quint8>& codes) {
+            appendCodes(QList<codes::Code>(codes.begin(), codes.end()));
+        },
+        this);
+    window.exec();
+}
+
+}  // namespace kelvarin
