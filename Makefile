@@ -114,7 +114,7 @@ format-check:
 # clang-tidy with the checks of .clang-tidy on every C++ source the build compiles; any warning
 # fails.
 tidy: build
-	./scripts/install-deps.sh --tidy
+	./scripts/install-deps.sh --tidy --fuzz
 	./scripts/tidy.sh $(BUILD_DIR) $(JOBS)
 
 clean:

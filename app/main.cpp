@@ -69,7 +69,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication core(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Kelvarin"));
         QCoreApplication::setApplicationVersion(kelvarin::version());
-        if (const auto answer = kelvarin::app::answerOnTerminal(core.arguments().mid(1)))
+        if (const auto answer =
+                kelvarin::app::answerOnTerminal(QCoreApplication::arguments().mid(1)))
             return give(*answer);
     }
     return openWindows(argc, argv);

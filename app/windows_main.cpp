@@ -21,7 +21,7 @@ extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int 
     QCoreApplication::setOrganizationDomain(QStringLiteral("kelvarin.org"));
     QGuiApplication::setDesktopFileName(kelvarin::applicationId());
     // What the toolkit did not take as its own options is none of the window's.
-    if (const QStringList left = app.arguments().mid(1); !left.isEmpty()) {
+    if (const QStringList left = QCoreApplication::arguments().mid(1); !left.isEmpty()) {
         const kelvarin::app::Answer refused = kelvarin::app::refuseForWindows(left);
         std::fwrite(refused.err.constData(), 1, static_cast<size_t>(refused.err.size()), stderr);
         return refused.status;
@@ -29,5 +29,5 @@ extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int 
     const kelvarin::app::ProgramServices services(true);
     kelvarin::SEG8 window(services.services());
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

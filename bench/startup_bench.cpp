@@ -67,13 +67,13 @@ int startupChild(int argc, char* argv[]) {
         SEG8 window(services.services());
         window.installEventFilter(&firstPaint);
         window.show();
-        return app.exec();
+        return QApplication::exec();
     }
     QWidget window;
     window.resize(kWidth, kHeight);
     window.installEventFilter(&firstPaint);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
 
 void startup() {

@@ -3,6 +3,8 @@
 
 #include "system/sqlite_registry.h"
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 #include "system/sqlite_statement.h"
@@ -138,10 +140,9 @@ namespace {
 // The elements of a key path; false for an empty element or one longer than a key name may be.
 bool keyPath(const QString& subKey, QStringList& parts) {
     parts = subKey.isEmpty() ? QStringList() : subKey.split(u'\\');
-    for (const QString& part : parts) {
-        if (part.isEmpty() || part.size() > reg::kLongestKeyName) return false;
-    }
-    return true;
+    return std::ranges::none_of(parts, [](const QString& part) {
+        return part.isEmpty() || part.size() > reg::kLongestKeyName;
+    });
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // Episode numbers: the runs of digits in a media file name that are not bit rates, times, dates,
 // counts, resolutions, codecs, format numbers or checksum lengths.
 
+#include <algorithm>
+
 #include "runtime/conversion.h"
 #include "runtime/number_text.h"
 #include "workout/workout.h"
@@ -36,10 +38,7 @@ qint32 candidateValue(QStringView candidate) {
 // The name rejects the number N when it shows N to be something other than an episode.
 bool rejected(const QString& lc, const QString& n) {
     auto followedBy = [&](QStringView after) {
-        for (const QChar c : after) {
-            if (lc.contains(n + c)) return true;
-        }
-        return false;
+        return std::ranges::any_of(after, [&](QChar c) { return lc.contains(n + c); });
     };
     return lc.contains(n + QStringLiteral("kbps")) ||
            followedBy(u"\u65f6\u5206\u79d2\u5e74\u4e07\u4ebf") ||  // 时分秒年万亿

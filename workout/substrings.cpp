@@ -72,7 +72,9 @@ float workOut::LeftInStr(float Start, const QString& StartStr, const QString& Fi
         return found < 0 ? 0.0f : static_cast<float>(found + 1);
     }
     // Any other start: the position is rounded, ties to even, at every step.
-    for (double i = start; i <= length; i += 1.0) {
+    // The positions start, start + 1, ... counted in whole steps, so that each is exact.
+    for (qint64 step = 0; start + static_cast<double>(step) <= length; ++step) {
+        const double i = start + static_cast<double>(step);
         bool found = true;  // a comparison that fails counts as found
         rt::ResumeNext rn(lcStrings(), __func__);
         rn([&] { found = matchesAt(StartStr, i, FindStr); });
@@ -104,7 +106,8 @@ float workOut::RightInStr(float OppositePStr, const QString& OppStartStr, const 
         const qsizetype found = QStringView(OppStartStr).lastIndexOf(FindStr, from);
         return found < 0 ? 0.0f : static_cast<float>(found + 1);
     }
-    for (double i = first; i >= 1.0; i -= 1.0) {
+    for (qint64 step = 0; first - static_cast<double>(step) >= 1.0; ++step) {
+        const double i = first - static_cast<double>(step);
         bool found = true;
         rn([&] { found = matchesAt(OppStartStr, i, FindStr); });
         if (found) return static_cast<float>(i);
@@ -194,10 +197,7 @@ qint32 workOut::CountAinB(const QString& A, const QString& B) {
 
 bool workOut::iFAinB(const QString& EachAStr, const QString& BStr) {
     if (EachAStr.isEmpty() || BStr.isEmpty()) return false;
-    for (const QChar c : EachAStr) {
-        if (BStr.contains(c)) return true;
-    }
-    return false;
+    return std::ranges::any_of(EachAStr, [&](QChar c) { return BStr.contains(c); });
 }
 
 qint32 workOut::GetSTRinChar(QString& pStr, const QString& Char, QStringList& pGet) {

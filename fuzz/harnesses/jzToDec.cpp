@@ -7,7 +7,8 @@ namespace kelvarin::fuzz {
 
 int run_jzToDec(Input& in) {
     const QString text = in.text();
-    const qint32 base = static_cast<qint32>(static_cast<qint8>(in.byte()));
+    // Any base from -128 to 127, the wrong ones included.
+    const qint32 base = static_cast<qint32>(in.byte()) - 128;
     bool wrong = false;
     allowing(kNone, [&] { object().jzToDec(text, base, wrong); });
     return 0;

@@ -6,7 +6,6 @@
 
 using namespace kelvarin;
 
-using kelvarin::testing::expectOutcome;
 using kelvarin::testing::expectText;
 
 class SubstringsTest : public QObject {
