@@ -2,6 +2,7 @@
 // The lyric parser: the text of an LRC file into the store's header tags and time-sorted entries.
 
 #include <algorithm>
+#include <deque>
 #include <numeric>
 
 #include "runtime/conversion.h"
@@ -55,6 +56,60 @@ QStringView stripBrackets(QStringView text) {
 }
 
 }  // namespace
+
+// The passes of the exchange sort take each place's smallest key from the places after it; the
+// keys come out in ascending order, and only the order of equal keys needs working out. For a
+// key v it follows from the keys up to v alone: scanned in their order, the places holding v form
+// a queue, and every smaller key met once the queue holds any moves its front to its back (the
+// pass that takes that smaller key on moves the first v to where it was, past the other v's
+// before it). The smaller keys between two v's are counted with a Fenwick tree over the places,
+// filled key by key from the smallest.
+std::vector<qsizetype> exchangeSortOrder(const std::vector<qint32>& keys) {
+    const qsizetype n = static_cast<qsizetype>(keys.size());
+    std::vector<qsizetype> byKey(static_cast<size_t>(n));
+    for (qsizetype k = 0; k < n; ++k)
+        byKey[static_cast<size_t>(k)] = k;
+    std::stable_sort(byKey.begin(), byKey.end(), [&](qsizetype a, qsizetype b) {
+        return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)];
+    });
+    std::vector<qint32> tree(static_cast<size_t>(n) + 1, 0);  // places of the keys taken so far
+    auto mark = [&](qsizetype place) {
+        for (qsizetype i = place + 1; i <= n; i += i & -i)
+            ++tree[static_cast<size_t>(i)];
+    };
+    auto before = [&](qsizetype place) {  // marked places below place
+        qint64 count = 0;
+        for (qsizetype i = place; i > 0; i -= i & -i)
+            count += tree[static_cast<size_t>(i)];
+        return count;
+    };
+    std::vector<qsizetype> order;
+    order.reserve(static_cast<size_t>(n));
+    std::deque<qsizetype> queue;
+    for (qsizetype from = 0; from < n;) {
+        qsizetype to = from;
+        while (to < n && keys[static_cast<size_t>(byKey[static_cast<size_t>(to)])] ==
+                             keys[static_cast<size_t>(byKey[static_cast<size_t>(from)])])
+            ++to;
+        queue.clear();
+        for (qsizetype k = from; k < to; ++k) {
+            const qsizetype place = byKey[static_cast<size_t>(k)];
+            const qsizetype next = k + 1 < to ? byKey[static_cast<size_t>(k + 1)] : n;
+            queue.push_back(place);
+            // Turns of the queue that bring it back where it was change nothing.
+            qint64 turns = (before(next) - before(place + 1)) % static_cast<qint64>(queue.size());
+            for (; turns > 0 && to - from > 1; --turns) {
+                queue.push_back(queue.front());
+                queue.pop_front();
+            }
+        }
+        order.insert(order.end(), queue.begin(), queue.end());
+        for (qsizetype k = from; k < to; ++k)
+            mark(byKey[static_cast<size_t>(k)]);
+        from = to;
+    }
+    return order;
+}
 
 LyricStore parseLyrics(QStringView text) {
     LyricStore store;
@@ -150,8 +205,8 @@ LyricStore parseLyrics(QStringView text) {
     if (firstTimed < 0) return store;
 
     // The exchange sort by time text, in character-code order: for each place, every later
-    // entry whose text is smaller takes the place, and the one there goes to where it was. The
-    // texts are ranked once, so the passes compare numbers.
+    // entry whose text is smaller takes the place, and the one there goes to where it was. Its
+    // result is worked out without its quadratic passes (exchangeSortOrder).
     const qsizetype last = static_cast<qsizetype>(entries.size()) - 1;
     std::vector<QString> distinct;
     for (qsizetype t = firstTimed; t <= last; ++t)
@@ -160,28 +215,19 @@ LyricStore parseLyrics(QStringView text) {
               [](const QString& a, const QString& b) { return a.compare(b) < 0; });
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     std::vector<qint32> rank;
-    std::vector<qsizetype> order;
     for (qsizetype t = firstTimed; t <= last; ++t) {
         const QString& tag = entries[static_cast<size_t>(t)].tag;
         rank.push_back(static_cast<qint32>(
             std::lower_bound(distinct.begin(), distinct.end(), tag,
                              [](const QString& a, const QString& b) { return a.compare(b) < 0; }) -
             distinct.begin()));
-        order.push_back(t);
     }
-    const size_t n = rank.size();
-    for (size_t t = 0; t < n; ++t) {
-        for (size_t u = t + 1; u < n; ++u) {
-            if (rank[t] > rank[u]) {
-                std::swap(rank[t], rank[u]);
-                std::swap(order[t], order[u]);
-            }
-        }
-    }
+    const std::vector<qsizetype> order = exchangeSortOrder(rank);
+    const size_t n = order.size();
     std::vector<LyricEntry> sorted;
     sorted.reserve(n);
     for (size_t k = 0; k < n; ++k)
-        sorted.push_back(std::move(entries[static_cast<size_t>(order[k])]));
+        sorted.push_back(std::move(entries[static_cast<size_t>(firstTimed + order[k])]));
     std::move(sorted.begin(), sorted.end(), entries.begin() + firstTimed);
     return store;
 }

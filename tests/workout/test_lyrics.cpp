@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <random>
+
 #include <sys/stat.h>
 
 #include "file_helpers.h"
@@ -43,6 +45,9 @@ class LyricsTest : public QObject {
     void fromFiles();
     void headers();
     void entriesBeyondTheCounter();
+    void equalTimes_data();
+    void equalTimes();
+    void sortAgreesWithTheExchangeSort();
 };
 
 // The parser is fed text; the file access around it has its own cases below.
@@ -142,6 +147,71 @@ void LyricsTest::entriesBeyondTheCounter() {
     // Entry 32,766 is line 32,765 at 06:27.65; nothing later was kept.
     QCOMPARE(lyricAt(store, 99 * 60000, next), QStringLiteral("line 32765"));
     QCOMPARE(next, 0);
+}
+
+// Lines with equal times: the order of their texts after the sort, and the text current after
+// them (the last of a group of equal times).
+void LyricsTest::equalTimes_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("texts");
+    QTest::addColumn<QString>("current");  // at 60 s
+    QTest::newRow("two equal, nothing after") << "[00:05.00]A\n[00:05.00]B\n"
+                                              << "A B"
+                                              << "B";
+    QTest::newRow("two equal before a smaller one: passed over")
+        << "[00:10.00]A\n[00:10.00]B\n[00:05.00]C\n"
+        << "C B A"
+        << "A";
+    QTest::newRow("three equal before a smaller one")
+        << "[00:10.00]A\n[00:10.00]B\n[00:10.00]D\n[00:05.00]C\n"
+        << "C B D A"
+        << "A";
+    QTest::newRow("two smaller ones turn the queue twice")
+        << "[00:10.00]A\n[00:10.00]B\n[00:05.00]C\n[00:06.00]E\n"
+        << "C E A B"
+        << "B";
+    QTest::newRow("equal after the smaller one stay") << "[00:05.00]C\n[00:10.00]A\n[00:10.00]B\n"
+                                                      << "C A B"
+                                                      << "B";
+    QTest::newRow("one line's two tags equal") << "[00:10.00][00:10.00]A\n[00:01.00]B\n"
+                                               << "B A A"
+                                               << "A";
+}
+
+void LyricsTest::equalTimes() {
+    QFETCH(QString, file);
+    QFETCH(QString, texts);
+    QFETCH(QString, current);
+    const LyricStore store = parseLyrics(file);
+    QStringList got;
+    for (const LyricEntry& e : store.entries)
+        if (!e.milliseconds.isEmpty()) got << e.text;
+    QCOMPARE(got.join(u' '), texts);
+    qint32 left = -1;
+    QCOMPARE(lyricAt(store, 60000, left), current);
+}
+
+// The sort's order is the one the exchange sort's passes give, for keys with many ties.
+void LyricsTest::sortAgreesWithTheExchangeSort() {
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 300; ++round) {
+        const int n = 1 + static_cast<int>(random() % 40);
+        const int values = 1 + static_cast<int>(random() % 6);
+        std::vector<qint32> keys;
+        for (int k = 0; k < n; ++k)
+            keys.push_back(static_cast<qint32>(random() % static_cast<unsigned>(values)));
+        std::vector<qint32> passes = keys;
+        std::vector<qsizetype> places(keys.size());
+        for (size_t k = 0; k < places.size(); ++k)
+            places[k] = static_cast<qsizetype>(k);
+        for (size_t t = 0; t < passes.size(); ++t)
+            for (size_t u = t + 1; u < passes.size(); ++u)
+                if (passes[t] > passes[u]) {
+                    std::swap(passes[t], passes[u]);
+                    std::swap(places[t], places[u]);
+                }
+        QCOMPARE(exchangeSortOrder(keys), places);
+    }
 }
 
 QTEST_APPLESS_MAIN(LyricsTest)

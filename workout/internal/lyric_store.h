@@ -34,6 +34,12 @@ struct LyricStore {
 // time texts in character-code order. Linear in the length of each line.
 LyricStore parseLyrics(QStringView text);
 
+// Where the exchange sort puts the keys (for each place t from the first, every later place u
+// whose key is smaller than t's exchanges with t): the original index of each place's key after
+// the sort. Equal keys are not exchanged with each other, but one passed over when a smaller key
+// moves a larger one on may come after it. Worked out without the quadratic passes.
+std::vector<qsizetype> exchangeSortOrder(const std::vector<qint32>& keys);
+
 // The lyric current at ReadTime milliseconds: the first entry that started strictly before it and
 // whose next entry starts strictly after it, or has no time. NextTimeLeft becomes the length of
 // that line + 1 (0 for the last); "" and NextTimeLeft unchanged before the first line.
