@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Where make install puts the program (empty: the configured prefix, /usr/local by default).
 PREFIX ?=
 
-.PHONY: all help deps configure build run test test-library bench docs examples fuzz install \
+.PHONY: all help deps configure build run test test-library bench bench-check docs examples fuzz install \
 	uninstall package package-check screenshot format format-check tidy clean
 
 all: build
@@ -21,6 +21,7 @@ help:
 	@echo "make run          builds and starts the program"
 	@echo "make test         builds and runs every test (make test-library: the fast ones)"
 	@echo "make bench        builds and runs the benchmark"
+	@echo "make bench-check  the benchmark, failing when a figure misses its goal"
 	@echo "make docs         builds the library's reference documentation ($(BUILD_DIR)/docs/html,"
 	@echo "                  and kelvarin-workout.qch for Qt Creator and Qt Assistant)"
 	@echo "make examples     builds examples/ against the library installed in a staging folder"
@@ -59,6 +60,10 @@ test-library: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/kelvarin_bench
+
+# The bench, then each figure that misses its goal (ratios only): exits non-zero when any does.
+bench-check: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bin/kelvarin_bench --check
 
 # Doxygen warnings are errors; a check then wants every operation's parameters, result, errors
 # and example, and a Qt help file that opens.

@@ -9,12 +9,15 @@
 
 #include "app/command_line.h"
 #include "app/composition.h"
+#include "app/startup_trace.h"
 #include "build_info/app_info.h"
 #include "segment_window/seg8.h"
 
 extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int argc,
                                                                             char* argv[]) {
+    kelvarin::app::StartupTrace trace;
     QApplication app(argc, argv);
+    trace.mark("application");
     QCoreApplication::setApplicationName(QStringLiteral("Kelvarin"));
     QCoreApplication::setApplicationVersion(kelvarin::version());
     QCoreApplication::setOrganizationName(QStringLiteral("Kelvarin"));
@@ -27,7 +30,10 @@ extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int 
         return refused.status;
     }
     const kelvarin::app::ProgramServices services(true);
+    trace.mark("services");
     kelvarin::SEG8 window(services.services());
+    trace.mark("window");
+    trace.watchFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

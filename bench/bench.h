@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -47,11 +49,43 @@ inline void header(const char* group) {
                 "reference", "ref", "ratio", "goal");
 }
 
+// A figure as reported: its ratio and the largest ratio its goal allows (0: none checked).
+struct Figure {
+    std::string operation;
+    double ratio;
+    double within;
+    std::string goal;
+};
+
+// Every figure reported in this run, for make bench-check.
+inline std::vector<Figure>& figures() {
+    static std::vector<Figure> all;
+    return all;
+}
+
+// The largest ratio a goal allows: "within 1.5x" 1.5, "faster than ..." 1; 0 for a goal that is
+// no ratio ("figures only", "under 5 s").
+inline double allowedRatio(const char* goal) {
+    if (std::strncmp(goal, "faster", 6) == 0) return 1.0;
+    double within = 0;
+    if (std::sscanf(goal, "within %lfx", &within) == 1) return within;
+    return 0;
+}
+
+// Records a ratio checked against a goal that has no line of its own (a figure's growth).
+inline void expect(const char* operation, double ratio, double within) {
+    char goal[32];
+    std::snprintf(goal, sizeof goal, "within %.2gx", within);
+    figures().push_back({operation, ratio, within, goal});
+}
+
 inline void report(const char* operation, double oursMs, const char* reference, double refMs,
                    const char* goal) {
+    const double ratio = refMs > 0 ? oursMs / refMs : 0.0;
     std::printf("%-46s %8.2f ms  %-34s %8.2f ms %7.2fx  %s\n", operation, oursMs, reference, refMs,
-                refMs > 0 ? oursMs / refMs : 0.0, goal);
+                ratio, goal);
     std::fflush(stdout);
+    figures().push_back({operation, ratio, allowedRatio(goal), goal});
 }
 
 // Keeps a value alive so that the work producing it is not optimised away.

@@ -8,6 +8,7 @@
 
 #include <malloc.h>
 
+#include "bench/bench.h"
 #include "bench/groups.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +19,18 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)
         return kelvarin::bench::startupChild(argc, argv);
     QApplication app(argc, argv);
+    // --check: after the figures, each one that misses its goal is listed, and the exit status
+    // says whether any did (make bench-check).
+    bool check = false;
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--check") == 0) {
+            check = true;
+            for (int m = k; m + 1 < argc; ++m)
+                argv[m] = argv[m + 1];
+            --argc;
+            break;
+        }
+    }
     struct Group {
         const char* name;
         void (*run)();
@@ -45,5 +58,15 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "\n");
         return 2;
     }
-    return 0;
+    if (!check) return 0;
+    int missed = 0, checked = 0;
+    for (const kelvarin::bench::Figure& f : kelvarin::bench::figures()) {
+        if (f.within <= 0) continue;
+        ++checked;
+        if (f.ratio <= f.within) continue;
+        if (missed++ == 0) std::printf("\n== figures that miss their goals\n");
+        std::printf("%-60s %7.2fx  goal %s\n", f.operation.c_str(), f.ratio, f.goal.c_str());
+    }
+    std::printf("\nbench-check: %d of %d figures with a goal miss it\n", missed, checked);
+    return missed == 0 ? 0 : 1;
 }

@@ -118,19 +118,29 @@ QByteArray readFile(const QString& path) {
     if (!S_ISREG(st.st_mode)) raiseError(err::FileNotFound);
     if (st.st_size > kLargestTextFile) raiseError(err::OutOfStringSpace);
     try {
-        QByteArray bytes;
-        bytes.reserve(static_cast<qsizetype>(st.st_size) + 1);
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                raiseError(err::PathFileAccessError);
+        // Read straight into the text's own buffer, as large as the file says it is; a file that
+        // grows while it is read goes on through a small buffer, still held to the limit.
+        QByteArray bytes(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
+        qsizetype got = 0;
+        auto readInto = [fd](char* to, size_t size) {
+            for (;;) {
+                const ssize_t n = ::read(fd, to, size);
+                if (n >= 0) return n;
+                if (errno != EINTR) raiseError(err::PathFileAccessError);
             }
+        };
+        while (got < bytes.size()) {
+            const ssize_t n = readInto(bytes.data() + got, static_cast<size_t>(bytes.size() - got));
             if (n == 0) break;
-            // A file that grows while it is read is still held to the limit.
-            if (bytes.size() + n > kLargestTextFile) raiseError(err::OutOfStringSpace);
-            bytes.append(buffer, n);
+            got += n;
+        }
+        bytes.truncate(got);
+        if (got == static_cast<qsizetype>(st.st_size)) {
+            char buffer[65536];
+            for (ssize_t n; (n = readInto(buffer, sizeof buffer)) > 0;) {
+                if (bytes.size() + n > kLargestTextFile) raiseError(err::OutOfStringSpace);
+                bytes.append(buffer, n);
+            }
         }
         return bytes;
     } catch (const std::bad_alloc&) {

@@ -48,36 +48,54 @@ TextFile decodeText(const QByteArray& bytes) {
 
 TextLines decodeLines(const QByteArray& bytes) {
     TextLines result;
-    QString whole;
-    const bool utf8 = decodeUtf8(bytes, whole);
-    whole.clear();
+    result.bytes = bytes;
+    const bool utf8 = decodeUtf8(bytes, result.text);
     result.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     qsizetype start = 0;
     if (utf8 && bytes.startsWith("\xEF\xBB\xBF")) {
         result.byteOrderMark = true;
         start = 3;
     }
-    QStringDecoder gb(kGb18030, QStringConverter::Flag::Stateless);
-    auto decode = [&](const QByteArray& raw) {
-        if (utf8) return QString::fromUtf8(raw);
-        return gb.isValid() ? decodeGb18030(gb, raw) : QString::fromLatin1(raw);
-    };
     // CR and LF never occur inside a character of either encoding: the bytes split as the text.
     const qsizetype n = bytes.size();
-    for (qsizetype k = start; k < n; ++k) {
-        const char c = bytes[k];
-        if (c != '\r' && c != '\n') continue;
-        const QByteArray raw = bytes.mid(start, k - start);
-        result.lines << decode(raw);
-        result.raw << raw;
-        if (c == '\r' && k + 1 < n && bytes[k + 1] == '\n') ++k;
-        start = k + 1;
+    auto eachLine = [&](auto&& line) {
+        const char* b = bytes.constData();
+        for (qsizetype k = start; k < n; ++k) {
+            const char c = b[k];
+            if (c != '\r' && c != '\n') continue;
+            line(start, k - start);
+            if (c == '\r' && k + 1 < n && b[k + 1] == '\n') ++k;
+            start = k + 1;
+        }
+        if (start < n) line(start, n - start);
+    };
+    if (utf8) {
+        // The text decoded whole, its lines at the same ends as the bytes'.
+        const QChar* t = result.text.constData();
+        const qsizetype length = result.text.size();
+        qsizetype at = 0;
+        eachLine([&](qsizetype rawAt, qsizetype rawSize) {
+            qsizetype end = at;
+            while (end < length && t[end] != u'\r' && t[end] != u'\n')
+                ++end;
+            result.lineSpans.push_back({at, end - at});
+            result.rawSpans.push_back({rawAt, rawSize});
+            at = end;
+            if (at < length && t[at] == u'\r' && at + 1 < length && t[at + 1] == u'\n') ++at;
+            if (at < length) ++at;
+        });
+        return result;
     }
-    if (start < n) {
-        const QByteArray raw = bytes.mid(start);
-        result.lines << decode(raw);
-        result.raw << raw;
-    }
+    // GB18030: each line decoded on its own, so that a byte a line cannot use stays in it.
+    result.text.clear();
+    QStringDecoder gb(kGb18030, QStringConverter::Flag::Stateless);
+    eachLine([&](qsizetype rawAt, qsizetype rawSize) {
+        const QByteArray raw = bytes.mid(rawAt, rawSize);
+        const QString line = gb.isValid() ? decodeGb18030(gb, raw) : QString::fromLatin1(raw);
+        result.lineSpans.push_back({result.text.size(), line.size()});
+        result.rawSpans.push_back({rawAt, rawSize});
+        result.text += line;
+    });
     return result;
 }
 

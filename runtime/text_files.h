@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "runtime/file_access.h"
 
 namespace kelvarin::rt {
@@ -25,14 +27,31 @@ struct TextFile {
 // The text of bytes: UTF-8 when they are valid UTF-8, else GB18030.
 TextFile decodeText(const QByteArray& bytes);
 
-// The lines of a file's bytes, each decoded on its own in the file's encoding and kept with its
-// own bytes (without its line end, and without the byte-order mark): a line that does not
-// decode cleanly can be written back as it was.
+// The lines of a file's bytes, each decoded in the file's encoding and kept with its own bytes
+// (without its line end, and without the byte-order mark): a line that does not decode cleanly
+// can be written back as it was. The lines are views of one text and of the bytes as read, which
+// the value holds.
 struct TextLines {
+    struct Span {
+        qsizetype at = 0;
+        qsizetype size = 0;
+    };
     TextEncoding encoding = TextEncoding::Utf8;
     bool byteOrderMark = false;
-    QStringList lines;
-    QList<QByteArray> raw;
+    QByteArray bytes;  // the file as read
+    QString text;      // the lines' characters, one after another
+    std::vector<Span> lineSpans;
+    std::vector<Span> rawSpans;
+
+    qsizetype size() const { return static_cast<qsizetype>(lineSpans.size()); }
+    QStringView line(qsizetype k) const {
+        const Span& s = lineSpans[static_cast<size_t>(k)];
+        return QStringView(text).mid(s.at, s.size);
+    }
+    QByteArrayView raw(qsizetype k) const {
+        const Span& s = rawSpans[static_cast<size_t>(k)];
+        return QByteArrayView(bytes.constData() + s.at, s.size);
+    }
 };
 TextLines decodeLines(const QByteArray& bytes);
 // The bytes of a text in the encoding, a UTF-8 byte-order mark first when asked for.

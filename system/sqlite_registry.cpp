@@ -76,7 +76,7 @@ qint32 SqliteRegistry::status(int result) const {
 
 qint32 SqliteRegistry::resolve(qint32 key, Handle& handle) {
     if (const qint64 root = rootId(key)) {
-        handle = {root, reg::KEY_ALL_ACCESS};
+        handle = {root, reg::KEY_ALL_ACCESS, 0, {}};
         return reg::Success;
     }
     const auto found = m_handles.constFind(key);
@@ -110,13 +110,25 @@ qint32 SqliteRegistry::findChild(qint64 parent, const QString& name, qint64& chi
     return r == SQLITE_ROW || r == SQLITE_DONE ? reg::Success : status(r);
 }
 
-qint32 SqliteRegistry::newHandle(qint64 id, qint32 access) {
+qint32 SqliteRegistry::newHandle(const Handle& handle) {
     // Positive numbers, never a root's; one that is in use is passed over.
     do {
         m_nextHandle = m_nextHandle >= 0x7FFFFFF0 ? 0x100 : m_nextHandle + 4;
     } while (m_handles.contains(m_nextHandle));
-    m_handles.insert(m_nextHandle, {id, access});
+    m_handles.insert(m_nextHandle, handle);
     return m_nextHandle;
+}
+
+bool SqliteRegistry::findAgain(qint32 key, Handle& handle) {
+    if (handle.path.isEmpty()) return false;
+    const QPair<qint64, QString> at(handle.parent, handle.path.join(u'\\').toLower());
+    m_paths.remove(at);
+    qint64 id = handle.parent;
+    if (walkPath(handle.path, false, id) != reg::Success || id == handle.id) return false;
+    handle.id = id;
+    if (const auto kept = m_handles.find(key); kept != m_handles.end()) kept->id = id;
+    m_paths.insert(at, id);
+    return true;
 }
 
 qint32 SqliteRegistry::transaction(const std::function<qint32()>& change) {
@@ -179,34 +191,62 @@ qint32 SqliteRegistry::openOrCreate(qint32 key, const QString& subKey, qint32 ac
     if (!keyPath(subKey, parts)) return reg::InvalidParameter;
     if (create && !parts.isEmpty() && !(parent.access & reg::KEY_CREATE_SUB_KEY))
         return reg::AccessDenied;
+    const QPair<qint64, QString> at(parent.id, parts.join(u'\\').toLower());
+    // A path walked before, from the same key: its key, found again should it be gone.
+    if (!parts.isEmpty()) {
+        if (const auto known = m_paths.constFind(at); known != m_paths.cend()) {
+            result = newHandle({*known, access, parent.id, parts});
+            return reg::Success;
+        }
+    }
     qint64 id = parent.id;
     auto walk = [&]() -> qint32 { return walkPath(parts, create, id); };
     const qint32 s = create ? transaction(walk) : walk();
-    if (s == reg::Success) result = newHandle(id, access);
+    if (s != reg::Success) return s;
+    if (!parts.isEmpty()) {
+        if (m_paths.size() >= kPathsKept) m_paths.clear();
+        m_paths.insert(at, id);
+    }
+    result = newHandle({id, access, parent.id, parts});
     return s;
 }
 
 qint32 SqliteRegistry::createKey(qint32 key, const QString& subKey, qint32 access, qint32& result) {
+    m_memo.valid = false;
     return openOrCreate(key, subKey, access, true, result);
 }
 
 qint32 SqliteRegistry::openKey(qint32 key, const QString& subKey, qint32 access, qint32& result) {
+    m_memo.valid = false;
     return openOrCreate(key, subKey, access, false, result);
 }
 
 qint32 SqliteRegistry::queryValue(qint32 key, const QString& name, qint32& type, qint32& size,
                                   RegistryValue* data) {
+    const bool memo = m_memo.valid && data != nullptr && m_memo.key == key && m_memo.name == name &&
+                      m_memo.taken.nsecsElapsed() < kMemoNs;
+    m_memo.valid = false;
+    if (memo) {
+        type = m_memo.value.type;
+        size = m_memo.value.size();
+        *data = std::move(m_memo.value);
+        return reg::Success;
+    }
     Handle h{};
     if (const qint32 s = keyFor(key, reg::KEY_QUERY_VALUE, h)) return s;
     Statement s(m_statements, "SELECT type, data FROM vals WHERE key = ? AND lname = ?");
     if (!s.prepared()) return status(s.prepareResult());
-    s.bind(1, h.id);
-    s.bind(2, name.toLower());
-    const int r = s.step();
-    if (r == SQLITE_DONE) {
+    int r = SQLITE_DONE;
+    for (bool again = true;; again = false) {
+        s.bind(1, h.id);
+        s.bind(2, name.toLower());
+        r = s.step();
+        if (r != SQLITE_DONE) break;
         bool exists = false;
         if (const qint32 e = keyExists(h.id, exists)) return e;
-        return exists ? reg::FileNotFound : reg::KeyDeleted;
+        if (exists) return reg::FileNotFound;
+        if (!again || !findAgain(key, h)) return reg::KeyDeleted;
+        s.reset();
     }
     if (r != SQLITE_ROW) return status(r);
     RegistryValue value;
@@ -220,18 +260,24 @@ qint32 SqliteRegistry::queryValue(qint32 key, const QString& name, qint32& type,
     }
     type = value.type;
     size = value.size();
-    if (data != nullptr) *data = std::move(value);
+    if (data != nullptr) {
+        *data = std::move(value);
+    } else {
+        m_memo = {true, key, name, std::move(value), {}};
+        m_memo.taken.start();
+    }
     return reg::Success;
 }
 
 qint32 SqliteRegistry::setValue(qint32 key, const QString& name, const RegistryValue& value) {
+    m_memo.valid = false;
     Handle h{};
     if (const qint32 s = keyFor(key, reg::KEY_SET_VALUE, h)) return s;
     if (name.size() > reg::kLongestValueName) return reg::InvalidParameter;
     return transaction([&]() -> qint32 {
         bool exists = false;
         if (const qint32 e = keyExists(h.id, exists)) return e;
-        if (!exists) return reg::KeyDeleted;
+        if (!exists && !findAgain(key, h)) return reg::KeyDeleted;
         // A value of the same name but for letter case keeps the name it was created with.
         Statement s(m_statements,
                     "INSERT INTO vals(key, name, lname, type, data) VALUES(?, ?, ?, ?, ?) "
@@ -254,6 +300,7 @@ qint32 SqliteRegistry::setValue(qint32 key, const QString& name, const RegistryV
 }
 
 qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
+    m_memo.valid = false;
     Handle h{};
     if (const qint32 s = keyFor(key, 0, h)) return s;
     QStringList parts;
@@ -276,11 +323,13 @@ qint32 SqliteRegistry::deleteKey(qint32 key, const QString& subKey) {
             const int r = remove.step();
             if (r != SQLITE_DONE) return status(r);
         }
+        m_paths.clear();
         return reg::Success;
     });
 }
 
 qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
+    m_memo.valid = false;
     Handle h{};
     if (const qint32 s = keyFor(key, reg::KEY_SET_VALUE, h)) return s;
     return transaction([&]() -> qint32 {
@@ -293,11 +342,19 @@ qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
         if (sqlite3_changes(m_db) > 0) return reg::Success;
         bool exists = false;
         if (const qint32 e = keyExists(h.id, exists)) return e;
-        return exists ? reg::FileNotFound : reg::KeyDeleted;
+        if (exists) return reg::FileNotFound;
+        // The key made again by another program: the value is looked for there.
+        if (!findAgain(key, h)) return reg::KeyDeleted;
+        remove.reset();
+        remove.bind(1, h.id);
+        remove.bind(2, name.toLower());
+        if (const int d = remove.step(); d != SQLITE_DONE) return status(d);
+        return sqlite3_changes(m_db) > 0 ? reg::Success : reg::FileNotFound;
     });
 }
 
 qint32 SqliteRegistry::closeKey(qint32 key) {
+    m_memo.valid = false;
     if (rootId(key) != 0) return reg::Success;
     return m_handles.remove(key) ? reg::Success : reg::InvalidHandle;
 }

@@ -8,7 +8,9 @@
 // whose schema is not this one (missing tables or columns, another user_version) is a damaged
 // store: every operation answers 1009 and the file is left alone.
 
+#include <QElapsedTimer>
 #include <QHash>
+#include <QPair>
 #include <QStringList>
 
 #include <functional>
@@ -49,6 +51,8 @@ class SqliteRegistry final : public RegistryStore {
     struct Handle {
         qint64 id;
         qint32 access;
+        qint64 parent = 0;  // the key the handle's path was walked from
+        QStringList path;   // that path (empty for a root)
     };
     qint32 open();
     // Checks the schema of a store just opened: a new store gets it, a store of the expected
@@ -69,7 +73,10 @@ class SqliteRegistry final : public RegistryStore {
     qint32 walkPath(const QStringList& parts, bool create, qint64& id);
     qint32 openOrCreate(qint32 key, const QString& subKey, qint32 access, bool create,
                         qint32& result);
-    qint32 newHandle(qint64 id, qint32 access);
+    qint32 newHandle(const Handle& handle);
+    // The key now at a handle whose key is gone: another program may have deleted the key and
+    // made it again. True when there is one, with the handle (and the path cache) updated.
+    bool findAgain(qint32 key, Handle& handle);
     // Runs change inside one immediate transaction; its status decides commit or rollback.
     qint32 transaction(const std::function<qint32()>& change);
     qint32 status(int sqliteResult) const;
@@ -78,6 +85,23 @@ class SqliteRegistry final : public RegistryStore {
     sqlite3* m_db = nullptr;
     StatementCache m_statements;
     QHash<qint32, Handle> m_handles;
+    // Key paths walked before: (the key walked from, the path in lower case) -> the key reached.
+    // Ids are never reused, so an entry can only name a key that is gone, which the next
+    // statement on it finds (findAgain); a deletion here empties it.
+    QHash<QPair<qint64, QString>, qint64> m_paths;
+    static constexpr qsizetype kPathsKept = 1024;
+    // The value a query of the type and size alone read, for the query of its data that follows
+    // at once (the two steps of one read): taken once, within a millisecond, with no other call
+    // in between, so that both steps see the store at one moment.
+    struct Memo {
+        bool valid = false;
+        qint32 key = 0;
+        QString name;
+        RegistryValue value;
+        QElapsedTimer taken;
+    };
+    Memo m_memo;
+    static constexpr qint64 kMemoNs = 1000000;
     qint32 m_nextHandle = 0x100;
 };
 

@@ -48,6 +48,12 @@ Statement::~Statement() {
     sqlite3_clear_bindings(m_statement);
 }
 
+void Statement::reset() {
+    if (m_statement == nullptr) return;
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
 void Statement::bind(int k, qint64 v) {
     if (m_statement != nullptr) sqlite3_bind_int64(m_statement, k, v);
 }

@@ -49,6 +49,8 @@ class Statement {
     void bindBlob(int k, const QByteArray& b);
     // One step: SQLITE_ROW, SQLITE_DONE or an error result.
     int step();
+    // Back to before the first step, the bindings cleared, to be bound and stepped again.
+    void reset();
     qint64 integer(int c) const;
     QString text(int c) const;
     QByteArray blob(int c) const;

@@ -17,6 +17,28 @@ namespace kelvarin {
 
 namespace {
 
+// A key or name in lower case: letters of ASCII by hand, anything else by Qt's case rules; a
+// text with no capital letter is shared as it is.
+QString lowerCase(const QString& text) {
+    const QChar* c = text.constData();
+    const qsizetype n = text.size();
+    qsizetype k = 0;
+    for (; k < n; ++k) {
+        const char16_t u = c[k].unicode();
+        if (u >= 0x80) return text.toLower();
+        if (u >= u'A' && u <= u'Z') break;
+    }
+    if (k == n) return text;
+    QString lower = text;
+    QChar* out = lower.data();
+    for (; k < n; ++k) {
+        const char16_t u = out[k].unicode();
+        if (u >= 0x80) return text.toLower();
+        if (u >= u'A' && u <= u'Z') out[k] = QChar(static_cast<char16_t>(u + (u'a' - u'A')));
+    }
+    return lower;
+}
+
 // Puts r into the ascending list unless it is there.
 void insertRow(QList<int>& rows, int r) {
     const auto at = std::lower_bound(rows.begin(), rows.end(), r);
@@ -32,6 +54,7 @@ void IniStore::open() {
     encoding = rt::TextEncoding::Utf8;
     byteOrderMark = false;
     unreadable.clear();
+    source.clear();
 }
 
 void IniStore::close() {
@@ -45,32 +68,33 @@ void IniStore::close() {
 
 void IniStore::setName(int r, const QString& name) {
     Row& target = mutableRow(r);
-    target.rawHeader = QByteArray();
+    target.rawHeader = QByteArrayView();
     if (!target.name.isEmpty()) m_byName[target.lowerName].removeOne(r);
     target.name = name;
-    target.lowerName = name.toLower();
+    target.lowerName = lowerCase(name);
     if (!name.isEmpty()) insertRow(m_byName[target.lowerName], r);
     m_lastRow = -1;
 }
 
-void IniStore::append(int r, const QString& key, const QString& value, const QByteArray& raw) {
+void IniStore::append(int r, const QString& key, const QString& value, QByteArrayView raw) {
     Row& target = mutableRow(r);
     const qsizetype slot = static_cast<qsizetype>(target.keys.size());
     target.keys.push_back({key, value, raw});
-    // The indexes keep the first slot of each key.
-    const QString lower = key.toLower();
-    if (!target.exact.contains(key)) {
-        target.exact.insert(key, slot);
+    // The indexes keep the first slot of each key (slots are kept from 1 up: 0 is a new entry).
+    qsizetype& first = target.exact[key];
+    if (first == 0) {
+        first = slot + 1;
         insertRow(m_byKey[key], r);
     }
-    if (!target.lower.contains(lower)) target.lower.insert(lower, slot);
+    qsizetype& firstLower = target.lower[lowerCase(key)];
+    if (firstLower == 0) firstLower = slot + 1;
     m_lastRow = -1;
 }
 
 void IniStore::setValue(int r, qsizetype slot, const QString& value) {
     Key& key = mutableRow(r).keys[static_cast<size_t>(slot)];
     key.value = value;
-    key.raw = QByteArray();
+    key.raw = QByteArrayView();
 }
 
 void IniStore::grow() {
@@ -160,11 +184,12 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
     }
     store.encoding = file.encoding;
     store.byteOrderMark = file.byteOrderMark;
+    store.source = file.bytes;  // the same bytes, which the views below are of
     int row = 1;
     qint64 count = 0;
-    for (qsizetype k = 0; k < file.lines.size(); ++k) {
-        QStringView line = file.lines[k];
-        const QByteArray& raw = file.raw[k];
+    for (qsizetype k = 0; k < file.size(); ++k) {
+        QStringView line = file.line(k);
+        const QByteArrayView raw = file.raw(k);
         // A space is one byte in either encoding, and no byte of another character.
         qsizetype lead = 0;
         while (lead < line.size() && line[lead] == u' ')
@@ -178,7 +203,8 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
             count = 0;
             if (row <= IniStore::kRows) {
                 store.setName(row, line.mid(1, end - 2).toString());
-                store.keepHeaderBytes(row, raw.mid(lead, raw.size() - lead - (line.size() - end)));
+                store.keepHeaderBytes(row,
+                                      raw.sliced(lead, raw.size() - lead - (line.size() - end)));
             }
         }
         const qsizetype equals = line.indexOf(u'=');
@@ -187,7 +213,7 @@ qint32 workOut::ini_SetOpenFiles(const QString& sFileName) {
         ++count;
         if (count % 10 == 0) store.grow();
         store.append(row, line.left(equals).toString(), line.mid(equals + 1).toString(),
-                     raw.mid(lead));
+                     raw.sliced(lead));
     }
     return 0;
 }
@@ -220,27 +246,25 @@ QString workOut::ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong
                 addFlag(wrong, kAbove99);
                 return QString();
             }
-            const IniStore::Row& row = store.row(n + 1);
-            const auto found = row.lower.constFind(Sign.toLower());
-            if (found != row.lower.cend()) return row.keys[static_cast<size_t>(*found)].value;
+            if (const QString* v = store.row(n + 1).valueOfLower(lowerCase(Sign))) return *v;
         } else {
             Title = inner;
         }
     }
-    const QString lowerSign = sign.toLower();
+    const QString lowerSign = lowerCase(sign);
     const int last = store.lastSearchedRow();
     if (Title == u"*") {
         // The stored key as it is: a key stored with capitals is not found this way.
         const QList<int>& rows = store.rowsWithKey(lowerSign);
         if (!rows.isEmpty() && rows.first() <= last) {
             const IniStore::Row& row = store.row(rows.first());
-            return row.keys[static_cast<size_t>(row.exact.value(lowerSign))].value;
+            return row.keys[static_cast<size_t>(row.slotOf(lowerSign))].value;
         }
     } else {
         // Every section of the name in turn; the first that has the key wins. A Title of spaces
         // names the rows without a name: the keys before the first section, and the unnamed
         // rows before the end of the sections.
-        const QString name = rt::trimSpaces(Title).toLower();
+        const QString name = lowerCase(rt::trimSpaces(Title));
         QList<int> unnamed;
         if (name.isEmpty()) {
             for (int r = 1; r <= last; ++r) {
@@ -249,9 +273,7 @@ QString workOut::ini_GetDatas(const QString& Sign, QString& Title, qint32& wrong
         }
         for (const int r : name.isEmpty() ? unnamed : store.rowsNamed(name)) {
             if (r > last) break;
-            const IniStore::Row& row = store.row(r);
-            const auto found = row.lower.constFind(lowerSign);
-            if (found != row.lower.cend()) return row.keys[static_cast<size_t>(*found)].value;
+            if (const QString* v = store.row(r).valueOfLower(lowerSign)) return *v;
         }
     }
     addFlag(wrong, kNotFound);
@@ -264,9 +286,9 @@ namespace {
 // takes the next slot, the capacity growing by 10 when every slot is taken.
 void putKey(IniStore& store, int r, const QString& sign, const QString& value) {
     const IniStore::Row& row = store.row(r);
-    const auto found = row.lower.constFind(sign.toLower());
-    if (found != row.lower.cend()) {
-        store.setValue(r, *found, value);
+    const qsizetype found = row.slotOfLower(lowerCase(sign));
+    if (found >= 0) {
+        store.setValue(r, found, value);
         return;
     }
     if (static_cast<qint64>(row.keys.size()) >= store.capacity()) store.grow();
@@ -314,7 +336,7 @@ qint32 workOut::ini_AddOrEditorData(const QString& Sign, const QVariant& Value, 
     for (int r = 2; r <= IniStore::kRows && free == 0; ++r) {
         if (store.row(r).name.isEmpty()) free = r;
     }
-    const QList<int>& named = store.rowsNamed(Title.toLower());
+    const QList<int>& named = store.rowsNamed(lowerCase(Title));
     if (!named.isEmpty() && (free == 0 || named.first() < free)) {
         putKey(store, named.first(), Sign, value);
         return 0;
@@ -340,8 +362,12 @@ qint32 workOut::ini_WriteToFile(QString& sPath) {
     QByteArray bytes = store.byteOrderMark && store.encoding == rt::TextEncoding::Utf8
                            ? QByteArray("\xEF\xBB\xBF")
                            : QByteArray();
-    auto line = [&](const QByteArray& kept, const QString& text) {
-        bytes += kept.isNull() ? rt::encodeText(text, store.encoding, false) : kept;
+    auto line = [&](QByteArrayView kept, const QString& text) {
+        if (kept.data() == nullptr) {
+            bytes += rt::encodeText(text, store.encoding, false);
+        } else {
+            bytes += kept;
+        }
         bytes += "\r\n";
     };
     auto keyLines = [&](const IniStore::Row& row) {

@@ -58,6 +58,8 @@ class SqliteRegistryTest : public QObject {
     void otherSchemas();
     void linkThatLeadsNowhere();
     void readOnlyStore();
+    void keyMadeAgainByAnotherProgram_data();
+    void keyMadeAgainByAnotherProgram();
 
   private:
     QString m_file;
@@ -292,6 +294,65 @@ void SqliteRegistryTest::readOnlyStore() {
         return written == reg::AccessDenied && (read == 7 || read == -1) ? 0 : 1;
     });
     QCOMPARE(result, 0);
+}
+
+// A key that another program deletes and makes again (with a new id) while this one has walked
+// its path before: every operation reaches the key now there, and a key deleted for good is
+// said to be gone.
+void SqliteRegistryTest::keyMadeAgainByAnotherProgram_data() {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<bool>("madeAgain");
+    QTest::addColumn<qint32>("status");
+    for (const char* op : {"query", "set", "delete value"}) {
+        QTest::addRow("%s, made again", op) << op << true << reg::Success;
+        QTest::addRow("%s, deleted", op) << op << false << reg::KeyDeleted;
+    }
+}
+
+void SqliteRegistryTest::keyMadeAgainByAnotherProgram() {
+    QFETCH(QString, operation);
+    QFETCH(bool, madeAgain);
+    QFETCH(qint32, status);
+    SqliteRegistry ours([this] { return m_file; });
+    SqliteRegistry theirs([this] { return m_file; });
+    const QString path = QStringLiteral("Software\\Kelvarin\\Again");
+    qint32 handle = 0, other = 0;
+    QCOMPARE(ours.createKey(reg::HKEY_CURRENT_USER, path, reg::KEY_ALL_ACCESS, handle),
+             reg::Success);
+    QCOMPARE(ours.closeKey(handle), reg::Success);
+    QCOMPARE(ours.openKey(reg::HKEY_CURRENT_USER, path, reg::KEY_ALL_ACCESS, handle), reg::Success);
+    QCOMPARE(ours.closeKey(handle), reg::Success);
+    // The other program deletes the key, and makes it again with a value.
+    QCOMPARE(theirs.deleteKey(reg::HKEY_CURRENT_USER, path), reg::Success);
+    if (madeAgain) {
+        QCOMPARE(theirs.createKey(reg::HKEY_CURRENT_USER, path, reg::KEY_ALL_ACCESS, other),
+                 reg::Success);
+        RegistryValue v;
+        v.type = reg::REG_DWORD;
+        v.number = 42;
+        QCOMPARE(theirs.setValue(other, QStringLiteral("n"), v), reg::Success);
+    }
+    QCOMPARE(ours.openKey(reg::HKEY_CURRENT_USER, path, reg::KEY_ALL_ACCESS, handle), reg::Success);
+    qint32 got = -1;
+    if (operation == u"query") {
+        qint32 type = 0, size = 0;
+        RegistryValue v;
+        got = ours.queryValue(handle, QStringLiteral("n"), type, size, &v);
+        if (got == reg::Success) QCOMPARE(v.number, 42);
+    } else if (operation == u"set") {
+        RegistryValue v;
+        v.type = reg::REG_SZ;
+        v.text = QStringLiteral("ours");
+        got = ours.setValue(handle, QStringLiteral("t"), v);
+        if (got == reg::Success) {
+            qint32 type = 0, size = 0;
+            QCOMPARE(theirs.queryValue(other, QStringLiteral("t"), type, size, nullptr),
+                     reg::Success);
+        }
+    } else {
+        got = ours.deleteValue(handle, QStringLiteral("n"));
+    }
+    QCOMPARE(got, status);
 }
 
 QTEST_APPLESS_MAIN(SqliteRegistryTest)

@@ -25,15 +25,24 @@ class IniStore {
     struct Key {
         QString key;
         QString value;
-        QByteArray raw;  // the line's bytes as read (null once changed, or for a new key)
+        QByteArrayView raw;  // the line's bytes as read, in source (none once changed, or new)
     };
     struct Row {
         QString name;
         QString lowerName;
-        QByteArray rawHeader;   // the header's bytes as read (null once renamed, or when new)
-        std::vector<Key> keys;  // slots 1, 2, ... without gaps
-        QHash<QString, qsizetype> exact;  // key as stored -> first slot
-        QHash<QString, qsizetype> lower;  // key in lower case -> first slot
+        QByteArrayView rawHeader;         // the header's bytes as read (none once renamed, or new)
+        std::vector<Key> keys;            // slots 1, 2, ... without gaps
+        QHash<QString, qsizetype> exact;  // key as stored -> first slot + 1
+        QHash<QString, qsizetype> lower;  // key in lower case -> first slot + 1
+
+        // The first slot of the key as stored, or of the key in lower case; -1 for none.
+        qsizetype slotOf(const QString& key) const { return exact.value(key) - 1; }
+        qsizetype slotOfLower(const QString& lowerKey) const { return lower.value(lowerKey) - 1; }
+        // The value in the first slot of the key in lower case, or nothing.
+        const QString* valueOfLower(const QString& lowerKey) const {
+            const qsizetype slot = slotOfLower(lowerKey);
+            return slot < 0 ? nullptr : &keys[static_cast<size_t>(slot)].value;
+        }
     };
 
     // A new empty table, open, capacity 10.
@@ -43,10 +52,11 @@ class IniStore {
 
     const Row& row(int r) const { return m_rows[static_cast<size_t>(r)]; }
     void setName(int r, const QString& name);
-    // Adds a key in the row's next slot, with the bytes of its line when it was read.
-    void append(int r, const QString& key, const QString& value, const QByteArray& raw = {});
+    // Adds a key in the row's next slot, with the bytes of its line when it was read (a view of
+    // source).
+    void append(int r, const QString& key, const QString& value, QByteArrayView raw = {});
     // The bytes of the row's header as read.
-    void keepHeaderBytes(int r, const QByteArray& raw) { mutableRow(r).rawHeader = raw; }
+    void keepHeaderBytes(int r, QByteArrayView raw) { mutableRow(r).rawHeader = raw; }
     void setValue(int r, qsizetype slot, const QString& value);
     qint64 capacity() const { return m_capacity; }
     void grow();
@@ -62,6 +72,7 @@ class IniStore {
     rt::TextEncoding encoding = rt::TextEncoding::Utf8;
     bool byteOrderMark = false;
     QString unreadable;  // the file that was there but could not be read, never to be replaced
+    QByteArray source;   // the file as read, which the rows' bytes are views of
 
   private:
     Row& mutableRow(int r) { return m_rows[static_cast<size_t>(r)]; }
