@@ -10,14 +10,18 @@ namespace kelvarin::raster {
 
 namespace {
 
-// Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax].
+// Liang-Barsky clipping of a segment to [xmin, xmax] x [ymin, ymax]; only the sides an end lies
+// beyond are worked out.
 bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
           double ymax) {
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0.0, t1 = 1.0;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    const bool beyond[4] = {x1 < xmin || x2<xmin, x1> xmax || x2 > xmax,
+                            y1 < ymin || y2<ymin, y1> ymax || y2 > ymax};
     for (int k = 0; k < 4; ++k) {
+        if (!beyond[k]) continue;
         if (p[k] == 0.0) {
             if (q[k] < 0.0) return false;
             continue;
@@ -51,7 +55,19 @@ bool clipToImage(double x1, double y1, double x2, double y2, int width, int heig
     y1 = std::floor(y1 + 0.5);
     x2 = std::floor(x2 + 0.5);
     y2 = std::floor(y2 + 0.5);
-    if (!clip(x1, y1, x2, y2, 0.0, 0.0, width - 1.0, height - 1.0)) return false;
+    const double right = width - 1.0, bottom = height - 1.0;
+    auto inside = [&](double x, double y) {
+        return x >= 0.0 && x <= right && y >= 0.0 && y <= bottom;
+    };
+    // Most lines lie in the image already: their rounded ends are the pixels.
+    if (inside(x1, y1) && inside(x2, y2)) {
+        line.x0 = static_cast<int>(x1);
+        line.y0 = static_cast<int>(y1);
+        line.x1 = static_cast<int>(x2);
+        line.y1 = static_cast<int>(y2);
+        return true;
+    }
+    if (!clip(x1, y1, x2, y2, 0.0, 0.0, right, bottom)) return false;
     // The pixels between two pixels of the image lie in it too: the painting needs no checks.
     auto centre = [](double v, int size) {
         return std::clamp(static_cast<int>(std::floor(v + 0.5)), 0, size - 1);

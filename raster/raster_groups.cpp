@@ -18,13 +18,14 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
         const Downward w = downward(line);
         Steep d;
         d.is = w.steep();
-        d.diagonal = d.is && w.adx == w.ady;
-        d.sx = w.sx;
+        // A vertical is a diagonal of slope 0: its column moves by 0 with every row.
+        d.diagonal = d.is && (w.adx == w.ady || w.adx == 0);
+        d.sx = w.adx == 0 ? 0 : w.sx;
         d.top = w.y0;
         d.bottom = w.y1;
         d.adx = w.adx;
         d.x = w.x0;
-        d.column0 = w.x0 - qint64(w.sx) * w.y0;
+        d.column0 = w.x0 - qint64(d.sx) * w.y0;
         return d;
     };
     // Which way a sequence moves: 0 while it has not moved.

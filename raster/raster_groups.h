@@ -13,15 +13,16 @@
 namespace kelvarin::raster {
 
 // Consecutive steep lines that lie side by side, one column apart in every row they share:
-// - diagonals on neighbouring diagonals, whose upper ends and lower ends each move one way along
-//   the group (in any row the lines that reach it are then a contiguous part of the group), or
+// - diagonals on neighbouring diagonals, or verticals in neighbouring columns, whose upper ends
+//   and lower ends each move one way along the group (in any row the lines that reach it are
+//   then a contiguous part of the group), or
 // - copies of one line moved sideways by one column each (same rows, same slope).
 // The group paints each of its rows as one copy of their colours. No two of its lines share a
 // pixel, so painting the group at once in a band paints what its lines would one after another.
 struct LineGroup {
     size_t first = 0, end = 0;       // the lines' places in the queue
-    bool diagonals = true;           // diagonals, or copies of one line
-    int sx = 1;                      // the column's move as the rows go down
+    bool diagonals = true;           // diagonals (or verticals), or copies of one line
+    int sx = 1;                      // the column's move as the rows go down (0: verticals)
     int towards = 1;                 // the next line's column in the same row: +1 or -1
     qint64 column0 = 0;              // diagonals: the first line's column extended to row 0;
                                      // copies: the first line's column at its top

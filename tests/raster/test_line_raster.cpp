@@ -41,6 +41,7 @@ class LineRasterTest : public QObject {
     void bandsPaintWhatWholeLinesPaint_data();
     void bandsPaintWhatWholeLinesPaint();
     void paintingFollowsTheLineFormula();
+    void nestedBoxesAndThreadsPaintWhatWholeLinesPaint();
     void devicePixelsCoverLogicalOnes_data();
     void devicePixelsCoverLogicalOnes();
     void lineShape_data();
@@ -100,6 +101,43 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
     }
     queue.paintInto(banded);
     QVERIFY(queue.empty());
+    QCOMPARE(banded, whole);
+}
+
+// Runs of nested box outlines (queued as the drawing surfaces queue a box: top, right side,
+// bottom, left side), some of them touching or crossing the one before, between other lines, on
+// an image large enough to be painted in two halves at once: the same pixels as painting each
+// line whole in turn.
+void LineRasterTest::nestedBoxesAndThreadsPaintWhatWholeLinesPaint() {
+    QRandomGenerator random(20261209);
+    const int width = 1300, height = 1000;
+    QImage whole = blank(width, height), banded = blank(width, height);
+    LineQueue queue;
+    auto add = [&](const PixelLine& line) {
+        paintRows(bitsOf(whole), whole.bytesPerLine() / 4, line, 0, height - 1);
+        queue.add(line);
+    };
+    quint32 colour = 1;
+    for (int run = 0; run < 60; ++run) {
+        int l = random.bounded(width / 2), t = random.bounded(height / 2);
+        int r = l + random.bounded(40, width / 2), b = t + random.bounded(40, height / 2);
+        const int boxes = random.bounded(1, 40);
+        for (int k = 0; k < boxes && l < r && t < b; ++k, ++colour) {
+            const quint32 pixel = 0xFF000000u | colour;
+            add({l, t, r, t, pixel});
+            add({r, t, r, b, pixel});
+            add({r, b, l, b, pixel});
+            add({l, b, l, t, pixel});
+            // Mostly one pixel further in; now and then on the one before, or further.
+            const int step = random.bounded(6) == 0 ? 0 : random.bounded(1, 3);
+            l += step;
+            t += step;
+            r -= random.bounded(6) == 0 ? 0 : step;
+            b -= step;
+        }
+        if (run % 3 == 0) add(randomLine(random, width, height, 0xFF0000u | colour++));
+    }
+    queue.paintInto(banded);
     QCOMPARE(banded, whole);
 }
 
