@@ -3,8 +3,8 @@
 
 #include "app/startup_trace.h"
 
+#include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 #include <ctime>
@@ -43,9 +43,13 @@ bool StartupTrace::eventFilter(QObject* watched, QEvent* event) {
         m_painted = true;
         watched->removeEventFilter(this);
         // After the paint has been handed to the display.
-        QTimer::singleShot(0, this, [this] { mark("first paint"); });
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     }
     return QObject::eventFilter(watched, event);
+}
+
+void StartupTrace::customEvent(QEvent*) {
+    mark("first paint");
 }
 
 }  // namespace kelvarin::app

@@ -24,6 +24,7 @@ class StartupTrace : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void customEvent(QEvent* event) override;
 
   private:
     qint64 m_started = 0;

@@ -198,6 +198,7 @@ void LyricsTest::sortAgreesWithTheExchangeSort() {
         const int n = 1 + static_cast<int>(random() % 40);
         const int values = 1 + static_cast<int>(random() % 6);
         std::vector<qint32> keys;
+        keys.reserve(static_cast<size_t>(n));
         for (int k = 0; k < n; ++k)
             keys.push_back(static_cast<qint32>(random() % static_cast<unsigned>(values)));
         std::vector<qint32> passes = keys;
