@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <vector>
@@ -29,6 +30,14 @@ const std::vector<CommandSpec>& commandTable() {
         {"codes", "codes [OPTIONS] TEXT", "the table of TEXT's codes", codesCommand},
         {"table", "table [OPTIONS]", "the 57-entry standard table", tableCommand},
         {"decode", "decode [OPTIONS] CODE...", "what each code lights, drawn", decodeCommand},
+        {"presets", "presets", "the driver-chip and module presets", presetsCommand},
+        {"import", "import [OPTIONS] [FILE|-]", "every table of a C or assembler text, decoded",
+         importCommand},
+        {"infer", "infer [--chars TEXT] [FILE|-]", "the wiring and polarity of a table",
+         inferCommand},
+        {"convert", "convert --wiring FROM --to-wiring TO [FILE|-]",
+         "the tables of a text for another wiring", convertCommand},
+        {"build", "build PROJECT [-o FILE]", "a project's tables as one file", buildCommand},
     };
     return table;
 }
@@ -53,19 +62,67 @@ struct OptionSpec {
 };
 
 std::optional<Answer> setWiring(Options& o, const QString& v) {
-    QString error;
-    const std::optional<codes::Wiring> w = codes::Wiring::parse(v, &error);
-    if (!w) return usageError(error);
-    o.wiring = *w;
+    o.wiringText = v;
     return std::nullopt;
 }
 
-std::optional<Answer> setFormat(Options& o, const QString& v) {
+std::optional<Answer> setDisplay(Options& o, const QString& v) {
+    o.kindGiven = codes::kindNamed(v);
+    if (!o.kindGiven)
+        return usageError(
+            QStringLiteral("bad display \"%1\": give %2 (segments)").arg(v, codes::kindNames()));
+    return std::nullopt;
+}
+
+const codes::FormatDescription* formatOf(const QString& v, std::optional<Answer>& problem) {
     const codes::FormatDescription* f = codes::formatNamed(v);
     if (f == nullptr)
-        return usageError(QStringLiteral("unknown format \"%1\" (the formats are %2)")
-                              .arg(v, codes::formatNames()));
-    o.output.format = f;
+        problem = usageError(QStringLiteral("unknown format \"%1\" (the formats are %2)")
+                                 .arg(v, codes::formatNames()));
+    return f;
+}
+
+std::optional<Answer> setFormat(Options& o, const QString& v) {
+    std::optional<Answer> problem;
+    if (const codes::FormatDescription* f = formatOf(v, problem)) o.output.format = f;
+    return problem;
+}
+
+std::optional<Answer> setToFormat(Options& o, const QString& v) {
+    std::optional<Answer> problem;
+    o.toFormat = formatOf(v, problem);
+    return problem;
+}
+
+// The kind, wiring and polarity once every option is read: a preset named by --wiring gives its
+// kind (unless --display says another, which is an error) and its polarity (unless --anode or
+// --cathode says otherwise).
+std::optional<Answer> resolveWiring(Options& o) {
+    o.kind = o.kindGiven.value_or(codes::DisplayKind::Seven);
+    if (!o.kindGiven) {
+        if (const codes::Preset* p = codes::presetNamed(o.wiringText)) o.kind = p->kind;
+    }
+    o.wiring = codes::Wiring(o.kind);
+    QString error;
+    if (!o.wiringText.isEmpty()) {
+        const std::optional<codes::Wiring> w =
+            codes::wiringNamed(o.wiringText, o.kind, &error, &o.preset);
+        if (!w) return usageError(error);
+        o.wiring = *w;
+    }
+    o.polarity = o.polarityGiven.value_or(o.preset != nullptr ? o.preset->polarity
+                                                              : codes::Polarity::CommonCathode);
+    o.toWiring = o.wiring;
+    o.toPolarity = o.polarity;
+    if (!o.toWiringText.isEmpty()) {
+        const codes::Preset* to = nullptr;
+        const std::optional<codes::Wiring> w =
+            codes::wiringNamed(o.toWiringText, o.kind, &error, &to);
+        if (!w) return usageError(QStringLiteral("--to-wiring: ") + error);
+        o.toWiring = *w;
+        if (to != nullptr) o.toPolarity = to->polarity;
+    }
+    if (o.toPolarityGiven) o.toPolarity = *o.toPolarityGiven;
     return std::nullopt;
 }
 
@@ -79,21 +136,41 @@ std::optional<Answer> setPerLine(Options& o, const QString& v) {
 }
 
 const QStringList kTables = {QStringLiteral("codes"), QStringLiteral("table")};
+const QStringList kWired = {QStringLiteral("codes"), QStringLiteral("table"),
+                            QStringLiteral("decode"), QStringLiteral("import"),
+                            QStringLiteral("convert")};
+const QStringList kKinds = kWired + QStringList{QStringLiteral("infer")};
+const QStringList kConvert = {QStringLiteral("convert")};
 
 const std::vector<OptionSpec>& optionTable() {
     static const std::vector<OptionSpec> table = {
         {{"anode"},
          nullptr,
          "common anode (every code complemented); common cathode\notherwise",
-         {},
+         kWired,
          [](Options& o, const QString&) -> std::optional<Answer> {
-             o.polarity = codes::Polarity::CommonAnode;
+             o.polarityGiven = codes::Polarity::CommonAnode;
              return std::nullopt;
          }},
+        {{"cathode"},
+         nullptr,
+         "common cathode, where a preset is common anode",
+         kWired,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.polarityGiven = codes::Polarity::CommonCathode;
+             return std::nullopt;
+         }},
+        {{"display"},
+         "N",
+         "the digit: 7 (a to g and dp, the default), 14 (a to f,\ng1 g2 h j k l m n, dp) or 16 "
+         "(a1 a2 b c d1 d2 e f\ng1 g2 h i j k l m, dp) segments",
+         kKinds,
+         setDisplay},
         {{"wiring"},
-         "LIST",
-         "the segment each port bit drives, from bit 0 up\n(default a,b,c,d,e,f,g,dp)",
-         {},
+         "LIST|PRESET",
+         "the segment each port bit drives, from bit 0 up\n(default a,b,c,d,e,f,g,dp), or a "
+         "preset (see\nkelvarin presets) with its polarity",
+         kWired,
          setWiring},
         {{"format"}, "NAME", "the table's format (default classic; see below)", kTables, setFormat},
         {{"name"},
@@ -119,6 +196,51 @@ const std::vector<OptionSpec>& optionTable() {
          kTables,
          [](Options& o, const QString&) -> std::optional<Answer> {
              o.output.comments = true;
+             return std::nullopt;
+         }},
+        {{"to-wiring"},
+         "LIST|PRESET",
+         "convert: the wiring to rewrite the tables for",
+         kConvert,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.toWiringText = v;
+             return std::nullopt;
+         }},
+        {{"to-anode"},
+         nullptr,
+         "convert: to common anode",
+         kConvert,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.toPolarityGiven = codes::Polarity::CommonAnode;
+             return std::nullopt;
+         }},
+        {{"to-cathode"},
+         nullptr,
+         "convert: to common cathode",
+         kConvert,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.toPolarityGiven = codes::Polarity::CommonCathode;
+             return std::nullopt;
+         }},
+        {{"to-format"},
+         "NAME",
+         "convert: each table written anew in the format",
+         kConvert,
+         setToFormat},
+        {{"chars"},
+         "TEXT",
+         "infer: what the table's entries show (default\n0123456789)",
+         {QStringLiteral("infer")},
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.chars = v;
+             return std::nullopt;
+         }},
+        {{"o", "output"},
+         "FILE",
+         "build, convert: write FILE (whole, or not at all)\ninstead of standard output",
+         {QStringLiteral("build"), QStringLiteral("convert")},
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.outputFile = v;
              return std::nullopt;
          }},
         {{"crlf"},
@@ -200,11 +322,27 @@ std::optional<Answer> readOptions(const QStringList& arguments, Options& o) {
         const QString value = spec.value != nullptr ? parser.value(declared[k]) : QString();
         if (std::optional<Answer> problem = spec.apply(o, value)) return problem;
     }
+    if (std::optional<Answer> problem = resolveWiring(o)) return problem;
     // The name is checked against the format it is written in.
     QString error;
     if (!o.output.name.isEmpty() && !codes::validName(o.output.name, *o.output.format, &error))
         return usageError(error);
     return std::nullopt;
+}
+
+// Standard input, up to one byte more than a text may have (so that a larger one is told).
+std::optional<QByteArray> readStandardInput() {
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray data;
+    while (data.size() <= kLargestInput) {
+        const QByteArray chunk =
+            in.read(std::min<qint64>(1 << 16, kLargestInput + 1 - data.size()));
+        if (chunk.isEmpty()) break;
+        data += chunk;
+    }
+    if (in.error() != QFileDevice::NoError) return std::nullopt;
+    return data;
 }
 
 }  // namespace
@@ -284,6 +422,7 @@ std::optional<Answer> answerOnTerminal(const QStringList& arguments) {
                               .arg(arguments.first(), names.join(QStringLiteral(", ")), last));
     }
     Options options;
+    options.standardInput = readStandardInput;
     if (std::optional<Answer> problem = readOptions(arguments, options)) return problem;
     return command->run(options);
 }

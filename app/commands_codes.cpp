@@ -13,11 +13,15 @@ Answer codesCommand(const Options& o) {
     const QString text = o.operands.join(u' ');
     if (text.isEmpty()) return usageError(QStringLiteral("TEXT is empty: nothing to encode"));
     QList<codes::Unshowable> bad;
-    const QList<codes::Digit> digits = codes::digitsOf(text, bad);
+    const QList<codes::Digit> digits = codes::digitsOf(text, bad, o.kind);
     if (!bad.isEmpty()) {
         return failure(
             kBadInput,
-            QStringLiteral("no digit can show %1 in \"%2\"").arg(codes::describe(bad), text));
+            o.kind == codes::DisplayKind::Seven
+                ? QStringLiteral("no digit can show %1 in \"%2\"").arg(codes::describe(bad), text)
+                : QStringLiteral("no %1-segment digit can show %2 in \"%3\"")
+                      .arg(codes::kindNumber(o.kind))
+                      .arg(codes::describe(bad), text));
     }
     const codes::Table table = codes::textTable(text, digits, o.wiring, o.polarity);
     return success(codes::render(table, o.output, o.polarity));
@@ -35,7 +39,8 @@ Answer decodeCommand(const Options& o) {
     QString out, err;
     for (qsizetype k = 0; k < o.operands.size(); ++k) {
         QString error;
-        const std::optional<codes::Code> code = codes::readCode(o.operands[k], &error);
+        const std::optional<codes::Code> code =
+            codes::readCode(o.operands[k], &error, o.wiring.bits());
         if (!code) {
             err += QStringLiteral("kelvarin: CODE %1: %2\n").arg(k + 1).arg(error);
             continue;

@@ -20,6 +20,8 @@ packages=(
   libsqlite3-dev
   libssl-dev
   libxcb1-dev
+  # toml++ reads the project files.
+  libtomlplusplus-dev
   fonts-wqy-microhei
   xvfb
   openbox

@@ -10,6 +10,10 @@ namespace kelvarin::codes {
 
 namespace {
 
+// The degree sign: a, b, f and g, the upper square.
+constexpr QChar kDegree = QChar(0x00B0);
+constexpr quint8 kDegreePattern = 0x63;
+
 struct Glyph {
     char character;
     const char* top;
@@ -19,7 +23,7 @@ struct Glyph {
 
 // clang-format off
 // The pictures, as a digit shows them. The first 29 are the standard tables' glyphs in their
-// order; a capital letter whose small one is among them folds onto it (glyphOf).
+// order; a capital letter without a picture of its own folds onto its small one (glyphOf).
 constexpr Glyph kFont[] = {
     {'0', " _ ", "| |", "|_|"},  {'1', "   ", "  |", "  |"},  {'2', " _ ", " _|", "|_ "},
     {'3', " _ ", " _|", " _|"},  {'4', "   ", "|_|", "  |"},  {'5', " _ ", "|_ ", " _|"},
@@ -36,6 +40,9 @@ constexpr Glyph kFont[] = {
     {'I', "   ", "|  ", "|  "},  {'s', " _ ", "|_ ", " _|"},  {'S', " _ ", "|_ ", " _|"},
     {'t', "   ", "|_ ", "|_ "},  {'T', "   ", "|_ ", "|_ "},  {'z', " _ ", " _|", "|_ "},
     {'Z', " _ ", " _|", "|_ "},
+    // Capitals the conventional fonts tell from their small letters.
+    {'H', "   ", "|_|", "| |"},  {'J', "   ", "  |", "|_|"},  {'N', " _ ", "| |", "| |"},
+    {'O', " _ ", "| |", "|_|"},  {'U', "   ", "| |", "|_|"},
     // Punctuation.
     {'-', "   ", " _ ", "   "},  {'_', "   ", "   ", " _ "},  {'=', "   ", " _ ", " _ "},
     {'\'', "   ", "|  ", "   "}, {'"', "   ", "| |", "   "},  {'[', " _ ", "|  ", "|_ "},
@@ -85,6 +92,7 @@ quint8 patternOfPicture(const char* top, const char* middle, const char* bottom)
 }
 
 std::optional<quint8> glyphOf(QChar c) {
+    if (c == kDegree) return kDegreePattern;
     if (c.unicode() >= 128) return std::nullopt;
     const int p = table().pattern[c.unicode()];
     if (p < 0) return std::nullopt;
@@ -98,6 +106,7 @@ QString charactersShowing(quint8 pattern) {
         if (patternOfPicture(g.top, g.middle, g.bottom) == pattern && g.character != ' ')
             shown += QChar::fromLatin1(g.character);
     }
+    if (pattern == kDegreePattern) shown += kDegree;
     // The capitals that fold onto a small letter show the same.
     for (char c = 'A'; c <= 'Z'; ++c) {
         if (!shown.contains(QChar::fromLatin1(c)) && glyphOf(QChar::fromLatin1(c)) == pattern &&
@@ -108,17 +117,7 @@ QString charactersShowing(quint8 pattern) {
 }
 
 QStringList picture(quint8 pattern) {
-    auto lit = [pattern](int s) { return (pattern >> s) & 1; };
-    QString top(4, u' '), middle(4, u' '), bottom(4, u' ');
-    if (lit(0)) top[1] = u'_';
-    if (lit(5)) middle[0] = u'|';
-    if (lit(6)) middle[1] = u'_';
-    if (lit(1)) middle[2] = u'|';
-    if (lit(4)) bottom[0] = u'|';
-    if (lit(3)) bottom[1] = u'_';
-    if (lit(2)) bottom[2] = u'|';
-    if (lit(7)) bottom[3] = u'.';
-    return {top, middle, bottom};
+    return drawing(DisplayKind::Seven, pattern);
 }
 
 }  // namespace kelvarin::codes

@@ -75,6 +75,9 @@ struct FormatDescription {
     // Whether the window's declaration in the format collects the elements as shown, ten a row
     // and never closed (the window's own style), rather than rows of entries closed as a table.
     bool collectsElements;
+    // Whether the closing ends the whole file (A51's END), so that a file of several tables
+    // closes only its last.
+    bool closingEndsFile = false;
 
     QString nameText() const { return QString::fromLatin1(name); }
     QString descriptionText() const { return QString::fromUtf8(description); }

@@ -238,7 +238,7 @@ const FormatDescription kA51 = {
     [](const FormatContext& c) { return QStringLiteral("\tEND") + c.eol; },
     &kAssemblerWords,
     nullptr,
-    ",", false,
+    ",", false, true,
 };
 
 const FormatDescription kHex = {

@@ -62,10 +62,11 @@ QString lineComment(const Span& line, const Output& output) {
     QStringList labels;
     for (qsizetype k = 0; k < line.size; ++k) {
         const TableEntry& e = line.entries[k];
+        if (e.index < 0 && e.digit.character == 0 && !e.digit.dot) continue;  // drawn by hand
         labels << (e.index >= 0 ? QStringLiteral("[%1]").arg(e.index)
                                 : u'\'' + e.digit.label() + u'\'');
     }
-    parts << labels.join(u' ');
+    if (!labels.isEmpty()) parts << labels.join(u' ');
     return parts.join(u' ');
 }
 
@@ -74,7 +75,8 @@ QString lineComment(const Span& line, const Output& output) {
 QList<Span> layout(const Table& table, const Output& output) {
     QList<Span> spans;
     const int standardPerLine = output.format->perLine;
-    if (output.perLine <= 0 && table.lines.size() > 1) {
+    if (output.perLine <= 0 &&
+        (table.lines.size() > 1 || (!table.lines.isEmpty() && !table.lines[0].comment.isEmpty()))) {
         for (const TableLine& line : table.lines)
             spans.append(Span{line.entries.constData(), line.entries.size(), line.comment});
         return spans;
@@ -157,19 +159,52 @@ Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& w
                 Polarity polarity) {
     Table table;
     table.comment = QStringLiteral("\"%1\"").arg(text);
-    // Every pattern's code under the wiring and polarity, worked out once.
-    std::array<Code, 256> codes;
-    for (int p = 0; p < 256; ++p)
-        codes[static_cast<size_t>(p)] = codeOf(static_cast<quint8>(p), wiring, polarity);
+    table.bits = entryBits(wiring.bits());
     TableLine line;
     line.entries.reserve(digits.size());
-    for (const Digit& d : digits)
-        line.entries << TableEntry{codes[d.pattern], d, -1};
+    if (wiring.kind() == DisplayKind::Seven) {
+        // Every pattern's code under the wiring and polarity, worked out once.
+        std::array<Code, 256> codes;
+        for (int p = 0; p < 256; ++p)
+            codes[static_cast<size_t>(p)] = codeOf(static_cast<quint8>(p), wiring, polarity);
+        for (const Digit& d : digits)
+            line.entries << TableEntry{codes[d.pattern & 0xFF], d, -1};
+    } else {
+        for (const Digit& d : digits)
+            line.entries << TableEntry{codeOf(d.pattern, wiring, polarity), d, -1};
+    }
     table.lines << line;
     return table;
 }
 
+// The standard table of the 14- and 16-segment digits: the printable ASCII characters from ' '
+// to '~', sixteen a row.
+Table asciiTable(const Wiring& wiring, Polarity polarity) {
+    Table table;
+    table.bits = entryBits(wiring.bits());
+    table.comment = QStringLiteral("%1-segment ASCII ' ' to '~' (0x20-0x7e), %2")
+                        .arg(kindNumber(wiring.kind()))
+                        .arg(polarity == Polarity::CommonAnode ? QStringLiteral("common anode")
+                                                               : QStringLiteral("common cathode"));
+    const QString all = asciiCharacters();
+    for (qsizetype from = 0; from < all.size(); from += 16) {
+        TableLine l;
+        const QString row = all.mid(from, 16);
+        for (qsizetype k = 0; k < row.size(); ++k)
+            l.entries << TableEntry{codeOf(*glyphOf(row[k], wiring.kind()), wiring, polarity),
+                                    Digit{}, static_cast<int>(from + k)};
+        l.comment = QStringLiteral("0x%1-0x%2 [%3-%4]")
+                        .arg(0x20 + from, 2, 16, QLatin1Char('0'))
+                        .arg(0x20 + from + row.size() - 1, 2, 16, QLatin1Char('0'))
+                        .arg(from)
+                        .arg(from + row.size() - 1);
+        table.lines << l;
+    }
+    return table;
+}
+
 Table standardTable(const Wiring& wiring, Polarity polarity) {
+    if (wiring.kind() != DisplayKind::Seven) return asciiTable(wiring, polarity);
     Table table;
     table.comment = polarity == Polarity::CommonAnode ? QStringLiteral("共阳数码管常用段码")
                                                       : QStringLiteral("共阴数码管常用段码");

@@ -60,6 +60,7 @@ Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& w
 // The 57-entry standard table (0 to f, the same with dp and a blank, h j l n o p q r u v x y,
 // the same with dp) under the wiring and polarity, in four groups with their comments. With
 // the classic format, CR LF and the standard wiring it is byte for byte the window's table.
+// For a 14- or 16-segment wiring: the 95 printable ASCII characters, ' ' to '~', in six rows.
 Table standardTable(const Wiring& wiring, Polarity polarity);
 
 }  // namespace kelvarin::codes

@@ -17,7 +17,8 @@ QString Digit::label() const {
     return text;
 }
 
-QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
+QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad, DisplayKind kind) {
+    const quint32 dp = 1u << decimalPointSegment(kind);
     bad.clear();
     QList<Digit> digits;
     digits.reserve(text.size());
@@ -26,15 +27,15 @@ QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad) {
         const QChar c = text[k];
         ++position;
         if (c == u'.') {
-            if (!digits.isEmpty() && !(digits.back().pattern & kDecimalPoint)) {
-                digits.back().pattern |= kDecimalPoint;
+            if (!digits.isEmpty() && !(digits.back().pattern & dp)) {
+                digits.back().pattern |= dp;
                 digits.back().dot = true;
             } else {
-                digits.append(Digit{0, 0, true, kDecimalPoint, true});
+                digits.append(Digit{0, 0, true, dp, true});
             }
             continue;
         }
-        const std::optional<quint8> glyph = glyphOf(c);
+        const std::optional<quint32> glyph = glyphOf(c, kind);
         if (!glyph) {
             Digit placeHolder{c.unicode(), 0, false, 0};
             if (c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate())

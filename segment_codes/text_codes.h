@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Text to digits: each character of a text is one digit in the font's glyph, and a "." lights
+// Text to digits: each character of a text is one digit in the font's glyph (of the digit's
+// kind), and a "." lights
 // the dp of the digit before it ("12.5" is three digits: 1, 2 with dp, 5); a "." at the start,
 // or after a digit whose dp is already lit, is a blank with dp lit.
 
@@ -9,13 +10,15 @@
 #include <QString>
 #include <QStringView>
 
+#include "segment_codes/display.h"
+
 namespace kelvarin::codes {
 
 struct Digit {
     char16_t character = 0;  // the character it shows (none for a "." on a blank)
     char16_t low = 0;        // the second half of a pair of surrogates, or 0
     bool dot = false;        // its dp lit by a "."
-    quint8 pattern = 0;      // bit s = segment s lit
+    quint32 pattern = 0;     // bit s = segment s lit
     bool blank = false;      // a "." on a blank: no character of its own
 
     // What it shows: the character, with "." when a "." lit its dp ("2.", ".").
@@ -31,7 +34,8 @@ struct Unshowable {
 
 // The digits of the text; every character no digit can show is listed in bad (none is dropped
 // silently: the digits are only to be used when bad is empty).
-QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad);
+QList<Digit> digitsOf(QStringView text, QList<Unshowable>& bad,
+                      DisplayKind kind = DisplayKind::Seven);
 
 // "'k' at 3, 'w' at 7": the characters and their places, for a message.
 QString describe(const QList<Unshowable>& bad);

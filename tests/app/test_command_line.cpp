@@ -55,7 +55,7 @@ void CommandLineTest::answers_data() {
         << QStringList{"decode", "--anode", "0x7F"} << 0 << "~segments: dp\nshows: .\n"
         << "";
     QTest::newRow("decode several") << QStringList{"decode", "3fh", "B00000110"} << 0
-                                    << "~shows: 0\n _\n| |\n|_|\n\n0x06 = 6 = 00000110b"
+                                    << "~shows: 0 O\n _\n| |\n|_|\n\n0x06 = 6 = 00000110b"
                                     << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "~kelvarin codes [OPTIONS] TEXT"
                           << "";

@@ -131,9 +131,17 @@ void SegmentCodesTest::text_data() {
     QTest::newRow("dp after a dp") << "1..2"
                                    << "1.=86 .=80 2=5b"
                                    << "";
-    QTest::newRow("capitals fold onto the table") << "HELLO"
-                                                  << "H=74 E=79 L=38 L=38 O=5c"
-                                                  << "";
+    QTest::newRow("capitals of their own") << "HELLO hello"
+                                           << "H=76 E=79 L=38 L=38 O=3f  =00 h=74 e=79 l=38 "
+                                              "l=38 o=5c"
+                                           << "";
+    QTest::newRow("capitals folding onto the table") << "ABCDEFPY"
+                                                     << "A=77 B=7c C=39 D=5e "
+                                                        "E=79 F=71 P=73 Y=6e"
+                                                     << "";
+    QTest::newRow("the other capitals and the degree") << "JNU21\u00b0"
+                                                       << "J=1e N=37 U=3e 2=5b 1=06 \u00b0=63"
+                                                       << "";
     QTest::newRow("letters of their own") << "GgIiSsTtZz"
                                           << "G=3d g=6f I=30 i=10 S=6d s=6d T=78 t=78 Z=5b z=5b"
                                           << "";

@@ -347,7 +347,7 @@ void BoardsTest::textToCodesWindow() {
     // Nine codes added as Command3 adds them: the count follows.
     QCOMPARE(m_window->codeCount(), 9);
     QVERIFY(
-        declaration().endsWith(QStringLiteral("0x74,0x79,0x38,0x38,0x5c,0x00,0x06,0xdb,0x6d,")));
+        declaration().endsWith(QStringLiteral("0x76,0x79,0x38,0x38,0x3f,0x00,0x06,0xdb,0x6d,")));
 }
 
 QTEST_MAIN(BoardsTest)

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: MIT
+// Reading a project with toml++, every key checked, and building its tables into one file.
+
+#include "segment_codes/project.h"
+
+#include <toml++/toml.h>
+
+#include <QSet>
+
+#include "segment_codes/font.h"
+#include "segment_codes/presets.h"
+#include "segment_codes/text_codes.h"
+
+namespace kelvarin::codes {
+
+namespace {
+
+// The first problem met: where, and what.
+struct Problem {
+    int line = 0;
+    QString key;
+    QString what;
+};
+
+QString text(const toml::key& k) {
+    return QString::fromUtf8(k.str().data(), static_cast<qsizetype>(k.str().size()));
+}
+
+int lineOf(const toml::node& n) {
+    return static_cast<int>(n.source().begin.line);
+}
+
+class ProjectReader {
+  public:
+    explicit ProjectReader(Project& p) : m_project(p) {}
+
+    std::optional<Problem> problem;
+
+    bool fail(int line, const QString& key, const QString& what) {
+        if (!problem) problem = Problem{line, key, what};
+        return false;
+    }
+
+    // The keys of a table, each one of the allowed.
+    bool onlyKeys(const toml::table& t, const QString& where, const QStringList& allowed) {
+        for (auto&& [k, v] : t) {
+            if (!allowed.contains(text(k)))
+                return fail(static_cast<int>(k.source().begin.line), where + text(k),
+                            QStringLiteral("unknown key (the keys here are %1)")
+                                .arg(allowed.join(QStringLiteral(", "))));
+        }
+        return true;
+    }
+
+    std::optional<QString> string(const toml::table& t, const char* key, const QString& where) {
+        const toml::node* n = t.get(key);
+        if (n == nullptr) return QString();
+        if (!n->is_string()) {
+            fail(lineOf(*n), where + QLatin1StringView(key),
+                 QStringLiteral("give a text in quotes"));
+            return std::nullopt;
+        }
+        const std::string& s = n->as_string()->get();
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    }
+
+    std::optional<bool> flag(const toml::table& t, const char* key, const QString& where,
+                             bool fallback) {
+        const toml::node* n = t.get(key);
+        if (n == nullptr) return fallback;
+        if (!n->is_boolean()) {
+            fail(lineOf(*n), where + QLatin1StringView(key), QStringLiteral("give true or false"));
+            return std::nullopt;
+        }
+        return n->as_boolean()->get();
+    }
+
+    std::optional<qint64> integer(const toml::table& t, const char* key, const QString& where,
+                                  qint64 fallback, qint64 low, qint64 high) {
+        const toml::node* n = t.get(key);
+        if (n == nullptr) return fallback;
+        if (!n->is_integer() || n->as_integer()->get() < low || n->as_integer()->get() > high) {
+            fail(lineOf(*n), where + QLatin1StringView(key),
+                 QStringLiteral("give a whole number from %1 to %2").arg(low).arg(high));
+            return std::nullopt;
+        }
+        return n->as_integer()->get();
+    }
+
+    bool read(const toml::table& root) {
+        if (!onlyKeys(root, QString(), {"schema", "name", "version", "display", "output", "table"}))
+            return false;
+        const toml::node* schema = root.get("schema");
+        if (schema == nullptr)
+            return fail(
+                1, QStringLiteral("schema"),
+                QStringLiteral("missing: begin the project with schema = %1").arg(kProjectSchema));
+        const std::optional<qint64> version =
+            integer(root, "schema", QString(), 0, 1, std::numeric_limits<qint32>::max());
+        if (!version) return false;
+        if (*version > kProjectSchema)
+            return fail(lineOf(*schema), QStringLiteral("schema"),
+                        QStringLiteral("%1 is newer than this program reads (%2): update the "
+                                       "program to build this project")
+                            .arg(*version)
+                            .arg(kProjectSchema));
+        const std::optional<QString> name = string(root, "name", QString());
+        const std::optional<QString> v = string(root, "version", QString());
+        if (!name || !v) return false;
+        m_project.name = *name;
+        m_project.version = *v;
+        return readDisplay(root) && readOutput(root) && readTables(root);
+    }
+
+    const toml::table* section(const toml::table& root, const char* key) {
+        const toml::node* n = root.get(key);
+        if (n == nullptr) return nullptr;
+        if (!n->is_table()) {
+            fail(lineOf(*n), QLatin1StringView(key),
+                 QStringLiteral("give a section [%1]").arg(QLatin1StringView(key)));
+            return nullptr;
+        }
+        return n->as_table();
+    }
+
+    bool readDisplay(const toml::table& root) {
+        const toml::table* d = section(root, "display");
+        if (problem) return false;
+        if (d == nullptr) return true;
+        const QString at = QStringLiteral("[display] ");
+        if (!onlyKeys(*d, at, {"kind", "wiring", "polarity"})) return false;
+        if (const toml::node* k = d->get("kind")) {
+            const std::optional<DisplayKind> kind =
+                k->is_integer() ? kindNamed(QString::number(k->as_integer()->get())) : std::nullopt;
+            if (!kind)
+                return fail(lineOf(*k), at + QStringLiteral("kind"),
+                            QStringLiteral("give a display kind: %1").arg(kindNames()));
+            m_project.kind = *kind;
+        }
+        m_project.wiring = Wiring(m_project.kind);
+        const std::optional<QString> wiring = string(*d, "wiring", at);
+        const std::optional<QString> polarity = string(*d, "polarity", at);
+        if (!wiring || !polarity) return false;
+        const Preset* preset = nullptr;
+        if (!wiring->isEmpty()) {
+            QString why;
+            const std::optional<Wiring> w = wiringNamed(*wiring, m_project.kind, &why, &preset);
+            if (!w) return fail(lineOf(*d->get("wiring")), at + QStringLiteral("wiring"), why);
+            m_project.wiring = *w;
+            m_project.wiringText = *wiring;
+        }
+        if (preset != nullptr) m_project.polarity = preset->polarity;
+        if (*polarity == u"anode") {
+            m_project.polarity = Polarity::CommonAnode;
+        } else if (*polarity == u"cathode") {
+            m_project.polarity = Polarity::CommonCathode;
+        } else if (!polarity->isEmpty()) {
+            return fail(lineOf(*d->get("polarity")), at + QStringLiteral("polarity"),
+                        QStringLiteral("give \"cathode\" or \"anode\""));
+        }
+        return true;
+    }
+
+    bool readOutput(const toml::table& root) {
+        const toml::table* o = section(root, "output");
+        if (problem) return false;
+        if (o == nullptr) return true;
+        const QString at = QStringLiteral("[output] ");
+        if (!onlyKeys(*o, at, {"format", "upper", "comments", "per_line", "crlf"})) return false;
+        const std::optional<QString> format = string(*o, "format", at);
+        if (!format) return false;
+        if (!format->isEmpty()) {
+            m_project.output.format = formatNamed(*format);
+            if (m_project.output.format == nullptr)
+                return fail(lineOf(*o->get("format")), at + QStringLiteral("format"),
+                            QStringLiteral("unknown format \"%1\" (the formats are %2)")
+                                .arg(*format, formatNames()));
+        }
+        const std::optional<bool> upper = flag(*o, "upper", at, false);
+        const std::optional<bool> comments = flag(*o, "comments", at, false);
+        const std::optional<bool> crlf = flag(*o, "crlf", at, false);
+        const std::optional<qint64> perLine = integer(*o, "per_line", at, 0, 1, 256);
+        if (!upper || !comments || !crlf || !perLine) return false;
+        m_project.output.upper = *upper;
+        m_project.output.comments = *comments;
+        m_project.output.crlf = *crlf;
+        m_project.output.perLine = static_cast<int>(*perLine);
+        return true;
+    }
+
+    bool readTables(const toml::table& root) {
+        const toml::node* n = root.get("table");
+        if (n == nullptr) return true;
+        if (!n->is_array_of_tables())
+            return fail(lineOf(*n), QStringLiteral("table"),
+                        QStringLiteral("give each table as a section [[table]]"));
+        QSet<QString> names;
+        int index = 0;
+        for (const toml::node& item : *n->as_array()) {
+            ++index;
+            const toml::table& t = *item.as_table();
+            const QString at = QStringLiteral("[[table]] %1: ").arg(index);
+            if (!onlyKeys(t, at, {"name", "text", "standard", "entries"})) return false;
+            const std::optional<QString> name = string(t, "name", at);
+            if (!name) return false;
+            QString why;
+            if (name->isEmpty())
+                return fail(lineOf(item), at + QStringLiteral("name"),
+                            QStringLiteral("missing: every table needs a name"));
+            if (!validName(*name, *m_project.output.format, &why))
+                return fail(lineOf(*t.get("name")), at + QStringLiteral("name"), why);
+            if (names.contains(*name))
+                return fail(lineOf(*t.get("name")), at + QStringLiteral("name"),
+                            QStringLiteral("\"%1\" names two tables").arg(*name));
+            names.insert(*name);
+            const int sources = (t.contains("text") ? 1 : 0) + (t.contains("standard") ? 1 : 0) +
+                                (t.contains("entries") ? 1 : 0);
+            if (sources != 1)
+                return fail(lineOf(item), at + QStringLiteral("name"),
+                            QStringLiteral("give one of text, standard = true or entries"));
+            std::optional<Table> table;
+            if (t.contains("text")) table = textOf(t, at);
+            if (t.contains("standard")) {
+                const std::optional<bool> standard = flag(t, "standard", at, false);
+                if (!standard) return false;
+                if (!*standard)
+                    return fail(lineOf(*t.get("standard")), at + QStringLiteral("standard"),
+                                QStringLiteral("give standard = true, or leave it out"));
+                table = standardTable(m_project.wiring, m_project.polarity);
+            }
+            if (t.contains("entries")) table = entriesOf(*t.get("entries"), at);
+            if (!table) return false;
+            m_project.tables << *table;
+            m_project.tableNames << *name;
+        }
+        return true;
+    }
+
+    std::optional<Table> textOf(const toml::table& t, const QString& at) {
+        const std::optional<QString> text = string(t, "text", at);
+        if (!text) return std::nullopt;
+        QList<Unshowable> bad;
+        const QList<Digit> digits = digitsOf(*text, bad, m_project.kind);
+        if (text->isEmpty() || !bad.isEmpty()) {
+            fail(lineOf(*t.get("text")), at + QStringLiteral("text"),
+                 text->isEmpty() ? QStringLiteral("it is empty")
+                                 : QStringLiteral("no %1-segment digit can show %2")
+                                       .arg(kindNumber(m_project.kind))
+                                       .arg(describe(bad)));
+            return std::nullopt;
+        }
+        return textTable(*text, digits, m_project.wiring, m_project.polarity);
+    }
+
+    std::optional<Table> entriesOf(const toml::node& n, const QString& at) {
+        if (!n.is_array() || n.as_array()->empty()) {
+            fail(lineOf(n), at + QStringLiteral("entries"),
+                 QStringLiteral("give a list of entries: [ { name = \"degree\", char = \"°\" } ]"));
+            return std::nullopt;
+        }
+        Table table;
+        table.bits = entryBits(segmentCount(m_project.kind));
+        int k = 0;
+        for (const toml::node& item : *n.as_array()) {
+            const QString where = at + QStringLiteral("entries %1: ").arg(++k);
+            if (!item.is_table()) {
+                fail(lineOf(item), where, QStringLiteral("give { name = ..., char = ... }"));
+                return std::nullopt;
+            }
+            const toml::table& e = *item.as_table();
+            if (!onlyKeys(e, where, {"name", "char", "segments"})) return std::nullopt;
+            const std::optional<QString> name = string(e, "name", where);
+            const std::optional<QString> character = string(e, "char", where);
+            const std::optional<QString> segments = string(e, "segments", where);
+            if (!name || !character || !segments) return std::nullopt;
+            quint32 pattern = 0;
+            if (character->isEmpty() == segments->isEmpty()) {
+                fail(lineOf(item), where + QStringLiteral("char"),
+                     QStringLiteral("give either char or segments"));
+                return std::nullopt;
+            }
+            Digit digit;
+            if (!character->isEmpty()) {
+                QList<Unshowable> bad;
+                const QList<Digit> digits = digitsOf(*character, bad, m_project.kind);
+                if (digits.size() != 1 || !bad.isEmpty()) {
+                    fail(lineOf(*e.get("char")), where + QStringLiteral("char"),
+                         QStringLiteral("\"%1\" is not one character a %2-segment digit shows")
+                             .arg(*character)
+                             .arg(kindNumber(m_project.kind)));
+                    return std::nullopt;
+                }
+                digit = digits.first();
+                pattern = digit.pattern;
+            } else {
+                const std::optional<quint32> p = patternOfNames(m_project.kind, *segments);
+                if (!p) {
+                    fail(lineOf(*e.get("segments")), where + QStringLiteral("segments"),
+                         QStringLiteral("\"%1\" names a segment a %2-segment digit lacks (its "
+                                        "segments are %3)")
+                             .arg(*segments)
+                             .arg(kindNumber(m_project.kind))
+                             .arg(segmentNames(m_project.kind).join(u' ')));
+                    return std::nullopt;
+                }
+                pattern = *p;
+            }
+            TableLine line;
+            line.entries << TableEntry{codeOf(pattern, m_project.wiring, m_project.polarity), digit,
+                                       -1};
+            line.comment = name->isEmpty() ? digit.label() : *name;
+            table.lines << line;
+        }
+        return table;
+    }
+
+  private:
+    Project& m_project;
+};
+
+}  // namespace
+
+std::optional<Project> readProject(const QString& text, const QString& file, QString* error) {
+    Project project;
+    project.file = file;
+    const QByteArray utf8 = text.toUtf8();
+    toml::table root;
+    try {
+        root = toml::parse(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())),
+                           file.toStdString());
+    } catch (const toml::parse_error& e) {
+        if (error != nullptr)
+            *error = QStringLiteral("%1:%2:%3: %4")
+                         .arg(file)
+                         .arg(e.source().begin.line)
+                         .arg(e.source().begin.column)
+                         .arg(QString::fromUtf8(e.description().data(),
+                                                static_cast<qsizetype>(e.description().size())));
+        return std::nullopt;
+    }
+    ProjectReader reader(project);
+    if (!reader.read(root)) {
+        if (error != nullptr) {
+            const Problem& p = *reader.problem;
+            *error = QStringLiteral("%1:%2: %3: %4").arg(file).arg(p.line).arg(p.key, p.what);
+        }
+        return std::nullopt;
+    }
+    return project;
+}
+
+QString buildProject(const Project& project, const QString& programVersion) {
+    const FormatDescription& f = *project.output.format;
+    const QString eol = project.output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString made = QStringLiteral(
+                       "%1%2, made from %3 by Kelvarin %4: edit the project, not this "
+                       "file")
+                       .arg(project.name.isEmpty() ? QStringLiteral("project") : project.name,
+                            project.version.isEmpty() ? QString() : u' ' + project.version,
+                            project.file, programVersion);
+    QString out;
+    if (f.comments == CommentStyle::C) out = QStringLiteral("// ") + made + eol;
+    if (f.comments == CommentStyle::Assembler) out = QStringLiteral("; ") + made + eol;
+    FormatContext context;
+    context.polarity = project.polarity;
+    context.eol = eol;
+    const QString prologue = f.prologue(context);
+    for (qsizetype k = 0; k < project.tables.size(); ++k) {
+        Output output = project.output;
+        output.name = project.tableNames[k];
+        context.name = output.name;
+        context.bits = project.tables[k].bits;
+        QString table = render(project.tables[k], output, project.polarity);
+        if (k > 0 && table.startsWith(prologue)) table.remove(0, prologue.size());
+        const QString closing = f.closing(context);
+        if (f.closingEndsFile && k + 1 < project.tables.size() && table.endsWith(closing))
+            table.chop(closing.size());
+        if (k > 0 && f.comments != CommentStyle::None) out += eol;
+        out += table;
+    }
+    return out;
+}
+
+}  // namespace kelvarin::codes

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A project: one commented TOML file (read with toml++) that holds a display's kind, wiring and
+// polarity, the output format and its options, and named tables, from which `kelvarin build`
+// writes one header or assembler file. For example:
+//
+//   schema = 1                  # the project format's version
+//   name = "clock"              # named, with version, in the file built
+//   version = "1.2"
+//
+//   [display]
+//   kind = 7                    # 7, 14 or 16 segments
+//   wiring = "max7219"          # a preset, or the segments from bit 0 up: "a,b,c,d,e,f,g,dp"
+//   polarity = "cathode"        # or "anode"; by default the preset's, else cathode
+//
+//   [output]
+//   format = "sdcc"             # classic, c51, sdcc, c, arduino, sdas, a51 or hex
+//   upper = false               # upper-case hexadecimal digits
+//   comments = true             # each entry's character or index in a comment
+//   per_line = 8                # entries a row
+//   crlf = false                # CR LF line ends
+//
+//   [[table]]                   # a text's codes
+//   name = "digits"
+//   text = "0123456789"
+//
+//   [[table]]                   # the kind's standard table
+//   name = "font"
+//   standard = true
+//
+//   [[table]]                   # entries one by one: a character, or segments drawn by hand
+//   name = "icons"
+//   entries = [ { name = "degree", char = "°" }, { name = "top", segments = "a b f g" } ]
+//
+// Every key is checked: an unknown key, a value of the wrong type or out of range, a newer
+// schema, is an error naming the file, the line and the key.
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+#include "segment_codes/formats.h"
+#include "segment_codes/segments.h"
+
+namespace kelvarin::codes {
+
+inline constexpr int kProjectSchema = 1;
+
+struct Project {
+    QString file;  // the file's name as given, for messages and the line the build writes
+    QString name;
+    QString version;
+    DisplayKind kind = DisplayKind::Seven;
+    Wiring wiring;
+    QString wiringText;  // as the project writes it (a preset's name or a list)
+    Polarity polarity = Polarity::CommonCathode;
+    Output output;
+    // Each table with its array's name, worked out when the project is read.
+    QList<Table> tables;
+    QStringList tableNames;
+};
+
+// The project of a TOML text, or nothing with an error ("clock.toml:7: [display] kind: 15 is
+// no display kind (7, 14 or 16)").
+std::optional<Project> readProject(const QString& text, const QString& file, QString* error);
+
+// The file a build writes: a line naming the project, its version and the program's, then
+// every table in the project's format (a format's prologue once, a closing that ends the file
+// only after the last). The same project gives the same bytes.
+QString buildProject(const Project& project, const QString& programVersion);
+
+}  // namespace kelvarin::codes

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+// Tables read from firmware texts, entries written again in their notation, and projects.
+#include <QTest>
+
+#include "segment_codes/project.h"
+#include "segment_codes/table_reader.h"
+
+using namespace kelvarin::codes;
+
+class TablesInTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void read_data();
+    void read();
+    void rewrite_data();
+    void rewrite();
+    void project_data();
+    void project();
+    void projectBuildsDeterministically();
+};
+
+// A text and its tables as "name@line: codes in hex", or "!" and a part of the error.
+void TablesInTest::read_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tables");
+    QTest::newRow("every notation") << "const unsigned char t[10] = {0x3f, 0X06, 5BH, 04fh,\n"
+                                       "0b01100110, B01101101, 01111101b, 7, 0x7fu, 111UL};"
+                                    << "t@1: 3f 6 5b 4f 66 6d 7d 7 7f 6f";
+    QTest::newRow("comments, strings and a function around it")
+        << "/* = { 1, 2 } */ #include <x.h>\nchar *s = \"= {9}\";\n__code unsigned char "
+           "seg[] = { // the digits\n  0x3f, /* 0 */ 0x06 // 1\n};\nvoid f(void) { int a = 1; }"
+        << "seg@3: 3f 6";
+    QTest::newRow("two tables, a nested one flattened")
+        << "uint8_t a[] PROGMEM = {1,2,};\nconst uint8_t f[2][2] = {{1, 2}, {3, 4}};"
+        << "a@1: 1 2 | f@2: 1 2 3 4";
+    QTest::newRow("A51 lines under a label") << "; digits\nseg:\tDB 03FH, 006H ; 0 1\n\tDB "
+                                                "05BH\n\tEND\n"
+                                             << "seg@2: 3f 6 5b";
+    QTest::newRow("sdas with a label line")
+        << "\t.area CSEG (CODE)\n_seg::\n\t.db 0x3f, 0x06\n\t.db 0x5b\nother: .db 1\n"
+        << "_seg@2: 3f 6 5b | other@5: 1";
+    QTest::newRow("no table") << "int main(void) { return 0; }"
+                              << "!no table found";
+    QTest::newRow("an entry not read") << "int t[] = {\n  0x3f, 0xg1 };"
+                                       << "!line 2, column 9: cannot read \"0xg1\"";
+    QTest::newRow("too wide for 7 segments") << "int t[] = { 0x1ff };"
+                                             << "!line 1, column 13: \"0x1ff\" is wider";
+    QTest::newRow("not closed") << "int t[] = { 1, 2;\nint x;"
+                                << "!is not closed";
+    QTest::newRow("a string in DB") << "t: DB 'ab'\n"
+                                    << "!cannot read \"'ab'\"";
+}
+
+void TablesInTest::read() {
+    QFETCH(QString, text);
+    QFETCH(QString, tables);
+    QString error;
+    const std::optional<QList<FoundTable>> found = readTables(text, DisplayKind::Seven, &error);
+    if (tables.startsWith(u'!')) {
+        QVERIFY(!found);
+        QVERIFY2(error.contains(tables.mid(1)), qPrintable(error));
+        return;
+    }
+    QVERIFY2(found.has_value(), qPrintable(error));
+    QStringList got;
+    for (const FoundTable& t : *found) {
+        QStringList codes;
+        for (const FoundEntry& e : t.entries)
+            codes << QString::number(e.code, 16);
+        got << QStringLiteral("%1@%2: %3").arg(t.name).arg(t.line).arg(codes.join(u' '));
+        // The declaration is whole lines of the text.
+        QVERIFY(t.start == 0 || text[t.start - 1] == u'\n');
+        QVERIFY(t.end == text.size() || text[t.end - 1] == u'\n');
+    }
+    QCOMPARE(got.join(QStringLiteral(" | ")), tables);
+}
+
+// An entry, a new code, and the entry written for it.
+void TablesInTest::rewrite_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<uint>("code");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0x lower") << "0x3f" << 0x7eu << "0x7e";
+    QTest::newRow("0X upper") << "0X3F" << 0x7eu << "0X7E";
+    QTest::newRow("0x digits only, a C suffix") << "0x06u" << 0xabu << "0xabu";
+    QTest::newRow("H suffix, leading 0 kept") << "03FH" << 0x7eu << "07EH";
+    QTest::newRow("H suffix, 0 added before a letter") << "06h" << 0xc0u << "0c0h";
+    QTest::newRow("binary suffix") << "00111111b" << 0x7eu << "01111110b";
+    QTest::newRow("0b prefix") << "0b00000110" << 0x30u << "0b00110000";
+    QTest::newRow("Arduino's B") << "B00000110" << 0x30u << "B00110000";
+    QTest::newRow("decimal") << "63" << 126u << "126";
+    QTest::newRow("wider than it was") << "0x6" << 0x1ffu << "0x1ff";
+}
+
+void TablesInTest::rewrite() {
+    QFETCH(QString, entry);
+    QFETCH(uint, code);
+    QFETCH(QString, expected);
+    QCOMPARE(rewriteEntry(entry, code), expected);
+}
+
+// A project and a part of what it builds, or "!" and a part of the error.
+void TablesInTest::project_data() {
+    QTest::addColumn<QString>("toml");
+    QTest::addColumn<QString>("expected");
+    const QString head = QStringLiteral("schema = 1\nname = \"clock\"\nversion = \"2.1\"\n");
+    QTest::newRow("a text with a preset")
+        << head + "[display]\nwiring = \"max7219\"\n[[table]]\nname = \"d\"\ntext = \"0\"\n"
+        << "// clock 2.1, made from p.toml by Kelvarin 9.9: edit the project, not this file\n"
+           "unsigned char code d[]={  //\"0\"\n0x7e};\n";
+    QTest::newRow("14 segments in C, standard and hand-drawn entries")
+        << head +
+               "[display]\nkind = 14\npolarity = \"anode\"\n[output]\nformat = \"c\"\n"
+               "[[table]]\nname = \"font\"\nstandard = true\n[[table]]\nname = \"i\"\n"
+               "entries = [ { name = \"star\", segments = \"g1 g2 h j k l m n\" } ]\n"
+        << "const uint16_t i[] = {\n    0x403f,  // star\n};\n";
+    QTest::newRow("A51 ends the file once")
+        << head +
+               "[output]\nformat = \"a51\"\n[[table]]\nname = \"ta\"\ntext = \"1\"\n"
+               "[[table]]\nname = \"tb\"\ntext = \"2\"\n"
+        << "\tDB\t006H\n\n; \"2\"\n\tCSEG\ntb:\tDB\t05BH\n\tEND\n";
+    QTest::newRow("no schema") << "name = \"x\"\n"
+                               << "!p.toml:1: schema: missing";
+    QTest::newRow("newer schema") << "schema = 3\n"
+                                  << "!p.toml:1: schema: 3 is newer";
+    QTest::newRow("unknown key") << head + "[output]\nfromat = \"c\"\n"
+                                 << "!p.toml:5: [output] fromat: unknown key";
+    QTest::newRow("bad kind") << head + "[display]\nkind = 8\n"
+                              << "!p.toml:5: [display] kind: give a display kind";
+    QTest::newRow("wiring for another kind")
+        << head + "[display]\nkind = 16\nwiring = \"ht16k33-14\"\n"
+        << "!p.toml:6: [display] wiring: the preset ht16k33-14 is for 14-segment";
+    QTest::newRow("bad value type") << head + "[output]\nupper = \"yes\"\n"
+                                    << "!p.toml:5: [output] upper: give true or false";
+    QTest::newRow("two sources") << head +
+                                        "[[table]]\nname = \"t\"\ntext = \"1\"\nstandard = true\n"
+                                 << "!p.toml:4: [[table]] 1: name: give one of";
+    QTest::newRow("a name twice")
+        << head + "[[table]]\nname = \"t\"\ntext = \"1\"\n[[table]]\nname = \"t\"\ntext = \"2\"\n"
+        << "!p.toml:8: [[table]] 2: name: \"t\" names two tables";
+    QTest::newRow("a keyword for a name") << head + "[[table]]\nname = \"code\"\ntext = \"1\"\n"
+                                          << "![[table]] 1: name: bad array name \"code\"";
+    QTest::newRow("a segment of another kind")
+        << head + "[[table]]\nname = \"t\"\nentries = [ { segments = \"a g1\" } ]\n"
+        << "!p.toml:6: [[table]] 1: entries 1: segments: \"a g1\" names a segment";
+    QTest::newRow("not TOML") << "schema = = 1\n"
+                              << "!p.toml:1:";
+}
+
+void TablesInTest::project() {
+    QFETCH(QString, toml);
+    QFETCH(QString, expected);
+    QString error;
+    const std::optional<Project> p = readProject(toml, QStringLiteral("p.toml"), &error);
+    if (expected.startsWith(u'!')) {
+        QVERIFY(!p);
+        QVERIFY2(error.startsWith(expected.mid(1)) || error.contains(expected.mid(1)),
+                 qPrintable(error));
+        return;
+    }
+    QVERIFY2(p.has_value(), qPrintable(error));
+    const QString built = buildProject(*p, QStringLiteral("9.9"));
+    QVERIFY2(built.contains(expected) || built.endsWith(expected), qPrintable(built));
+    QCOMPARE(built.count(QStringLiteral("END\n")),
+             built.contains(u'\t') && built.contains(QStringLiteral("CSEG")) ? 1 : 0);
+}
+
+void TablesInTest::projectBuildsDeterministically() {
+    QString text = QStringLiteral(
+        "schema = 1\n[output]\nformat = \"sdcc\"\n[[table]]\nname = \"t\"\n"
+        "entries = [\n");
+    for (int k = 0; k < 1000; ++k)
+        text += QStringLiteral("  { name = \"e%1\", char = \"%2\" },\n").arg(k).arg(k % 10);
+    text += u']';
+    QString error;
+    const std::optional<Project> a = readProject(text, QStringLiteral("big.toml"), &error);
+    QVERIFY2(a.has_value(), qPrintable(error));
+    const QString built = buildProject(*a, QStringLiteral("1"));
+    QCOMPARE(built, buildProject(*readProject(text, QStringLiteral("big.toml"), nullptr),
+                                 QStringLiteral("1")));
+    QCOMPARE(built.count(QStringLiteral("  // e")), 1000);
+}
+
+QTEST_GUILESS_MAIN(TablesInTest)
+#include "test_tables_in.moc"
