@@ -385,10 +385,12 @@ QString helpText() {
     return usage +
            QStringLiteral(
                "\n"
-               "Works out the segment codes of 8-segment LED digits (segments a to g and dp)\n"
-               "for 8051-family firmware. In TEXT a '.' lights the dp of the character before\n"
-               "it (\"12.5\" is three digits). A CODE may be written 0x6d, 6DH, 01101101b,\n"
-               "0b01101101, B01101101 or 109.\n"
+               "Works out the segment codes of LED digits of 7 segments and dp (a to g), 14\n"
+               "or 16 for 8051-family and other firmware. In TEXT a '.' lights the dp of the\n"
+               "character before it (\"12.5\" is three digits). A CODE may be written 0x6d,\n"
+               "6DH, 01101101b, 0b01101101, B01101101 or 109. import, infer and convert read\n"
+               "a FILE (standard input for - or none); build reads a TOML project (see\n"
+               "man kelvarin).\n"
                "\n"
                "Options:\n") +
            options + QStringLiteral("\nFormats:\n") + formats +
@@ -399,10 +401,17 @@ QString helpText() {
                "  kelvarin codes --format sdcc --anode --name digits 0123456789 > digits.c\n"
                "  kelvarin table --wiring e,dp,c,d,g,f,a,b --format arduino\n"
                "  kelvarin decode 0x6d 0xf9\n"
+               "  kelvarin codes --wiring max7219 0123456789\n"
+               "  kelvarin codes --display 14 --format c HELLO\n"
+               "  kelvarin infer table.asm\n"
+               "  kelvarin convert --wiring max7219 --to-wiring tm1637 font.h > font_tm1637.h\n"
+               "  kelvarin build clock.toml -o clock_digits.h\n"
                "\n"
                "Exit status: 0 done; 2 a usage error (unknown command or option, bad wiring,\n"
-               "name, format or number); 3 a TEXT character no digit can show, or a CODE that\n"
-               "cannot be read. Results go to standard output, messages to standard error.\n");
+               "preset, display, name, format or number); 3 a TEXT character no digit can show,\n"
+               "a CODE or FILE that cannot be read, a text without a table, a table no wiring\n"
+               "explains, or a bad project. Results go to standard output, messages to\n"
+               "standard error.\n");
 }
 
 std::optional<Answer> answerOnTerminal(const QStringList& arguments) {

@@ -3,7 +3,9 @@
 // and the codes of a long text at 1 and 2 Mi characters.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include "bench/bench.h"
 #include "bench/groups.h"
@@ -37,6 +39,38 @@ void commandLine() {
     std::sort(bare.begin(), bare.end());
     report("kelvarin codes \"HELLO 12.5\", launch to exit", ours[ours.size() / 2],
            "a bare QCoreApplication printing a line", bare[bare.size() / 2], "within 1.3x");
+
+    // A project of 1,000 entries built, and a 10-entry table's wiring worked out, each beside the
+    // codes of ten characters, launched to exit.
+    QTemporaryDir dir;
+    QString project = QStringLiteral(
+        "schema = 1\n[output]\nformat = \"sdcc\"\ncomments = true\n"
+        "[[table]]\nname = \"t\"\nentries = [\n");
+    for (int k = 0; k < 1000; ++k)
+        project += QStringLiteral("  { name = \"e%1\", char = \"%2\" },\n").arg(k).arg(k % 10);
+    project += QStringLiteral("]\n");
+    const QString projectFile = dir.filePath(QStringLiteral("big.toml"));
+    const QString tableFile = dir.filePath(QStringLiteral("table.c"));
+    auto write = [](const QString& file, const QString& text) {
+        QFile f(file);
+        if (f.open(QIODevice::WriteOnly)) f.write(text.toUtf8());
+    };
+    write(projectFile, project);
+    write(tableFile, QStringLiteral("const unsigned char d[] = {0x7e, 0x30, 0x6d, 0x79, 0x33, "
+                                    "0x5b, 0x5f, 0x70, 0x7f, 0x7b};\n"));
+    const QString program = folder + QStringLiteral("/kelvarin");
+    std::vector<double> built, inferred, ten;
+    for (int run = 0; run < 21; ++run) {
+        built.push_back(launchMs(program, {QStringLiteral("build"), projectFile}));
+        inferred.push_back(launchMs(program, {QStringLiteral("infer"), tableFile}));
+        ten.push_back(launchMs(program, {QStringLiteral("codes"), QStringLiteral("0123456789")}));
+    }
+    for (std::vector<double>* v : {&built, &inferred, &ten})
+        std::sort(v->begin(), v->end());
+    report("kelvarin build, a project of 1,000 entries", built[built.size() / 2],
+           "kelvarin codes of ten characters", ten[ten.size() / 2], "within 1.5x");
+    report("kelvarin infer, a table of 10 entries", inferred[inferred.size() / 2],
+           "kelvarin codes of ten characters", ten[ten.size() / 2], "within 1.5x");
 
     auto codesOf = [](qsizetype n) {
         QString text;

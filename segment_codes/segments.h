@@ -62,7 +62,7 @@ class Wiring {
 
     // The code that lights the pattern, and the pattern a code lights, before polarity.
     quint32 bitsOf(quint32 pattern) const;
-    quint32 patternOfBits(quint32 bits) const;
+    quint32 patternOfBits(quint32 code) const;
     quint8 byteOf(quint8 pattern) const { return static_cast<quint8>(bitsOf(pattern)); }
     quint8 patternOf(quint8 byte) const { return static_cast<quint8>(patternOfBits(byte)); }
 

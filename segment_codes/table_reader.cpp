@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "segment_codes/code_reader.h"
 
 namespace kelvarin::codes {
@@ -79,7 +81,8 @@ class Reader {
             const QChar c = plain[k];
             const QChar next = k + 1 < plain.size() ? plain[k + 1] : QChar();
             qsizetype end = -1;
-            if (c == u'/' && next == u'/') {
+            // A line comment, or a preprocessor line: up to the line's end.
+            if ((c == u'/' && next == u'/') || (c == u'#' && (k == 0 || plain[k - 1] == u'\n'))) {
                 end = plain.indexOf(u'\n', k);
                 if (end < 0) end = plain.size();
             } else if (c == u'/' && next == u'*') {
@@ -90,9 +93,6 @@ class Reader {
                 while (end < plain.size() && plain[end] != c && plain[end] != u'\n')
                     end += plain[end] == u'\\' ? 2 : 1;
                 end = std::min(end + 1, plain.size());
-            } else if (c == u'#' && (k == 0 || plain[k - 1] == u'\n')) {
-                end = plain.indexOf(u'\n', k);  // a preprocessor line
-                if (end < 0) end = plain.size();
             }
             if (end < 0) continue;
             for (qsizetype j = k; j < end; ++j)
@@ -254,9 +254,8 @@ QString rewriteEntry(QStringView entry, Code code) {
     const QStringView bare = withoutSuffix(entry);
     const QStringView suffix = entry.mid(bare.size());
     auto hasUpperHex = [](QStringView digits) {
-        for (const QChar c : digits)
-            if (c >= u'A' && c <= u'F') return true;
-        return false;
+        return std::any_of(digits.begin(), digits.end(),
+                           [](QChar c) { return c >= u'A' && c <= u'F'; });
     };
     auto padded = [](Code value, int base, qsizetype width, bool upper) {
         QString digits = QString::number(value, base);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/command_line.h"
@@ -16,6 +19,8 @@ class CommandLineTest : public QObject {
     void answers();
     void standardTablesByteForByte();
     void windowsTakeNoOtherArguments();
+    void filesInAndOut_data();
+    void filesInAndOut();
     void runsWithoutADisplay();
 };
 
@@ -44,6 +49,44 @@ void CommandLineTest::answers_data() {
     QTest::newRow("a text after --")
         << QStringList{"codes", "--format", "hex", "--", "-1"} << 0 << "40 06\n"
         << "";
+    QTest::newRow("a preset") << QStringList{"codes", "--wiring", "max7219", "0"} << 0
+                              << "unsigned char code seg_cc[]={  //\"0\"\n0x7e};\n"
+                              << "";
+    QTest::newRow("a preset's polarity")
+        << QStringList{"codes", "--wiring=74hc595", "--format=hex", "8", "--", "8"} << 0
+        << "80 ff 80\n"
+        << "";
+    QTest::newRow("--cathode over a preset's polarity")
+        << QStringList{"codes", "--wiring=74hc595", "--cathode", "--format=hex", "8"} << 0 << "7f\n"
+        << "";
+    QTest::newRow("14 segments in C")
+        << QStringList{"codes", "--display", "14", "--format", "c", "A-"} << 0
+        << "#include <stdint.h>\n\nconst uint16_t seg_cc[] = {  // "
+           "\"A-\"\n    0x00f7, 0x00c0,\n};\n"
+        << "";
+    QTest::newRow("a 14-segment preset sets the kind")
+        << QStringList{"codes", "--wiring", "ht16k33-14", "--format", "hex", "W"} << 0 << "2836\n"
+        << "";
+    QTest::newRow("16-segment decode")
+        << QStringList{"decode", "--display", "16", "0x10000"} << 0 << "~segments: dp\nshows: ."
+        << "";
+    QTest::newRow("bad display") << QStringList{"codes", "--display", "9", "1"} << 2 << ""
+                                 << "bad display \"9\": give 7, 14 or 16";
+    QTest::newRow("preset of another kind")
+        << QStringList{"table", "--display", "16", "--wiring", "ht16k33-14"} << 2 << ""
+        << "the preset ht16k33-14 is for 14-segment digits";
+    QTest::newRow("not shown on 14 segments")
+        << QStringList{"codes", "--display", "14", "\u00b0"} << 3 << ""
+        << "no 14-segment digit can show";
+    QTest::newRow("presets") << QStringList{"presets"} << 0
+                             << "~max7219\n  MAX7219 / MAX7221 in no-decode mode"
+                             << "";
+    QTest::newRow("an option of another command")
+        << QStringList{"codes", "--chars", "01", "1"} << 2 << ""
+        << "option --chars is not for the command codes";
+    QTest::newRow("convert without a target")
+        << QStringList{"convert", "--wiring", "max7219"} << 2 << ""
+        << "convert needs --wiring FROM and --to-wiring TO";
     QTest::newRow("CR LF") << QStringList{"codes", "--crlf", "--format", "hex", "1"} << 0
                            << "06\r\n"
                            << "";
@@ -110,6 +153,81 @@ void CommandLineTest::answers() {
 void CommandLineTest::standardTablesByteForByte() {
     QCOMPARE(answerOnTerminal({"table", "--crlf"})->out, commonCathodeTable().toUtf8());
     QCOMPARE(answerOnTerminal({"table", "--anode", "--crlf"})->out, commonAnodeTable().toUtf8());
+}
+
+// A file's text, the arguments (%1: the file, %2: a file to write), the status, and a part of
+// standard output (or of the file written, after "=") or of standard error.
+void CommandLineTest::filesInAndOut_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("expected");
+    const QString max7219 = QStringLiteral(
+        "// the digits\nconst uint8_t d[] = { 0x7e, 0x30, 0x6d, 0x79, 0x33, 0x5b, "
+        "0x5f, 0x70, 0x7f, 0x7b }; // end\nint x;\n");
+    QTest::newRow("import") << max7219 << QStringList{"import", "--wiring", "max7219", "%1"} << 0
+                            << "d (line 2): 10 entries, 7-segment, common cathode\n\n[0] 0x7e "
+                               "(line 2, column 23)\n0x7e = 126 = 01111110b\nsegments: a b c d e f";
+    QTest::newRow("infer") << max7219 << QStringList{"infer", "%1"} << 0
+                           << "polarity: common cathode\nwiring: g,f,e,d,c,b,a,dp (the preset "
+                              "max7219)\n";
+    QTest::newRow("infer, some bits undetermined")
+        << "DB 3FH, 06H\n"
+        << QStringList{"infer", "--chars", "01", "%1"} << 0
+        << "wirings: 96 fit; bits 0, 1, 2, 3, 4, 5, 6 and 7 are undetermined";
+    QTest::newRow("infer, an entry no wiring explains")
+        << "int t[] = {0x3f, 0x06, 0x5b, 0x4f, 0x01, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};"
+        << QStringList{"infer", "%1"} << 3 << "leaves [4] 0x01 '4' unexplained";
+    QTest::newRow("convert max7219 to tm1637, the text around kept")
+        << max7219 << QStringList{"convert", "--wiring", "max7219", "--to-wiring", "tm1637", "%1"}
+        << 0
+        << "// the digits\nconst uint8_t d[] = { 0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, "
+           "0x7f, 0x6f }; // end\nint x;\n";
+    QTest::newRow("convert to a format, into a file")
+        << max7219 << QStringList{"convert",     "--wiring", "max7219", "--to-wiring", "standard",
+                                  "--to-format", "sdcc",     "-o",      "%2",          "%1"}
+        << 0 << "=// the digits\n__code unsigned char d[] = {\n    0x3f, 0x06,";
+    QTest::newRow("build")
+        << "schema = 1\nname = \"p\"\n[[table]]\nname = \"t\"\ntext = \"HELLO\"\n"
+        << QStringList{"build", "%1", "-o", "%2"} << 0 << "=0x76,0x79,0x38,0x38,0x3f};";
+    QTest::newRow("build: a bad project writes nothing")
+        << "schema = 1\n[[table]]\nname = \"t\"\ntext = 5\n"
+        << QStringList{"build", "%1", "-o", "%2"} << 3
+        << "in.txt:4: [[table]] 1: text: give a text";
+    QTest::newRow("no table") << "int main(void) { return 0; }\n"
+                              << QStringList{"import", "%1"} << 3 << "no table found";
+    QTest::newRow("not UTF-8") << "\xff\xfe{" << QStringList{"import", "%1"} << 3
+                               << "is not UTF-8 text";
+    QTest::newRow("no such file") << "" << QStringList{"import", "missing.c"} << 3
+                                  << "cannot read missing.c: no such file";
+}
+
+void CommandLineTest::filesInAndOut() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QFile in(QStringLiteral("in.txt"));
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write(QTest::currentDataTag() == QByteArray("not UTF-8") ? QByteArray("\xff\xfe{")
+                                                                : text.toUtf8());
+    in.close();
+    arguments.replaceInStrings(QStringLiteral("%1"), QStringLiteral("in.txt"));
+    arguments.replaceInStrings(QStringLiteral("%2"), QStringLiteral("out.txt"));
+    const std::optional<Answer> answer = answerOnTerminal(arguments);
+    QVERIFY(answer);
+    QCOMPARE(answer->status, status);
+    QString got = QString::fromUtf8(status == 0 ? answer->out : answer->err);
+    if (expected.startsWith(u'=')) {
+        QFile out(QStringLiteral("out.txt"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        got = QString::fromUtf8(out.readAll());
+        expected.remove(0, 1);
+    }
+    QVERIFY2(got.contains(expected), qPrintable(got));
+    if (status != 0) QVERIFY(!QFile::exists(QStringLiteral("out.txt")));
 }
 
 void CommandLineTest::windowsTakeNoOtherArguments() {

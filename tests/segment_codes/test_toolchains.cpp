@@ -53,16 +53,18 @@ bool have(const QString& tool) {
     return false;
 }
 
-// The codes of a Keil or hex text, read back from its entries.
-QList<int> entriesOf(const QString& text, const QString& format) {
-    QList<int> codes;
+// The codes of a Keil or hex text, read back from its entries (as wide as the table's; A51 writes
+// a 32-bit entry as its high word and then its low one).
+QList<qint64> entriesOf(const QString& text, const QString& format, int bits) {
+    QList<qint64> codes;
     QRegularExpression entry;
+    const int digits = (format == u"a51" ? std::min(bits, 16) : bits) / 4;
     if (format == u"a51") {
-        entry.setPattern(QStringLiteral("\\b0([0-9A-F]{2})H\\b"));
+        entry.setPattern(QStringLiteral("\\b0([0-9A-F]{%1})H\\b").arg(digits));
     } else if (format == u"hex") {
-        entry.setPattern(QStringLiteral("(?:^|\\s)([0-9a-fA-F]{2})(?=\\s|$)"));
+        entry.setPattern(QStringLiteral("(?:^|\\s)([0-9a-fA-F]{%1})(?=\\s|$)").arg(digits));
     } else {
-        entry.setPattern(QStringLiteral("\\b0x([0-9a-fA-F]{2})\\b"));
+        entry.setPattern(QStringLiteral("\\b0x([0-9a-fA-F]{%1})\\b").arg(digits));
     }
     // Comments are left out before the entries are read.
     const QRegularExpression comment(format == u"a51" ? QStringLiteral(";[^\\n]*")
@@ -70,15 +72,20 @@ QList<int> entriesOf(const QString& text, const QString& format) {
     QString body = text;
     body.remove(comment);
     for (const auto& m : entry.globalMatch(body))
-        codes << m.captured(1).toInt(nullptr, 16);
+        codes << m.captured(1).toLongLong(nullptr, 16);
     return codes;
 }
 
-QList<int> codesOf(const Table& table) {
-    QList<int> codes;
+// The table's codes, as words where A51 writes a 32-bit entry as two.
+QList<qint64> codesOf(const Table& table, bool words = false) {
+    QList<qint64> codes;
     for (const TableLine& l : table.lines)
-        for (const TableEntry& e : l.entries)
-            codes << e.code;
+        for (const TableEntry& e : l.entries) {
+            if (words && table.bits == 32)
+                codes << (e.code >> 16) << (e.code & 0xFFFF);
+            else
+                codes << e.code;
+        }
     return codes;
 }
 
@@ -88,13 +95,24 @@ Table mixedText(Polarity polarity) {
     return textTable(text, digitsOf(text, bad), *Wiring::parse(u"e,dp,c,d,g,f,a,b"), polarity);
 }
 
-// Runs check on every rendering the toolchain checks try in a format: the standard table and
-// "HELLO 12.5", in both polarities, bare and with comments and upper-case digits (and then CR LF
-// line ends, where crlf says so).
+// "A-1." on a 14- or 16-segment digit, wired in reverse.
+Table wideText(DisplayKind kind, Polarity polarity) {
+    QList<Unshowable> bad;
+    const QString text = QStringLiteral("A-1.");
+    return textTable(text, digitsOf(text, bad, kind), Wiring::reversed(kind), polarity);
+}
+
+// Runs check on every rendering the toolchain checks try in a format: the standard tables of
+// every kind of digit, "HELLO 12.5" and a text on the wider digits, in both polarities, bare and
+// with comments and upper-case digits (and then CR LF line ends, where crlf says so).
 template <class Check>
 void forEachRendering(const FormatDescription* format, bool crlf, Check&& check) {
     for (const Polarity polarity : {Polarity::CommonCathode, Polarity::CommonAnode}) {
-        for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity)}) {
+        for (const Table& table : {standardTable(Wiring(), polarity), mixedText(polarity),
+                                   standardTable(Wiring(DisplayKind::Fourteen), polarity),
+                                   standardTable(Wiring::reversed(DisplayKind::Sixteen), polarity),
+                                   wideText(DisplayKind::Fourteen, polarity),
+                                   wideText(DisplayKind::Sixteen, polarity)}) {
             for (const bool comments : {false, true}) {
                 Output output;
                 output.format = format;
@@ -181,13 +199,13 @@ void ToolchainsTest::keilDialectsReadBack_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("declaration");  // what the text must hold around its entries
     QTest::newRow("classic") << "classic"
-                             << "^unsigned char code seg_c[ac]\\[\\]=\\{[^\\n]*\\n";
+                             << "^unsigned (?:char|int|long) code seg_c[ac]\\[\\]=\\{[^\\n]*\\n";
     QTest::newRow("c51") << "c51"
-                         << "^unsigned char code seg_c[ac]\\[\\] = \\{[^\\n]*\\n";
+                         << "^unsigned (?:char|int|long) code seg_c[ac]\\[\\] = \\{[^\\n]*\\n";
     QTest::newRow("a51") << "a51"
-                         << "^; [^\\n]*\\n\\tCSEG\\nseg_c[ac]:\\tDB\\t";
+                         << "^; [^\\n]*\\n\\tCSEG\\nseg_c[ac]:\\tD[BW]\\t";
     QTest::newRow("hex") << "hex"
-                         << "^[0-9a-fA-F]{2} ";
+                         << "^[0-9a-fA-F]{2,8} ";
 }
 
 // Keil's dialects and the bare bytes are read back: the declaration in its place, and the
@@ -198,7 +216,7 @@ void ToolchainsTest::keilDialectsReadBack() {
     const FormatDescription* f = formatNamed(format);
     forEachRendering(f, false, [&](const QString& text, const Table& table) {
         QVERIFY2(QRegularExpression(declaration).match(text).hasMatch(), qPrintable(text));
-        QCOMPARE(entriesOf(text, format), codesOf(table));
+        QCOMPARE(entriesOf(text, format, table.bits), codesOf(table, format == u"a51"));
         if (format == u"classic") QVERIFY(text.contains(QStringLiteral("};")));
         if (format == u"a51") QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
     });
@@ -212,7 +230,7 @@ void ToolchainsTest::simulated8051ReadsEveryCode() {
     QTemporaryDir dir;
     const Polarity polarity = Polarity::CommonAnode;
     const Table table = standardTable(*Wiring::parse(u"e,dp,c,d,g,f,a,b"), polarity);
-    const QList<int> codes = codesOf(table);
+    const QList<qint64> codes = codesOf(table);
     Output output;
     output.format = formatNamed(u"sdcc");
     output.name = QStringLiteral("digits");
@@ -250,7 +268,7 @@ void ToolchainsTest::simulated8051ReadsEveryCode() {
         run(QStringLiteral("s51"), {"-t", "8052", "program.ihx"}, dir.path(), commands);
     QVERIFY2(simulated.status == 0, qPrintable(simulated.output));
     // Dump lines: an address, then the bytes in hexadecimal.
-    QList<int> seen;
+    QList<qint64> seen;
     const QRegularExpression dumpLine(QStringLiteral("^0x[0-9a-f]{4}((?:\\s+[0-9a-f]{2})+)"),
                                       QRegularExpression::MultilineOption);
     for (const auto& m : dumpLine.globalMatch(simulated.output))
