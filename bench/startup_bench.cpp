@@ -108,13 +108,15 @@ Launch launchToFirstPaint(const QString& program, const QString& display) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                QDir::tempPath() + QStringLiteral("/kelvarin-bench-config"));
     child.setProcessEnvironment(env);
+    // The trace is on standard error: read it as the channel waited on.
+    child.setProcessChannelMode(QProcess::MergedChannels);
     const qint64 launched = monotonicNs();
     child.start(program, {});
     Launch launch;
     QByteArray seen;
     static const QRegularExpression paint(QStringLiteral("first paint: monotonic (\\d+) ns"));
     while (child.waitForReadyRead(10000)) {
-        seen += child.readAllStandardError();
+        seen += child.readAll();
         const QRegularExpressionMatch m = paint.match(QString::fromUtf8(seen));
         if (!m.hasMatch()) continue;
         launch.paintedMs = (m.captured(1).toLongLong() - launched) / 1e6;

@@ -318,12 +318,105 @@ class ProjectReader {
     Project& m_project;
 };
 
+// The text as the TOML parser is given it: all ASCII, each character beyond ASCII in a "..."
+// string written as its \u or \U escape (which the parser turns back into the character) and in a
+// comment as "?". The parser's test of such a character for white space is not sound for every
+// one of them, so it never sees one. Elsewhere (outside strings, or in a '...' string, which has
+// no escapes) such a character is refused: at is set to where it stands.
+std::optional<QString> asciiText(QStringView text, qsizetype& at) {
+    enum class In { Text, Comment, Basic, Literal, BasicLines, LiteralLines } in = In::Text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QChar c = text[k];
+        const QStringView ahead = text.mid(k);
+        if (c.unicode() >= 0x80) {
+            if (in == In::Comment) {
+                out += u'?';
+                if (c.isHighSurrogate() && k + 1 < text.size()) ++k;
+                continue;
+            }
+            if (in != In::Basic && in != In::BasicLines) {
+                at = k;
+                return std::nullopt;
+            }
+            char32_t u = c.unicode();
+            if (c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate())
+                u = QChar::surrogateToUcs4(c, text[++k]);
+            else if (c.isSurrogate())
+                u = 0xFFFD;
+            out += u <= 0xFFFF
+                       ? QStringLiteral("\\u%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0'))
+                       : QStringLiteral("\\U%1").arg(static_cast<uint>(u), 8, 16, QLatin1Char('0'));
+            continue;
+        }
+        out += c;
+        switch (in) {
+            case In::Text:
+                if (c == u'#') {
+                    in = In::Comment;
+                } else if (ahead.startsWith(u"\"\"\"") || ahead.startsWith(u"'''")) {
+                    in = c == u'"' ? In::BasicLines : In::LiteralLines;
+                    out += ahead.mid(1, 2);
+                    k += 2;
+                } else if (c == u'"') {
+                    in = In::Basic;
+                } else if (c == u'\'') {
+                    in = In::Literal;
+                }
+                break;
+            case In::Comment:
+                if (c == u'\n') in = In::Text;
+                break;
+            case In::Basic:
+            case In::BasicLines:
+                if (c == u'\\' && k + 1 < text.size() && text[k + 1].unicode() < 0x80) {
+                    out += text[++k];
+                } else if (in == In::Basic && (c == u'"' || c == u'\n')) {
+                    in = In::Text;
+                } else if (in == In::BasicLines && ahead.startsWith(u"\"\"\"")) {
+                    in = In::Text;
+                    out += ahead.mid(1, 2);
+                    k += 2;
+                }
+                break;
+            case In::Literal:
+                if (c == u'\'' || c == u'\n') in = In::Text;
+                break;
+            case In::LiteralLines:
+                if (ahead.startsWith(u"'''")) {
+                    in = In::Text;
+                    out += ahead.mid(1, 2);
+                    k += 2;
+                }
+                break;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<Project> readProject(const QString& text, const QString& file, QString* error) {
     Project project;
     project.file = file;
-    const QByteArray utf8 = text.toUtf8();
+    qsizetype at = -1;
+    const std::optional<QString> ascii = asciiText(text, at);
+    if (!ascii) {
+        if (error != nullptr) {
+            const int line = static_cast<int>(QStringView(text).left(at).count(u'\n')) + 1;
+            const qsizetype start = text.lastIndexOf(u'\n', at - 1 < 0 ? 0 : at - 1);
+            *error = QStringLiteral(
+                         "%1:%2:%3: '%4' outside a \"...\" string or a comment "
+                         "(TOML allows only ASCII there)")
+                         .arg(file)
+                         .arg(line)
+                         .arg(at - (at == 0 || start < 0 ? -1 : start))
+                         .arg(text.mid(at, text[at].isHighSurrogate() ? 2 : 1));
+        }
+        return std::nullopt;
+    }
+    const QByteArray utf8 = ascii->toLatin1();
     toml::table root;
     try {
         root = toml::parse(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())),

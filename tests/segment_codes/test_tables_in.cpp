@@ -145,6 +145,15 @@ void TablesInTest::project_data() {
         << "!p.toml:6: [[table]] 1: entries 1: segments: \"a g1\" names a segment";
     QTest::newRow("not TOML") << "schema = = 1\n"
                               << "!p.toml:1:";
+    QTest::newRow("beyond ASCII outside strings") << head + "caf\u00e9 = 1\n"
+                                                  << "!p.toml:4:4: '\u00e9' outside a";
+    QTest::newRow("beyond ASCII in a literal string") << head + "name = '\u00e9'\n"
+                                                      << "!p.toml:4:9: '\u00e9' outside a";
+    QTest::newRow("beyond ASCII in strings and comments")
+        << head +
+               "# caf\u00e9 \u00b0\n[[table]] # \u00e9\nname = \"t\"\n"
+               "entries = [ { name = \"\u00e9\\u00e9\U0001F600\", char = \"\u00b0\" } ]\n"
+        << "//\u00e9\u00e9\U0001F600\n";
 }
 
 void TablesInTest::project() {
