@@ -12,6 +12,7 @@
 
 #include "app/commands.h"
 #include "build_info/app_info.h"
+#include "segment_codes/frames.h"
 
 namespace kelvarin::app {
 
@@ -38,6 +39,10 @@ const std::vector<CommandSpec>& commandTable() {
         {"convert", "convert --wiring FROM --to-wiring TO [FILE|-]",
          "the tables of a text for another wiring", convertCommand},
         {"build", "build PROJECT [-o FILE]", "a project's tables as one file", buildCommand},
+        {"frames", "frames --digits N [--scroll] TEXT...",
+         "frames of a multi-digit display as a table", framesCommand},
+        {"driver", "driver --target T --segments PINS --digits PINS TEXT...",
+         "a scan driver program for the pins", driverCommand},
     };
     return table;
 }
@@ -135,10 +140,38 @@ std::optional<Answer> setPerLine(Options& o, const QString& v) {
     return std::nullopt;
 }
 
-const QStringList kTables = {QStringLiteral("codes"), QStringLiteral("table")};
-const QStringList kWired = {QStringLiteral("codes"), QStringLiteral("table"),
-                            QStringLiteral("decode"), QStringLiteral("import"),
-                            QStringLiteral("convert")};
+const QStringList kTables = {QStringLiteral("codes"), QStringLiteral("table"),
+                             QStringLiteral("frames")};
+const QStringList kWired = {QStringLiteral("codes"),   QStringLiteral("table"),
+                            QStringLiteral("decode"),  QStringLiteral("import"),
+                            QStringLiteral("convert"), QStringLiteral("frames"),
+                            QStringLiteral("driver")};
+const QStringList kMulti = {QStringLiteral("frames"), QStringLiteral("driver")};
+const QStringList kDriver = {QStringLiteral("driver")};
+
+// A whole number from low to high for an option, or the usage error.
+std::optional<Answer> numberFor(const char* option, const QString& v, int low, int high,
+                                int& into) {
+    bool ok = false;
+    const int n = v.trimmed().toInt(&ok);
+    if (!ok || n < low || n > high)
+        return usageError(QStringLiteral("bad number \"%1\" for --%2: give %3 to %4")
+                              .arg(v, QLatin1StringView(option))
+                              .arg(low)
+                              .arg(high));
+    into = n;
+    return std::nullopt;
+}
+
+std::optional<Answer> setDelays(Options& o, const QString& v) {
+    o.delays.clear();
+    for (const QString& part : v.split(u',')) {
+        int ms = 0;
+        if (std::optional<Answer> problem = numberFor("delays", part, 1, 60000, ms)) return problem;
+        o.delays << ms;
+    }
+    return std::nullopt;
+}
 const QStringList kKinds = kWired + QStringList{QStringLiteral("infer")};
 const QStringList kConvert = {QStringLiteral("convert")};
 
@@ -235,10 +268,82 @@ const std::vector<OptionSpec>& optionTable() {
              o.chars = v;
              return std::nullopt;
          }},
+        {{"digits"},
+         "N|PINS",
+         "frames: the display's digits (1 to 16); driver: the\nselect pin of each digit from the "
+         "left (P2.0,P2.1,\n... or Arduino pins 2,3,4,5)",
+         kMulti,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.digitPins = v;
+             if (o.command == u"driver") return std::nullopt;
+             return numberFor("digits", v, 1, codes::kMostDigits, o.digits);
+         }},
+        {{"scroll"},
+         nullptr,
+         "frames, driver: one TEXT scrolled through the digits",
+         kMulti,
+         [](Options& o, const QString&) -> std::optional<Answer> {
+             o.scroll = true;
+             return std::nullopt;
+         }},
+        {{"delay"},
+         "MS",
+         "frames, driver: every frame's delay (default 500)",
+         kMulti,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.delays = {0};
+             return numberFor("delay", v, 1, 60000, o.delays.first());
+         }},
+        {{"delays"}, "LIST", "frames, driver: each frame's delay, MS,MS,...", kMulti, setDelays},
+        {{"target"},
+         "T",
+         "driver: sdcc, c51 (Keil C51) or arduino (plain AVR C\nfor the ATmega328P)",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.target = v;
+             return std::nullopt;
+         }},
+        {{"segments"},
+         "PINS",
+         "driver: the segments' port (P1) or a pin a code bit\n(P1.0,P1.1,... / 6,7,...)",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.segmentPins = v;
+             return std::nullopt;
+         }},
+        {{"select-active"},
+         "low|high",
+         "driver: the level that selects a digit (default low,\nfor PNP drivers)",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             if (v != u"low" && v != u"high")
+                 return usageError(
+                     QStringLiteral("bad --select-active \"%1\": give low or high").arg(v));
+             o.selectActive = v;
+             return std::nullopt;
+         }},
+        {{"clock"},
+         "FREQ",
+         "driver: the crystal (default 12MHz; 16MHz for arduino)",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.clock = v;
+             return std::nullopt;
+         }},
+        {{"refresh"},
+         "FREQ",
+         "driver: the whole display's refresh rate (default\n100Hz)",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.refresh = v;
+             return std::nullopt;
+         }},
         {{"o", "output"},
          "FILE",
-         "build, convert: write FILE (whole, or not at all)\ninstead of standard output",
-         {QStringLiteral("build"), QStringLiteral("convert")},
+         "build, convert, frames, driver: write FILE (whole, or\nnot at all) instead of "
+         "standard output",
+         {QStringLiteral("build"), QStringLiteral("convert"), QStringLiteral("frames"),
+          QStringLiteral("driver")},
          [](Options& o, const QString& v) -> std::optional<Answer> {
              o.outputFile = v;
              return std::nullopt;
@@ -406,6 +511,9 @@ QString helpText() {
                "  kelvarin infer table.asm\n"
                "  kelvarin convert --wiring max7219 --to-wiring tm1637 font.h > font_tm1637.h\n"
                "  kelvarin build clock.toml -o clock_digits.h\n"
+               "  kelvarin frames --digits 4 --scroll --delay 250 \"HELLO 12.5\"\n"
+               "  kelvarin driver --target sdcc --segments P1 --digits P2.0,P2.1,P2.2,P2.3 \\\n"
+               "      --clock 12MHz --refresh 100Hz 12.5 > display.c\n"
                "\n"
                "Exit status: 0 done; 2 a usage error (unknown command or option, bad wiring,\n"
                "preset, display, name, format or number); 3 a TEXT character no digit can show,\n"

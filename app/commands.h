@@ -36,7 +36,13 @@ struct Options {
     const codes::FormatDescription* toFormat = nullptr;
     codes::Wiring toWiring;
     codes::Polarity toPolarity = codes::Polarity::CommonCathode;
-    QString chars;       // infer: what the entries show
+    QString chars;  // infer: what the entries show
+    // frames and driver.
+    int digits = 0;
+    bool scroll = false;
+    QList<int> delays{500};
+    QString segmentPins, digitPins, selectActive = QStringLiteral("low");
+    QString target, clock, refresh = QStringLiteral("100Hz"), order;
     QString outputFile;  // -o: where to write (atomically) instead of standard output
     // Reads standard input (bounded), or nothing when it cannot be read.
     std::function<std::optional<QByteArray>()> standardInput;
@@ -59,6 +65,8 @@ Answer importCommand(const Options& o);
 Answer inferCommand(const Options& o);
 Answer convertCommand(const Options& o);
 Answer buildCommand(const Options& o);
+Answer framesCommand(const Options& o);
+Answer driverCommand(const Options& o);
 
 // The largest text a command reads.
 inline constexpr qint64 kLargestInput = 16 * 1024 * 1024;

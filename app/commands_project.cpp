@@ -22,9 +22,10 @@ Answer buildCommand(const Options& o) {
     const std::optional<codes::Project> project =
         codes::readProject(*text, o.operands.first(), &error);
     if (!project) return failure(kBadInput, error);
-    if (project->tables.isEmpty())
-        return failure(kBadInput,
-                       QStringLiteral("%1: no [[table]] to build").arg(o.operands.first()));
+    if (project->tables.isEmpty() && project->animations.isEmpty())
+        return failure(
+            kBadInput,
+            QStringLiteral("%1: no [[table]] or [[animation]] to build").arg(o.operands.first()));
     return written(o, codes::buildProject(*project, version()));
 }
 

@@ -88,7 +88,8 @@ class ProjectReader {
     }
 
     bool read(const toml::table& root) {
-        if (!onlyKeys(root, QString(), {"schema", "name", "version", "display", "output", "table"}))
+        if (!onlyKeys(root, QString(),
+                      {"schema", "name", "version", "display", "output", "table", "animation"}))
             return false;
         const toml::node* schema = root.get("schema");
         if (schema == nullptr)
@@ -109,7 +110,73 @@ class ProjectReader {
         if (!name || !v) return false;
         m_project.name = *name;
         m_project.version = *v;
-        return readDisplay(root) && readOutput(root) && readTables(root);
+        return readDisplay(root) && readOutput(root) && readTables(root) && readAnimations(root);
+    }
+
+    bool readAnimations(const toml::table& root) {
+        const toml::node* n = root.get("animation");
+        if (n == nullptr) return true;
+        if (!n->is_array_of_tables())
+            return fail(lineOf(*n), QStringLiteral("animation"),
+                        QStringLiteral("give each animation as a section [[animation]]"));
+        int index = 0;
+        for (const toml::node& item : *n->as_array()) {
+            const toml::table& t = *item.as_table();
+            const QString at = QStringLiteral("[[animation]] %1: ").arg(++index);
+            if (!onlyKeys(t, at, {"name", "digits", "texts", "scroll", "delay", "delays"}))
+                return false;
+            const std::optional<QString> name = string(t, "name", at);
+            if (!name) return false;
+            QString why;
+            if (name->isEmpty() || !validName(*name, *m_project.output.format, &why) ||
+                m_project.tableNames.contains(*name) || m_project.animationNames.contains(*name))
+                return fail(lineOf(t.get("name") != nullptr ? *t.get("name") : item),
+                            at + QStringLiteral("name"),
+                            name->isEmpty()
+                                ? QStringLiteral("missing: every animation needs a name")
+                            : why.isEmpty() ? QStringLiteral("\"%1\" names two tables").arg(*name)
+                                            : why);
+            const std::optional<qint64> digits = integer(t, "digits", at, 0, 1, kMostDigits);
+            const std::optional<bool> scroll = flag(t, "scroll", at, false);
+            const std::optional<qint64> delay = integer(t, "delay", at, 500, 1, 60000);
+            if (!digits || !scroll || !delay) return false;
+            if (*digits == 0)
+                return fail(lineOf(item), at + QStringLiteral("digits"),
+                            QStringLiteral("missing: give the display's digits"));
+            QStringList texts;
+            const toml::node* list = t.get("texts");
+            if (list == nullptr || !list->is_array())
+                return fail(lineOf(list != nullptr ? *list : item), at + QStringLiteral("texts"),
+                            QStringLiteral("give the frames' texts: [\"12:00\", \"12:01\"]"));
+            for (const toml::node& text : *list->as_array()) {
+                if (!text.is_string())
+                    return fail(lineOf(text), at + QStringLiteral("texts"),
+                                QStringLiteral("give each text in quotes"));
+                const std::string& v = text.as_string()->get();
+                texts << QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+            }
+            QList<int> delays{static_cast<int>(*delay)};
+            if (const toml::node* d = t.get("delays")) {
+                delays.clear();
+                if (!d->is_array())
+                    return fail(lineOf(*d), at + QStringLiteral("delays"),
+                                QStringLiteral("give a list of milliseconds: [100, 200]"));
+                for (const toml::node& ms : *d->as_array()) {
+                    if (!ms.is_integer() || ms.as_integer()->get() < 1 ||
+                        ms.as_integer()->get() > 60000)
+                        return fail(lineOf(ms), at + QStringLiteral("delays"),
+                                    QStringLiteral("give each delay from 1 to 60000 ms"));
+                    delays << static_cast<int>(ms.as_integer()->get());
+                }
+            }
+            const std::optional<QList<Frame>> frames =
+                framesOf(texts, static_cast<int>(*digits), *scroll, delays, m_project.wiring,
+                         m_project.polarity, &why);
+            if (!frames) return fail(lineOf(*list), at + QStringLiteral("texts"), why);
+            m_project.animations << *frames;
+            m_project.animationNames << *name;
+        }
+        return true;
     }
 
     const toml::table* section(const toml::table& root, const char* key) {
@@ -470,6 +537,20 @@ QString buildProject(const Project& project, const QString& programVersion) {
             table.chop(closing.size());
         if (k > 0 && f.comments != CommentStyle::None) out += eol;
         out += table;
+    }
+    for (qsizetype k = 0; k < project.animations.size(); ++k) {
+        Output output = project.output;
+        output.name = project.animationNames[k];
+        QString frames =
+            renderFrames(project.animations[k], output, project.wiring, project.polarity);
+        if (!project.tables.isEmpty() || k > 0) {
+            if (frames.startsWith(prologue)) frames.remove(0, prologue.size());
+            // One END, after the last.
+            const QString closing = f.closing(context);
+            if (f.closingEndsFile && out.endsWith(closing)) out.chop(closing.size());
+            if (f.comments != CommentStyle::None) out += eol;
+        }
+        out += frames;
     }
     return out;
 }

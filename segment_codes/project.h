@@ -33,6 +33,13 @@
 //   name = "icons"
 //   entries = [ { name = "degree", char = "°" }, { name = "top", segments = "a b f g" } ]
 //
+//   [[animation]]               # frames of a multi-digit display (frames.h)
+//   name = "hello"
+//   digits = 4
+//   texts = ["HELLO"]           # a frame a text, or with scroll = true one text scrolled
+//   scroll = true
+//   delay = 250                 # milliseconds, or delays = [100, 200, ...] one a frame
+//
 // Every key is checked: an unknown key, a value of the wrong type or out of range, a newer
 // schema, is an error naming the file, the line and the key.
 
@@ -42,6 +49,7 @@
 #include <optional>
 
 #include "segment_codes/formats.h"
+#include "segment_codes/frames.h"
 #include "segment_codes/segments.h"
 
 namespace kelvarin::codes {
@@ -60,6 +68,9 @@ struct Project {
     // Each table with its array's name, worked out when the project is read.
     QList<Table> tables;
     QStringList tableNames;
+    // Each animation's frames, with its name.
+    QList<QList<Frame>> animations;
+    QStringList animationNames;
 };
 
 // The project of a TOML text, or nothing with an error ("clock.toml:7: [display] kind: 15 is
@@ -67,8 +78,8 @@ struct Project {
 std::optional<Project> readProject(const QString& text, const QString& file, QString* error);
 
 // The file a build writes: a line naming the project, its version and the program's, then
-// every table in the project's format (a format's prologue once, a closing that ends the file
-// only after the last). The same project gives the same bytes.
+// every table in the project's format, then every animation (a format's prologue once, a closing
+// that ends the file only after the last). The same project gives the same bytes.
 QString buildProject(const Project& project, const QString& programVersion);
 
 }  // namespace kelvarin::codes

@@ -87,6 +87,40 @@ void CommandLineTest::answers_data() {
     QTest::newRow("convert without a target")
         << QStringList{"convert", "--wiring", "max7219"} << 2 << ""
         << "convert needs --wiring FROM and --to-wiring TO";
+    QTest::newRow("frames, scrolled, in C")
+        << QStringList{"frames",   "--digits", "2",      "--scroll", "--delay", "40",
+                       "--format", "c",        "--name", "hi",       "HI"}
+        << 0
+        << "#include <stdint.h>\n\n#define hi_FRAMES 3\n#define hi_DIGITS 2\n#define "
+           "hi_DELAY_MS 40\nconst uint8_t hi[3][2] = {  // 3 frames of 2 digits\n    {0x00, "
+           "0x76},  // 40 ms \" H\"\n    {0x76, 0x30},  // 40 ms \"HI\"\n    {0x30, 0x00},  // "
+           "40 ms \"I \"\n};\n"
+        << "";
+    QTest::newRow("frames: a delay a frame")
+        << QStringList{"frames", "--digits=1", "--delays", "10,20", "--format", "sdcc", "1", "2"}
+        << 0 << "~__code unsigned int seg_cc_delays[] = {\n    0x000a, 0x0014,\n};"
+        << "";
+    QTest::newRow("frames: a text too long")
+        << QStringList{"frames", "--digits", "2", "123"} << 2 << ""
+        << "\"123\" takes 3 digits";
+    QTest::newRow("driver") << QStringList{"driver",
+                                           "--target",
+                                           "sdcc",
+                                           "--segments",
+                                           "P1",
+                                           "--digits",
+                                           "P2.0,P2.1,P2.2,P2.3",
+                                           "--clock",
+                                           "12MHz",
+                                           "--refresh",
+                                           "100Hz",
+                                           "12.5"}
+                            << 0 << "~    {0x00, 0x06, 0xdb, 0x6d},  /* \" 12.5\", 500 ms */"
+                            << "";
+    QTest::newRow("driver: more digits than select pins")
+        << QStringList{"driver", "--target", "sdcc", "--segments", "P1", "--digits", "P2.0", "12"}
+        << 2 << ""
+        << "\"12\" takes 2 digits, more than the display's 1";
     QTest::newRow("CR LF") << QStringList{"codes", "--crlf", "--format", "hex", "1"} << 0
                            << "06\r\n"
                            << "";

@@ -2,8 +2,10 @@
 // The kinds of digit, their fonts and wirings, the presets, and wirings worked out from tables.
 #include <QTest>
 
+#include "segment_codes/driver.h"
 #include "segment_codes/font.h"
 #include "segment_codes/formats.h"
+#include "segment_codes/frames.h"
 #include "segment_codes/infer.h"
 #include "segment_codes/presets.h"
 #include "segment_codes/text_codes.h"
@@ -26,6 +28,10 @@ class DisplaysTest : public QObject {
     void infer_data();
     void infer();
     void inferMisfits();
+    void frames_data();
+    void frames();
+    void driverRefused_data();
+    void driverRefused();
 };
 
 // A kind, a text and its common-cathode codes under the kind's default wiring.
@@ -263,6 +269,142 @@ void DisplaysTest::inferMisfits() {
     QVERIFY(!r.exact);
     QCOMPARE(r.misfits, QList<int>{4});
     QCOMPARE(r.wirings.first(), w);
+}
+
+// Texts, digits, scroll and delays, and the frames' labels and delays ("|" between frames), or
+// "!" and a part of the error.
+void DisplaysTest::frames_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<bool>("scroll");
+    QTest::addColumn<QList<int>>("delays");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a frame a text, at the right")
+        << QStringList{"12.5", "HI"} << 4 << false << QList<int>{100} << " 12.5 100|  HI 100";
+    QTest::newRow("scrolled, the dp kept on its character")
+        << QStringList{"1.2"} << 3 << true << QList<int>{50} << "  1. 50| 1.2 50|1.2  50|2   50";
+    QTest::newRow("a delay a frame")
+        << QStringList{"1", "2"} << 1 << false << QList<int>{10, 20} << "1 10|2 20";
+    QTest::newRow("too long without scroll")
+        << QStringList{"12345"} << 4 << false << QList<int>{1} << "!takes 5 digits, more than";
+    QTest::newRow("delays that do not match")
+        << QStringList{"1", "2", "3"} << 2 << false << QList<int>{1, 2} << "!2 delays for 3 frames";
+    QTest::newRow("scroll of two texts")
+        << QStringList{"1", "2"} << 2 << true << QList<int>{1} << "!--scroll scrolls one TEXT";
+    QTest::newRow("a character no digit shows")
+        << QStringList{"1k"} << 2 << false << QList<int>{1} << "!'k' at 2";
+    QTest::newRow("too many digits")
+        << QStringList{"1"} << 17 << false << QList<int>{1} << "!a display of 17 digits";
+}
+
+void DisplaysTest::frames() {
+    QFETCH(QStringList, texts);
+    QFETCH(int, digits);
+    QFETCH(bool, scroll);
+    QFETCH(QList<int>, delays);
+    QFETCH(QString, expected);
+    QString error;
+    const std::optional<QList<Frame>> f =
+        framesOf(texts, digits, scroll, delays, Wiring(), Polarity::CommonCathode, &error);
+    if (expected.startsWith(u'!')) {
+        QVERIFY(!f);
+        QVERIFY2(error.contains(expected.mid(1)), qPrintable(error));
+        return;
+    }
+    QVERIFY2(f.has_value(), qPrintable(error));
+    QStringList got;
+    for (const Frame& frame : *f) {
+        QCOMPARE(frame.codes.size(), digits);
+        got << QStringLiteral("%1 %2").arg(frame.label).arg(frame.delayMs);
+    }
+    QCOMPARE(got.join(u'|'), expected);
+}
+
+// A driver's segments, digits, clock and refresh that it refuses, and a part of the error.
+void DisplaysTest::driverRefused_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("segments");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<QString>("refresh");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a pin twice") << "sdcc"
+                                 << "P1"
+                                 << "P2.0,P1.3"
+                                 << ""
+                                 << "100Hz"
+                                 << "the pin P1.3 is named twice";
+    QTest::newRow("no such port") << "sdcc"
+                                  << "P4"
+                                  << "P2.0"
+                                  << ""
+                                  << "100Hz"
+                                  << "no port P4";
+    QTest::newRow("no port on the AVR") << "arduino"
+                                        << "P1"
+                                        << "2"
+                                        << ""
+                                        << "100Hz"
+                                        << "ATmega328P has no port P1";
+    QTest::newRow("no such pin") << "arduino"
+                                 << "6,7,8,9,10,11,12,20"
+                                 << "2"
+                                 << ""
+                                 << "100Hz"
+                                 << "\"20\" is no pin";
+    QTest::newRow("too few segment pins") << "sdcc"
+                                          << "P1.0,P1.1"
+                                          << "P2.0"
+                                          << ""
+                                          << "100Hz"
+                                          << "names 2 pins for a code of 8 bits";
+    QTest::newRow("a refresh too slow") << "sdcc"
+                                        << "P1"
+                                        << "P2.0"
+                                        << "12MHz"
+                                        << "2Hz"
+                                        << "more than the timer's 65536";
+    QTest::newRow("a refresh too fast") << "sdcc"
+                                        << "P1"
+                                        << "P2.0,P2.1"
+                                        << "12MHz"
+                                        << "5kHz"
+                                        << "too few for the interrupt";
+    QTest::newRow("unknown target") << "pic"
+                                    << "P1"
+                                    << "P2.0"
+                                    << ""
+                                    << "100Hz"
+                                    << "unknown target \"pic\"";
+    QTest::newRow("bad clock") << "sdcc"
+                               << "P1"
+                               << "P2.0"
+                               << "fast"
+                               << "100Hz"
+                               << "bad --clock \"fast\"";
+}
+
+void DisplaysTest::driverRefused() {
+    QFETCH(QString, target);
+    QFETCH(QString, segments);
+    QFETCH(QString, digits);
+    QFETCH(QString, clock);
+    QFETCH(QString, refresh);
+    QFETCH(QString, error);
+    DriverRequest r;
+    r.target = target;
+    r.segments = segments;
+    r.digits = digits;
+    r.clock = clock;
+    r.refresh = refresh;
+    QString why;
+    const std::optional<int> selects = selectPinCount(r, &why);
+    if (selects) {
+        r.frames =
+            *framesOf({QStringLiteral("1")}, *selects, false, {100}, r.wiring, r.polarity, nullptr);
+        QVERIFY(!generateDriver(r, &why));
+    }
+    QVERIFY2(why.contains(error), qPrintable(why));
 }
 
 QTEST_GUILESS_MAIN(DisplaysTest)

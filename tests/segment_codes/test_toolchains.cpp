@@ -14,7 +14,9 @@
 
 #include "file_helpers.h"
 #include "segment_codes/declaration.h"
+#include "segment_codes/driver.h"
 #include "segment_codes/formats.h"
+#include "segment_codes/frames.h"
 
 using namespace kelvarin;
 using namespace kelvarin::codes;
@@ -135,6 +137,11 @@ class ToolchainsTest : public QObject {
     void keilDialectsReadBack_data();
     void keilDialectsReadBack();
     void simulated8051ReadsEveryCode();
+    void framesBuild_data();
+    void framesBuild();
+    void scanDriverOnSimulated8051();
+    void animationOnSimulated8051();
+    void scanDriverForOtherTargets();
 };
 
 // Each format a tool builds, for the standard table and a mixed text, with and without
@@ -275,6 +282,189 @@ void ToolchainsTest::simulated8051ReadsEveryCode() {
         for (const QString& byte : m.captured(1).split(u' ', Qt::SkipEmptyParts))
             seen << byte.toInt(nullptr, 16);
     QCOMPARE(seen, codes);
+}
+
+void ToolchainsTest::framesBuild_data() {
+    builds_data();
+}
+
+// A scrolled text's frames, with one delay and with a delay a frame, in every format a tool
+// builds.
+void ToolchainsTest::framesBuild() {
+    QFETCH(QString, format);
+    QFETCH(QString, tool);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, suffix);
+    if (!have(tool)) QSKIP("the tool is not installed");
+    QTemporaryDir dir;
+    int n = 0;
+    for (const QList<int>& delays : {QList<int>{250}, QList<int>{100, 200, 300, 400, 500, 600, 700,
+                                                                 800, 900, 1000, 1100, 1200}}) {
+        const QList<Frame> frames = *framesOf({QStringLiteral("HELLO 12.5")}, 4, true, delays,
+                                              Wiring(), Polarity::CommonAnode, nullptr);
+        Output output;
+        output.format = formatNamed(format);
+        output.name = QStringLiteral("hello");
+        const QString text = renderFrames(frames, output, Wiring(), Polarity::CommonAnode);
+        const QString file = QStringLiteral("frames%1%2").arg(n++).arg(suffix);
+        writeBytes(dir.filePath(file), text.toUtf8());
+        QStringList args = arguments;
+        args.replaceInStrings(QStringLiteral("%1"), file);
+        const Run built = run(tool, args, dir.path());
+        QVERIFY2(built.status == 0, qPrintable(text + built.output));
+        QVERIFY(text.contains(QStringLiteral("12")));
+    }
+}
+
+namespace {
+
+// A port write seen by the simulator: when (in clock ticks from the start), which port or bit was
+// written, and the two ports after it.
+struct PortWrite {
+    qint64 tick;
+    bool segments;  // P1 written (else a select bit of P2)
+    int bit;        // the bit of P2 written
+    int p1;
+    int p2;
+};
+
+// The driver built with SDCC and run in s51, stopping at each write to P1 and to the select bits
+// P2.0 to P2.3 (or only P1), for stops stops.
+QList<PortWrite> traceOnSimulator(const QString& program, int stops, bool selects) {
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("driver.c")), program.toUtf8());
+    const Run built = run(QStringLiteral("sdcc"), {"-mmcs51", "driver.c"}, dir.path());
+    if (built.status != 0) qFatal("sdcc: %s", qPrintable(built.output));
+    QString script = QStringLiteral("break sfr w 0x90\n");
+    if (selects)
+        for (int b = 0; b < 4; ++b)
+            script += QStringLiteral("break bits w 0xa%1\n").arg(b);
+    for (int k = 0; k < stops; ++k)
+        script += QStringLiteral("run\nget sfr 0x90 0xa0\n");
+    script += QStringLiteral("quit\n");
+    const Run simulated = run(QStringLiteral("s51"), {"-t", "8051", "-X", "12MHz", "driver.ihx"},
+                              dir.path(), script.toUtf8());
+    QList<PortWrite> writes;
+    qint64 tick = 0;
+    static const QRegularExpression event(
+        QStringLiteral("Event `write' at (sfr|bits)\\[0x(?:90|a([0-7]))\\]"));
+    static const QRegularExpression ticks(QStringLiteral("Simulated (\\d+) ticks"));
+    static const QRegularExpression port(
+        QStringLiteral("0x(90|a0) P[12]:\\s+0b[01]+ 0x([0-9a-f]{2})"));
+    for (const QString& stop : simulated.output.split(QStringLiteral("Stop at")).mid(1)) {
+        const QRegularExpressionMatch e = event.match(stop);
+        const QRegularExpressionMatch t = ticks.match(stop);
+        if (!e.hasMatch() || !t.hasMatch()) continue;
+        tick += t.captured(1).toLongLong();
+        PortWrite w{tick, e.captured(1) == u"sfr", e.captured(2).toInt(), -1, -1};
+        for (const auto& m : port.globalMatch(stop))
+            (m.captured(1) == u"90" ? w.p1 : w.p2) = m.captured(2).toInt(nullptr, 16);
+        writes << w;
+    }
+    return writes;
+}
+
+DriverRequest request8051(const QStringList& texts, const QList<int>& delays) {
+    DriverRequest r;
+    r.target = QStringLiteral("sdcc");
+    r.segments = QStringLiteral("P1");
+    r.digits = QStringLiteral("P2.0,P2.1,P2.2,P2.3");
+    r.clock = QStringLiteral("12MHz");
+    r.refresh = QStringLiteral("100Hz");
+    r.frames = *framesOf(texts, 4, false, delays, r.wiring, r.polarity, nullptr);
+    r.shows = texts.join(u' ');
+    return r;
+}
+
+}  // namespace
+
+// "12.5" on 4 digits, P1 and P2.0 to P2.3 active low, 12 MHz, 100 Hz: each digit in turn with
+// its own code, every select off whenever the segments change, and 100 Hz within 2 %.
+void ToolchainsTest::scanDriverOnSimulated8051() {
+    if (!have(QStringLiteral("sdcc")) || !have(QStringLiteral("s51")))
+        QSKIP("SDCC and its simulator are not installed");
+    const DriverRequest r = request8051({QStringLiteral("12.5")}, {500});
+    const QList<PortWrite> writes = traceOnSimulator(*generateDriver(r, nullptr), 120, true);
+    QVERIFY2(writes.size() > 100, qPrintable(QString::number(writes.size())));
+    const QList<Code> codes = r.frames.first().codes;  // 0x00 0x06 0xdb 0x6d
+    QList<int> order;
+    QList<qint64> firstDigitAt;
+    for (const PortWrite& w : writes) {
+        const int selected = ~w.p2 & 0x0f;
+        if (w.segments) {
+            QVERIFY2(selected == 0, "the segments changed while a digit was selected");
+            continue;
+        }
+        if (!(selected & (1 << w.bit))) continue;  // a select turned off
+        QCOMPARE(selected, 1 << w.bit);            // and the others are
+        const int digit = w.bit;
+        QCOMPARE(static_cast<Code>(w.p1), codes[digit]);
+        order << digit;
+        if (digit == 0) firstDigitAt << w.tick;
+    }
+    QVERIFY(order.size() >= 12);
+    for (qsizetype k = 0; k < order.size(); ++k)
+        QCOMPARE(order[k], static_cast<int>(k % 4));
+    QVERIFY(firstDigitAt.size() >= 3);
+    const double period = static_cast<double>(firstDigitAt.back() - firstDigitAt.first()) /
+                          static_cast<double>(firstDigitAt.size() - 1) / 12e6;
+    QVERIFY2(std::abs(1 / period - 100) < 2, qPrintable(QString::number(1 / period)));
+}
+
+// Three frames of 20, 30 and 20 ms: the codes written change to the next frame's after each
+// delay (within one interrupt, 2.5 ms).
+void ToolchainsTest::animationOnSimulated8051() {
+    if (!have(QStringLiteral("sdcc")) || !have(QStringLiteral("s51")))
+        QSKIP("SDCC and its simulator are not installed");
+    const DriverRequest r = request8051(
+        {QStringLiteral("1234"), QStringLiteral("5678"), QStringLiteral("9AbC")}, {20, 30, 20});
+    const QList<PortWrite> writes = traceOnSimulator(*generateDriver(r, nullptr), 40, false);
+    QVERIFY(writes.size() >= 36);
+    QList<qint64> changes;  // when the frame shown changed, from the first write
+    int shown = 0;
+    for (qsizetype k = 0; k < writes.size(); ++k) {
+        const int digit = static_cast<int>(k % 4);
+        int frame = -1;
+        for (int f = 0; f < 3; ++f)
+            if (r.frames[f].codes[digit] == static_cast<Code>(writes[k].p1)) frame = f;
+        QVERIFY2(frame >= 0, qPrintable(QString::number(writes[k].p1, 16)));
+        if (frame != shown) {
+            QCOMPARE(frame, (shown + 1) % 3);
+            changes << writes[k].tick - writes.first().tick;
+            shown = frame;
+        }
+    }
+    QVERIFY(changes.size() >= 3);
+    const double ms[] = {20, 50, 70};
+    for (int c = 0; c < 3; ++c)
+        QVERIFY2(std::abs(static_cast<double>(changes[c]) / 12e3 - ms[c]) < 2.5,
+                 qPrintable(QString::number(changes[c] / 12e3)));
+}
+
+// The same display for the AVR built with avr-gcc, and in Keil's dialect read back.
+void ToolchainsTest::scanDriverForOtherTargets() {
+    DriverRequest r = request8051({QStringLiteral("12.5")}, {500});
+    r.target = QStringLiteral("c51");
+    const QString keil = *generateDriver(r, nullptr);
+    for (const char* part : {"#include <reg51.h>", "sbit SELECT3 = P2^3;", "interrupt 1 {",
+                             "unsigned char code frames[FRAMES][DIGITS] = {",
+                             "{0x00, 0x06, 0xdb, 0x6d}", "TMOD = (TMOD & 0xf0) | 0x01;"})
+        QVERIFY2(keil.contains(QLatin1StringView(part)), part);
+    QCOMPARE(keil.count(u'{'), keil.count(u'}'));
+    if (!have(QStringLiteral("avr-gcc"))) QSKIP("avr-gcc is not installed");
+    r.target = QStringLiteral("arduino");
+    r.segments = QStringLiteral("6,7,8,9,10,11,12,13");
+    r.digits = QStringLiteral("2,3,4,5");
+    r.clock.clear();
+    r.frames = *framesOf({QStringLiteral("1234"), QStringLiteral("5678")}, 4, false, {100, 200},
+                         r.wiring, r.polarity, nullptr);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(QStringLiteral("sketch.c")), generateDriver(r, nullptr)->toUtf8());
+    const Run built =
+        run(QStringLiteral("avr-gcc"),
+            {"-mmcu=atmega328p", "-Os", "-Wall", "-Werror", "-o", "sketch.elf", "sketch.c"},
+            dir.path());
+    QVERIFY2(built.status == 0, qPrintable(built.output));
 }
 
 QTEST_APPLESS_MAIN(ToolchainsTest)

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// The commands frames and driver: a multi-digit display's frames as a table, and a scan driver
+// program that shows them on the user's pins.
+
+#include "app/commands.h"
+#include "build_info/app_info.h"
+#include "segment_codes/driver.h"
+#include "segment_codes/frames.h"
+
+namespace kelvarin::app {
+
+Answer framesCommand(const Options& o) {
+    if (o.digits == 0) return usageError(QStringLiteral("frames needs --digits N"));
+    if (o.operands.isEmpty()) return usageError(QStringLiteral("frames needs a TEXT"));
+    QString error;
+    const std::optional<QList<codes::Frame>> frames =
+        codes::framesOf(o.operands, o.digits, o.scroll, o.delays, o.wiring, o.polarity, &error);
+    if (!frames) return usageError(error);
+    return written(o, codes::renderFrames(*frames, o.output, o.wiring, o.polarity));
+}
+
+Answer driverCommand(const Options& o) {
+    if (o.operands.isEmpty()) return usageError(QStringLiteral("driver needs a TEXT to show"));
+    codes::DriverRequest request;
+    request.target = o.target;
+    request.segments = o.segmentPins;
+    request.digits = o.digitPins;
+    request.selectActiveLow = o.selectActive == u"low";
+    request.clock = o.clock;
+    request.refresh = o.refresh;
+    request.wiring = o.wiring;
+    request.polarity = o.polarity;
+    QString error;
+    const std::optional<int> selects = codes::selectPinCount(request, &error);
+    if (!selects) return usageError(error);
+    const std::optional<QList<codes::Frame>> frames =
+        codes::framesOf(o.operands, *selects, o.scroll, o.delays, o.wiring, o.polarity, &error);
+    if (!frames) return usageError(error);
+    request.frames = *frames;
+    QStringList shown;
+    for (const QString& t : o.operands)
+        shown << u'"' + QString(t).replace(QStringLiteral("*/"), QStringLiteral("* /")) + u'"';
+    request.shows =
+        (o.scroll ? QStringLiteral("scrolled ") : QString()) + shown.join(QStringLiteral(", "));
+    request.madeBy = QStringLiteral("Kelvarin %1").arg(version());
+    const std::optional<QString> program = codes::generateDriver(request, &error);
+    if (!program) return usageError(error);
+    return written(o, *program);
+}
+
+}  // namespace kelvarin::app

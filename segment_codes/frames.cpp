@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+// Frames from texts, and written as a two-dimensional table with its constants.
+
+#include "segment_codes/frames.h"
+
+#include "segment_codes/text_codes.h"
+
+namespace kelvarin::codes {
+
+namespace {
+
+Digit blankDigit() {
+    Digit d;
+    d.character = u' ';
+    return d;
+}
+
+QString labelOf(const QList<Digit>& digits) {
+    QString label;
+    for (const Digit& d : digits)
+        label += d.label();
+    return label;
+}
+
+Frame frameOf(const QList<Digit>& digits, const Wiring& wiring, Polarity polarity) {
+    Frame f;
+    for (const Digit& d : digits)
+        f.codes << codeOf(d.pattern, wiring, polarity);
+    f.label = labelOf(digits);
+    return f;
+}
+
+}  // namespace
+
+std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool scroll,
+                                     const QList<int>& delays, const Wiring& wiring,
+                                     Polarity polarity, QString* error) {
+    auto fail = [&](const QString& why) -> std::optional<QList<Frame>> {
+        if (error != nullptr) *error = why;
+        return std::nullopt;
+    };
+    if (digits < 1 || digits > kMostDigits)
+        return fail(
+            QStringLiteral("a display of %1 digits: give 1 to %2").arg(digits).arg(kMostDigits));
+    if (texts.isEmpty()) return fail(QStringLiteral("no TEXT: give a text for each frame"));
+    if (scroll && texts.size() != 1)
+        return fail(QStringLiteral("--scroll scrolls one TEXT, not %1").arg(texts.size()));
+    QList<Frame> frames;
+    for (qsizetype t = 0; t < texts.size(); ++t) {
+        QList<Unshowable> bad;
+        const QList<Digit> shown = digitsOf(texts[t], bad, wiring.kind());
+        if (!bad.isEmpty())
+            return fail(QStringLiteral("no %1-segment digit can show %2 in \"%3\"")
+                            .arg(kindNumber(wiring.kind()))
+                            .arg(describe(bad), texts[t]));
+        if (scroll) {
+            // The text between a display's width of blanks on either side, seen through the
+            // display one step at a time: from its first digit at the right to its last at the
+            // left.
+            QList<Digit> track(digits, blankDigit());
+            track += shown;
+            track += QList<Digit>(digits, blankDigit());
+            const qsizetype steps = shown.size() + digits - 1;
+            if (steps > kMostFrames)
+                return fail(QStringLiteral("the text makes %1 frames, more than %2")
+                                .arg(steps)
+                                .arg(kMostFrames));
+            for (qsizetype k = 1; k <= steps; ++k)
+                frames << frameOf(track.mid(k, digits), wiring, polarity);
+            continue;
+        }
+        if (shown.size() > digits)
+            return fail(QStringLiteral("\"%1\" takes %2 digits, more than the display's %3 (give "
+                                       "--scroll to scroll it)")
+                            .arg(texts[t])
+                            .arg(shown.size())
+                            .arg(digits));
+        QList<Digit> cells(digits - shown.size(), blankDigit());
+        cells += shown;
+        frames << frameOf(cells, wiring, polarity);
+    }
+    if (frames.size() > kMostFrames)
+        return fail(QStringLiteral("%1 frames, more than %2").arg(frames.size()).arg(kMostFrames));
+    if (delays.size() != 1 && delays.size() != frames.size())
+        return fail(QStringLiteral("%1 delays for %2 frames: give one for all, or one a frame")
+                        .arg(delays.size())
+                        .arg(frames.size()));
+    for (qsizetype k = 0; k < frames.size(); ++k)
+        frames[k].delayMs = delays.size() == 1 ? delays.first() : delays[k];
+    return frames;
+}
+
+QString renderFrames(const QList<Frame>& frames, const Output& output, const Wiring& wiring,
+                     Polarity polarity) {
+    const FormatDescription& f = *output.format;
+    const QString eol = output.crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    FormatContext context;
+    context.name = output.name;
+    context.polarity = polarity;
+    context.eol = eol;
+    context.bits = entryBits(wiring.bits());
+    context.upper = output.upper;
+    const QString name = context.arrayName();
+    const int digits = frames.isEmpty() ? 0 : static_cast<int>(frames.first().codes.size());
+    bool sameDelay = true;
+    for (const Frame& frame : frames)
+        sameDelay = sameDelay && frame.delayMs == frames.first().delayMs;
+    const bool c = f.comments == CommentStyle::C;
+    const bool assembler = f.comments == CommentStyle::Assembler;
+    const bool a51 = f.closingEndsFile;
+    auto constant = [&](const QString& key, int value) {
+        const QString n = name + u'_' + key;
+        if (c) return QStringLiteral("#define %1 %2").arg(n).arg(value) + eol;
+        if (a51) return QStringLiteral("%1\tEQU\t%2").arg(n).arg(value) + eol;
+        if (assembler) return QStringLiteral("%1 = %2").arg(n).arg(value) + eol;
+        return QString();
+    };
+    QString out = f.prologue(context);
+    out += constant(QStringLiteral("FRAMES"), static_cast<int>(frames.size()));
+    out += constant(QStringLiteral("DIGITS"), digits);
+    if (sameDelay && !frames.isEmpty())
+        out += constant(QStringLiteral("DELAY_MS"), frames.first().delayMs);
+    QString opening =
+        f.opening(context, QStringLiteral("%1 frames of %2 digits").arg(frames.size()).arg(digits));
+    if (c)
+        opening.replace(name + QStringLiteral("[]"),
+                        QStringLiteral("%1[%2][%3]").arg(name).arg(frames.size()).arg(digits));
+    out += opening;
+    const QString separator = QString::fromLatin1(f.separator);
+    for (qsizetype k = 0; k < frames.size(); ++k) {
+        QString row = f.rowPrefix(context, k);
+        if (c) row += u'{';
+        for (qsizetype d = 0; d < frames[k].codes.size(); ++d) {
+            if (d > 0) row += separator;
+            row += f.entry(frames[k].codes[d], context.bits, output.upper);
+        }
+        if (c) row += u'}';
+        row += f.rowEnd(k + 1 == frames.size());
+        if (f.comments != CommentStyle::None)
+            row += f.rowComment(
+                row.size(),
+                QStringLiteral("%1 ms \"%2\"").arg(frames[k].delayMs).arg(frames[k].label));
+        out += row + eol;
+    }
+    const QString closing = f.closing(context);
+    if (f.comments == CommentStyle::None || sameDelay) return out + closing;
+    // The delays, in milliseconds, as a table of 16-bit entries in the same format.
+    Table delays;
+    delays.bits = 16;
+    TableLine line;
+    for (const Frame& frame : frames)
+        line.entries << TableEntry{static_cast<Code>(frame.delayMs), Digit{}, -1};
+    delays.lines << line;
+    Output o = output;
+    o.name = name + QStringLiteral("_delays");
+    o.comments = false;
+    QString table = render(delays, o, polarity);
+    const QString prologue = f.prologue(context);
+    if (!prologue.isEmpty() && table.startsWith(prologue)) table.remove(0, prologue.size());
+    // A51's END ends the file: after the delays only.
+    if (!a51) out += closing;
+    return out + eol + table;
+}
+
+}  // namespace kelvarin::codes

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A multi-digit display and the frames it shows: each frame one code a digit (from the left),
+// with its delay. Frames come from texts, one frame each (a text shorter than the display is
+// shown at its right, as a meter shows a number), or from one text scrolled through the digits
+// (a marquee: entering from the right, leaving at the left, each '.' kept on its character).
+// They are written as a two-dimensional table NAME[frames][digits] with the counts and the
+// delays as constants beside it.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "segment_codes/formats.h"
+#include "segment_codes/segments.h"
+
+namespace kelvarin::codes {
+
+inline constexpr int kMostDigits = 16;
+inline constexpr int kMostFrames = 4096;
+
+struct Frame {
+    QList<Code> codes;  // one a digit, from the left
+    int delayMs = 0;
+    QString label;  // what it shows, for its comment
+};
+
+// The frames of the texts on digits digits (1 to kMostDigits) under the wiring and polarity:
+// each text a frame, or with scroll the one text scrolled. delays: one for every frame, or one a
+// frame. An error says what is wrong: a text longer than the digits (without scroll), a
+// character no digit shows, a count of delays that is neither one nor the frames', too many
+// frames.
+std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool scroll,
+                                     const QList<int>& delays, const Wiring& wiring,
+                                     Polarity polarity, QString* error);
+
+// The frames as a table in the output's format: the counts (NAME_FRAMES, NAME_DIGITS), the
+// delay (NAME_DELAY_MS when every frame has the same one) or the delays' table (NAME_delays,
+// milliseconds), and NAME[frames][digits]. The hex format has no constants: the frames' rows
+// alone.
+QString renderFrames(const QList<Frame>& frames, const Output& output, const Wiring& wiring,
+                     Polarity polarity);
+
+}  // namespace kelvarin::codes
