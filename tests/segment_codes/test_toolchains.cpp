@@ -227,6 +227,20 @@ void ToolchainsTest::keilDialectsReadBack() {
         if (format == u"classic") QVERIFY(text.contains(QStringLiteral("};")));
         if (format == u"a51") QVERIFY(text.endsWith(QStringLiteral("\tEND\n")));
     });
+    // A scrolled text's frames: the rows' entries in order, once each.
+    const QList<Frame> frames = *framesOf({QStringLiteral("HELLO")}, 4, true, {200}, Wiring(),
+                                          Polarity::CommonCathode, nullptr);
+    Output output;
+    output.format = f;
+    const QString text = renderFrames(frames, output, Wiring(), Polarity::CommonCathode);
+    QList<qint64> codes;
+    for (const Frame& frame : frames)
+        for (const Code c : frame.codes)
+            codes << c;
+    QCOMPARE(entriesOf(text, format, 8), codes);
+    if (format == u"a51") QVERIFY(text.contains(QStringLiteral("seg_cc_FRAMES\tEQU\t8\n")));
+    if (format == u"classic" || format == u"c51")
+        QVERIFY(text.contains(QStringLiteral(" code seg_cc[8][4]")));
 }
 
 // An SDCC program writes each entry of an emitted table to port 1 and stores what the port reads
