@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 #include "segment_codes/font.h"
 #include "segment_codes/presets.h"
 #include "segment_codes/text_codes.h"
@@ -42,12 +44,16 @@ class ProjectReader {
     }
 
     // The keys of a table, each one of the allowed.
-    bool onlyKeys(const toml::table& t, const QString& where, const QStringList& allowed) {
+    bool onlyKeys(const toml::table& t, const QString& where,
+                  std::initializer_list<std::string_view> allowed) {
         for (auto&& [k, v] : t) {
-            if (!allowed.contains(text(k)))
-                return fail(static_cast<int>(k.source().begin.line), where + text(k),
-                            QStringLiteral("unknown key (the keys here are %1)")
-                                .arg(allowed.join(QStringLiteral(", "))));
+            if (std::find(allowed.begin(), allowed.end(), k.str()) != allowed.end()) continue;
+            QStringList names;
+            for (const std::string_view a : allowed)
+                names << QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()));
+            return fail(static_cast<int>(k.source().begin.line), where + text(k),
+                        QStringLiteral("unknown key (the keys here are %1)")
+                            .arg(names.join(QStringLiteral(", "))));
         }
         return true;
     }
@@ -327,9 +333,11 @@ class ProjectReader {
         }
         Table table;
         table.bits = entryBits(segmentCount(m_project.kind));
+        table.lines.reserve(static_cast<qsizetype>(n.as_array()->size()));
         int k = 0;
         for (const toml::node& item : *n.as_array()) {
-            const QString where = at + QStringLiteral("entries %1: ").arg(++k);
+            const QString where =
+                at + QLatin1StringView("entries ") + QString::number(++k) + QLatin1StringView(": ");
             if (!item.is_table()) {
                 fail(lineOf(item), where, QStringLiteral("give { name = ..., char = ... }"));
                 return std::nullopt;
@@ -347,7 +355,15 @@ class ProjectReader {
                 return std::nullopt;
             }
             Digit digit;
-            if (!character->isEmpty()) {
+            // One character of the font (the common case) without a text's digits made of it.
+            const std::optional<quint32> glyph =
+                character->size() == 1 && character->front() != u'.'
+                    ? glyphOf(character->front(), m_project.kind)
+                    : std::nullopt;
+            if (glyph) {
+                digit = Digit{character->front().unicode(), 0, false, *glyph};
+                pattern = *glyph;
+            } else if (!character->isEmpty()) {
                 QList<Unshowable> bad;
                 const QList<Digit> digits = digitsOf(*character, bad, m_project.kind);
                 if (digits.size() != 1 || !bad.isEmpty()) {
@@ -390,13 +406,17 @@ class ProjectReader {
 // comment as "?". The parser's test of such a character for white space is not sound for every
 // one of them, so it never sees one. Elsewhere (outside strings, or in a '...' string, which has
 // no escapes) such a character is refused: at is set to where it stands.
-std::optional<QString> asciiText(QStringView text, qsizetype& at) {
+std::optional<QString> asciiText(const QString& text, qsizetype& at) {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text;
     enum class In { Text, Comment, Basic, Literal, BasicLines, LiteralLines } in = In::Text;
     QString out;
     out.reserve(text.size());
     for (qsizetype k = 0; k < text.size(); ++k) {
         const QChar c = text[k];
-        const QStringView ahead = text.mid(k);
+        // Three quotes in a row, looked for only at a quote.
+        const bool triple = (c == u'"' || c == u'\'') && k + 2 < text.size() && text[k + 1] == c &&
+                            text[k + 2] == c;
         if (c.unicode() >= 0x80) {
             if (in == In::Comment) {
                 out += u'?';
@@ -422,9 +442,9 @@ std::optional<QString> asciiText(QStringView text, qsizetype& at) {
             case In::Text:
                 if (c == u'#') {
                     in = In::Comment;
-                } else if (ahead.startsWith(u"\"\"\"") || ahead.startsWith(u"'''")) {
+                } else if (triple) {
                     in = c == u'"' ? In::BasicLines : In::LiteralLines;
-                    out += ahead.mid(1, 2);
+                    out += text.mid(k + 1, 2);
                     k += 2;
                 } else if (c == u'"') {
                     in = In::Basic;
@@ -441,9 +461,9 @@ std::optional<QString> asciiText(QStringView text, qsizetype& at) {
                     out += text[++k];
                 } else if (in == In::Basic && (c == u'"' || c == u'\n')) {
                     in = In::Text;
-                } else if (in == In::BasicLines && ahead.startsWith(u"\"\"\"")) {
+                } else if (in == In::BasicLines && triple && c == u'"') {
                     in = In::Text;
-                    out += ahead.mid(1, 2);
+                    out += text.mid(k + 1, 2);
                     k += 2;
                 }
                 break;
@@ -451,9 +471,9 @@ std::optional<QString> asciiText(QStringView text, qsizetype& at) {
                 if (c == u'\'' || c == u'\n') in = In::Text;
                 break;
             case In::LiteralLines:
-                if (ahead.startsWith(u"'''")) {
+                if (triple && c == u'\'') {
                     in = In::Text;
-                    out += ahead.mid(1, 2);
+                    out += text.mid(k + 1, 2);
                     k += 2;
                 }
                 break;
