@@ -295,6 +295,15 @@ const std::vector<OptionSpec>& optionTable() {
              return numberFor("delay", v, 1, 60000, o.delays.first());
          }},
         {{"delays"}, "LIST", "frames, driver: each frame's delay, MS,MS,...", kMulti, setDelays},
+        {{"order"},
+         "LIST",
+         "frames: the chip's position of each digit from the left\n(a preset's own: tm1637-6 "
+         "is 2,1,0,5,4,3); a ':' in a\nTEXT lights a preset's colon",
+         {QStringLiteral("frames")},
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.order = v;
+             return std::nullopt;
+         }},
         {{"target"},
          "T",
          "driver: sdcc, c51 (Keil C51) or arduino (plain AVR C\nfor the ATmega328P)",

@@ -12,9 +12,28 @@ namespace kelvarin::app {
 Answer framesCommand(const Options& o) {
     if (o.digits == 0) return usageError(QStringLiteral("frames needs --digits N"));
     if (o.operands.isEmpty()) return usageError(QStringLiteral("frames needs a TEXT"));
+    // The module's digit positions and colon: a preset's for its own number of digits, or the
+    // order given.
+    codes::DigitLayout layout;
+    if (o.preset != nullptr && o.preset->digits == o.digits) {
+        layout.places = o.preset->digitPlaces;
+        layout.colonPlace = o.preset->colonPlace;
+        layout.colonBit = o.preset->colonBit;
+    }
+    if (!o.order.isEmpty()) {
+        layout.places.clear();
+        for (const QString& place : o.order.split(u',')) {
+            bool ok = false;
+            layout.places << place.trimmed().toInt(&ok);
+            if (!ok)
+                return usageError(QStringLiteral("bad --order \"%1\": give each digit's position, "
+                                                 "from the left: 2,1,0,5,4,3")
+                                      .arg(o.order));
+        }
+    }
     QString error;
-    const std::optional<QList<codes::Frame>> frames =
-        codes::framesOf(o.operands, o.digits, o.scroll, o.delays, o.wiring, o.polarity, &error);
+    const std::optional<QList<codes::Frame>> frames = codes::framesOf(
+        o.operands, o.digits, o.scroll, o.delays, o.wiring, o.polarity, &error, layout);
     if (!frames) return usageError(error);
     return written(o, codes::renderFrames(*frames, o.output, o.wiring, o.polarity));
 }

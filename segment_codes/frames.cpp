@@ -5,6 +5,8 @@
 
 #include "segment_codes/text_codes.h"
 
+#include <algorithm>
+
 namespace kelvarin::codes {
 
 namespace {
@@ -34,7 +36,7 @@ Frame frameOf(const QList<Digit>& digits, const Wiring& wiring, Polarity polarit
 
 std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool scroll,
                                      const QList<int>& delays, const Wiring& wiring,
-                                     Polarity polarity, QString* error) {
+                                     Polarity polarity, QString* error, const DigitLayout& layout) {
     auto fail = [&](const QString& why) -> std::optional<QList<Frame>> {
         if (error != nullptr) *error = why;
         return std::nullopt;
@@ -45,10 +47,34 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
     if (texts.isEmpty()) return fail(QStringLiteral("no TEXT: give a text for each frame"));
     if (scroll && texts.size() != 1)
         return fail(QStringLiteral("--scroll scrolls one TEXT, not %1").arg(texts.size()));
+    // The positions of a row: up to the last one a digit or the colon takes.
+    int positions = digits;
+    QList<int> taken;
+    if (!layout.places.isEmpty() && layout.places.size() != digits)
+        return fail(QStringLiteral("the digit order names %1 positions for %2 digits")
+                        .arg(layout.places.size())
+                        .arg(digits));
+    for (int k = 0; k < digits; ++k) {
+        const int place = layout.placeOf(k);
+        if (place < 0 || place >= kMostDigits || taken.contains(place))
+            return fail(QStringLiteral("the digit order puts digit %1 at position %2: give each "
+                                       "digit its own position from 0 to %3")
+                            .arg(k)
+                            .arg(place)
+                            .arg(kMostDigits - 1));
+        taken << place;
+        positions = std::max(positions, place + 1);
+    }
+    if (layout.hasColon()) positions = std::max(positions, layout.colonPlace + 1);
+    const Code blank = codeOf(0, wiring, polarity);
     QList<Frame> frames;
     for (qsizetype t = 0; t < texts.size(); ++t) {
         QList<Unshowable> bad;
-        const QList<Digit> shown = digitsOf(texts[t], bad, wiring.kind());
+        QString text = texts[t];
+        // A ':' lights the module's colon.
+        const bool colon = layout.hasColon() && !scroll && text.contains(u':');
+        if (colon) text.remove(u':');
+        const QList<Digit> shown = digitsOf(text, bad, wiring.kind());
         if (!bad.isEmpty())
             return fail(QStringLiteral("no %1-segment digit can show %2 in \"%3\"")
                             .arg(kindNumber(wiring.kind()))
@@ -78,6 +104,22 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
         QList<Digit> cells(digits - shown.size(), blankDigit());
         cells += shown;
         frames << frameOf(cells, wiring, polarity);
+        if (colon) frames.back().label = texts[t];
+        frames.back().colon = colon;
+    }
+    // Each frame's codes at their positions, and the colon.
+    if (!layout.places.isEmpty() || layout.hasColon()) {
+        for (Frame& f : frames) {
+            QList<Code> row(positions, blank);
+            for (int k = 0; k < digits; ++k)
+                row[layout.placeOf(k)] = f.codes[k];
+            if (f.colon) {
+                const Code bit = Code{1} << layout.colonBit;
+                Code& c = row[layout.colonPlace];
+                c = polarity == Polarity::CommonAnode ? c & ~bit : c | bit;
+            }
+            f.codes = row;
+        }
     }
     if (frames.size() > kMostFrames)
         return fail(QStringLiteral("%1 frames, more than %2").arg(frames.size()).arg(kMostFrames));

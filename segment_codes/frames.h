@@ -22,10 +22,24 @@ namespace kelvarin::codes {
 inline constexpr int kMostDigits = 16;
 inline constexpr int kMostFrames = 4096;
 
+// Where a module puts its digits: the chip's position of each digit from the left (a driver's
+// digit registers in the order the module wires them), and the position and bit of its colon. A
+// row of a frame has an entry for every position up to the last one used; a position no digit
+// takes (the HT16K33 backpack's colon) is blank but for the colon.
+struct DigitLayout {
+    QList<int> places;  // empty: digit k at position k
+    int colonPlace = -1;
+    int colonBit = -1;
+
+    bool hasColon() const { return colonPlace >= 0 && colonBit >= 0; }
+    int placeOf(int digit) const { return places.isEmpty() ? digit : places.value(digit, digit); }
+};
+
 struct Frame {
-    QList<Code> codes;  // one a digit, from the left
+    QList<Code> codes;  // one a position: digit k at the layout's place of k
     int delayMs = 0;
-    QString label;  // what it shows, for its comment
+    QString label;       // what it shows, for its comment
+    bool colon = false;  // its colon lit
 };
 
 // The frames of the texts on digits digits (1 to kMostDigits) under the wiring and polarity:
@@ -33,9 +47,13 @@ struct Frame {
 // frame. An error says what is wrong: a text longer than the digits (without scroll), a
 // character no digit shows, a count of delays that is neither one nor the frames', too many
 // frames.
+// With a layout, each frame's codes are at the digits' positions, and a ':' in a text (not
+// scrolled) lights the colon instead of taking a digit. An error says too that the layout does
+// not fit the digits (a position twice, or beyond the 16).
 std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool scroll,
                                      const QList<int>& delays, const Wiring& wiring,
-                                     Polarity polarity, QString* error);
+                                     Polarity polarity, QString* error,
+                                     const DigitLayout& layout = {});
 
 // The frames as a table in the output's format: the counts (NAME_FRAMES, NAME_DIGITS), the
 // delay (NAME_DELAY_MS when every frame has the same one) or the delays' table (NAME_delays,

@@ -177,7 +177,8 @@ class ProjectReader {
             }
             const std::optional<QList<Frame>> frames =
                 framesOf(texts, static_cast<int>(*digits), *scroll, delays, m_project.wiring,
-                         m_project.polarity, &why);
+                         m_project.polarity, &why,
+                         *digits == m_project.presetDigits ? m_project.layout : DigitLayout{});
             if (!frames) return fail(lineOf(*list), at + QStringLiteral("texts"), why);
             m_project.animations << *frames;
             m_project.animationNames << *name;
@@ -222,7 +223,12 @@ class ProjectReader {
             m_project.wiring = *w;
             m_project.wiringText = *wiring;
         }
-        if (preset != nullptr) m_project.polarity = preset->polarity;
+        if (preset != nullptr) {
+            m_project.polarity = preset->polarity;
+            m_project.presetDigits = preset->digits;
+            m_project.layout =
+                DigitLayout{preset->digitPlaces, preset->colonPlace, preset->colonBit};
+        }
         if (*polarity == u"anode") {
             m_project.polarity = Polarity::CommonAnode;
         } else if (*polarity == u"cathode") {

@@ -64,6 +64,8 @@ struct Project {
     Wiring wiring;
     QString wiringText;  // as the project writes it (a preset's name or a list)
     Polarity polarity = Polarity::CommonCathode;
+    int presetDigits = 0;  // the preset's digits, for which its layout holds
+    DigitLayout layout;    // the preset's digit positions and colon
     Output output;
     // Each table with its array's name, worked out when the project is read.
     QList<Table> tables;

@@ -30,6 +30,8 @@ class DisplaysTest : public QObject {
     void inferMisfits();
     void frames_data();
     void frames();
+    void framesAtPositions_data();
+    void framesAtPositions();
     void driverRefused_data();
     void driverRefused();
 };
@@ -318,6 +320,44 @@ void DisplaysTest::frames() {
         got << QStringLiteral("%1 %2").arg(frame.label).arg(frame.delayMs);
     }
     QCOMPARE(got.join(u'|'), expected);
+}
+
+// A module preset, a text on its digits, and the row of codes at the chip's positions.
+void DisplaysTest::framesAtPositions_data() {
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("6-digit TM1637: 2 1 0 5 4 3") << "tm1637-6"
+                                                 << "123456"
+                                                 << "4f 5b 6 7d 6d 66";
+    QTest::newRow("TM1637 colon: bit 7 of the second digit") << "tm1637"
+                                                             << "12:34"
+                                                             << "6 db 4f 66";
+    QTest::newRow("HT16K33: the colon's own position") << "ht16k33"
+                                                       << "12:34"
+                                                       << "6 5b 2 4f 66";
+    QTest::newRow("HT16K33 without a colon") << "ht16k33"
+                                             << "1234"
+                                             << "6 5b 0 4f 66";
+    QTest::newRow("common anode: the colon's bit cleared") << "74hc595"
+                                                           << "8"
+                                                           << "ff ff ff 80";
+}
+
+void DisplaysTest::framesAtPositions() {
+    QFETCH(QString, preset);
+    QFETCH(QString, text);
+    QFETCH(QString, row);
+    const Preset* p = presetNamed(preset);
+    DigitLayout layout{p->digitPlaces, p->colonPlace, p->colonBit};
+    QString error;
+    const std::optional<QList<Frame>> f =
+        framesOf({text}, p->digits, false, {100}, p->wiringOf(), p->polarity, &error, layout);
+    QVERIFY2(f.has_value(), qPrintable(error));
+    QStringList got;
+    for (const Code c : f->first().codes)
+        got << QString::number(c, 16);
+    QCOMPARE(got.join(u' '), row);
 }
 
 // A driver's segments, digits, clock and refresh that it refuses, and a part of the error.
