@@ -347,6 +347,22 @@ const std::vector<OptionSpec>& optionTable() {
              o.refresh = v;
              return std::nullopt;
          }},
+        {{"project"},
+         "FILE",
+         "driver: show an animation of the project FILE",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.projectFile = v;
+             return std::nullopt;
+         }},
+        {{"animation"},
+         "NAME",
+         "driver: the project's animation to show",
+         kDriver,
+         [](Options& o, const QString& v) -> std::optional<Answer> {
+             o.animation = v;
+             return std::nullopt;
+         }},
         {{"o", "output"},
          "FILE",
          "build, convert, frames, driver: write FILE (whole, or\nnot at all) instead of "

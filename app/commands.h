@@ -43,7 +43,8 @@ struct Options {
     QList<int> delays{500};
     QString segmentPins, digitPins, selectActive = QStringLiteral("low");
     QString target, clock, refresh = QStringLiteral("100Hz"), order;
-    QString outputFile;  // -o: where to write (atomically) instead of standard output
+    QString projectFile, animation;  // driver: a project's animation to show
+    QString outputFile;              // -o: where to write (atomically) instead of standard output
     // Reads standard input (bounded), or nothing when it cannot be read.
     std::function<std::optional<QByteArray>()> standardInput;
 

@@ -6,6 +6,7 @@
 #include "build_info/app_info.h"
 #include "segment_codes/driver.h"
 #include "segment_codes/frames.h"
+#include "segment_codes/project.h"
 
 namespace kelvarin::app {
 
@@ -39,7 +40,13 @@ Answer framesCommand(const Options& o) {
 }
 
 Answer driverCommand(const Options& o) {
-    if (o.operands.isEmpty()) return usageError(QStringLiteral("driver needs a TEXT to show"));
+    const bool fromProject = !o.projectFile.isEmpty();
+    if (fromProject == !o.operands.isEmpty())
+        return usageError(fromProject
+                              ? QStringLiteral("driver shows a TEXT or a project's animation, not "
+                                               "both")
+                              : QStringLiteral("driver needs a TEXT to show (or --project FILE "
+                                               "--animation NAME)"));
     codes::DriverRequest request;
     request.target = o.target;
     request.segments = o.segmentPins;
@@ -52,15 +59,38 @@ Answer driverCommand(const Options& o) {
     QString error;
     const std::optional<int> selects = codes::selectPinCount(request, &error);
     if (!selects) return usageError(error);
-    const std::optional<QList<codes::Frame>> frames =
-        codes::framesOf(o.operands, *selects, o.scroll, o.delays, o.wiring, o.polarity, &error);
-    if (!frames) return usageError(error);
-    request.frames = *frames;
-    QStringList shown;
-    for (const QString& t : o.operands)
-        shown << u'"' + QString(t).replace(QStringLiteral("*/"), QStringLiteral("* /")) + u'"';
-    request.shows =
-        (o.scroll ? QStringLiteral("scrolled ") : QString()) + shown.join(QStringLiteral(", "));
+    if (fromProject) {
+        // The animation's frames, made with the project's wiring and polarity.
+        Options read = o;
+        read.operands = {o.projectFile};
+        Answer problem;
+        const std::optional<QString> text = inputText(read, problem);
+        if (!text) return problem;
+        const std::optional<codes::Project> project =
+            codes::readProject(*text, o.projectFile, &error);
+        if (!project) return failure(kBadInput, error);
+        const qsizetype k = project->animationNames.indexOf(o.animation);
+        if (k < 0)
+            return usageError(QStringLiteral("%1 has no animation \"%2\" (its animations: %3)")
+                                  .arg(o.projectFile, o.animation,
+                                       project->animationNames.isEmpty()
+                                           ? QStringLiteral("none")
+                                           : project->animationNames.join(QStringLiteral(", "))));
+        request.frames = project->animations[k];
+        request.wiring = project->wiring;
+        request.polarity = project->polarity;
+        request.shows = QStringLiteral("the animation %1 of %2").arg(o.animation, o.projectFile);
+    } else {
+        const std::optional<QList<codes::Frame>> frames =
+            codes::framesOf(o.operands, *selects, o.scroll, o.delays, o.wiring, o.polarity, &error);
+        if (!frames) return usageError(error);
+        request.frames = *frames;
+        QStringList shown;
+        for (const QString& t : o.operands)
+            shown << u'"' + QString(t).replace(QStringLiteral("*/"), QStringLiteral("* /")) + u'"';
+        request.shows =
+            (o.scroll ? QStringLiteral("scrolled ") : QString()) + shown.join(QStringLiteral(", "));
+    }
     request.madeBy = QStringLiteral("Kelvarin %1").arg(version());
     const std::optional<QString> program = codes::generateDriver(request, &error);
     if (!program) return usageError(error);

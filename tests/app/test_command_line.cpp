@@ -228,6 +228,17 @@ void CommandLineTest::filesInAndOut_data() {
         << "schema = 1\n[[table]]\nname = \"t\"\ntext = 5\n"
         << QStringList{"build", "%1", "-o", "%2"} << 3
         << "in.txt:4: [[table]] 1: text: give a text";
+    QTest::newRow("driver of a project's animation")
+        << "schema = 1\n[display]\nwiring = \"tm1637\"\n[[animation]]\nname = \"clock\"\n"
+           "digits = 2\ntexts = [\"34\", \"12\"]\ndelays = [100, 300]\n"
+        << QStringList{"driver",    "--target",  "sdcc", "--segments",  "P1",   "--digits",
+                       "P2.0,P2.1", "--project", "%1",   "--animation", "clock"}
+        << 0 << "    {0x06, 0x5b},  /* \"12\", 300 ms */\n};\n";
+    QTest::newRow("driver: a project's animation too wide for the pins")
+        << "schema = 1\n[[animation]]\nname = \"a\"\ndigits = 2\ntexts = [\"12\"]\n"
+        << QStringList{"driver", "--target",  "sdcc", "--segments",  "P1", "--digits",
+                       "P2.0",   "--project", "%1",   "--animation", "a"}
+        << 2 << "a frame of 2 digits for 1 select pins";
     QTest::newRow("no table") << "int main(void) { return 0; }\n"
                               << QStringList{"import", "%1"} << 3 << "no table found";
     QTest::newRow("not UTF-8") << "\xff\xfe{" << QStringList{"import", "%1"} << 3
