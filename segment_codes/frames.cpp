@@ -68,9 +68,9 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
     if (layout.hasColon()) positions = std::max(positions, layout.colonPlace + 1);
     const Code blank = codeOf(0, wiring, polarity);
     QList<Frame> frames;
-    for (qsizetype t = 0; t < texts.size(); ++t) {
+    for (const QString& given : texts) {
         QList<Unshowable> bad;
-        QString text = texts[t];
+        QString text = given;
         // A ':' lights the module's colon.
         const bool colon = layout.hasColon() && !scroll && text.contains(u':');
         if (colon) text.remove(u':');
@@ -78,7 +78,7 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
         if (!bad.isEmpty())
             return fail(QStringLiteral("no %1-segment digit can show %2 in \"%3\"")
                             .arg(kindNumber(wiring.kind()))
-                            .arg(describe(bad), texts[t]));
+                            .arg(describe(bad), given));
         if (scroll) {
             // The text between a display's width of blanks on either side, seen through the
             // display one step at a time: from its first digit at the right to its last at the
@@ -98,13 +98,13 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
         if (shown.size() > digits)
             return fail(QStringLiteral("\"%1\" takes %2 digits, more than the display's %3 (give "
                                        "--scroll to scroll it)")
-                            .arg(texts[t])
+                            .arg(given)
                             .arg(shown.size())
                             .arg(digits));
         QList<Digit> cells(digits - shown.size(), blankDigit());
         cells += shown;
         frames << frameOf(cells, wiring, polarity);
-        if (colon) frames.back().label = texts[t];
+        if (colon) frames.back().label = given;
         frames.back().colon = colon;
     }
     // Each frame's codes at their positions, and the colon.
