@@ -33,10 +33,6 @@ QPoint centredFrame(QSize frame, const QRect& over, const QRect& available) {
 
 namespace {
 
-// How long after a window is exposed a move elsewhere is taken for the window manager's own
-// placement rather than the user's.
-constexpr qint64 kManagerPlaces = 3000;
-
 xcb_connection_t* x11Connection() {
     const auto* x11 = qGuiApp != nullptr
                           ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -97,8 +93,7 @@ void CentredPlacement::place() {
     const QSize frame = frameSize();
     m_framed = frame != m_window.size();
     if (m_framed) stopWatching();
-    m_target = centredFrame(frame, over, available);
-    m_window.move(m_target);
+    m_window.move(centredFrame(frame, over, available));
 }
 
 void CentredPlacement::stopWatching() {
@@ -138,7 +133,6 @@ bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == m_window.windowHandle() && event->type() == QEvent::Expose &&
                !m_exposed && m_window.windowHandle()->isExposed()) {
         m_exposed = true;
-        m_sinceExposed.start();
         m_window.windowHandle()->removeEventFilter(this);
         place();
     } else if (watched == &m_window && m_shown && !m_framed &&
@@ -147,17 +141,6 @@ bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
         // A window manager's frame that comes after the window was exposed: placed once more
         // with it, as the window's first move.
         place();
-    } else if (watched == &m_window && m_framed && m_exposed && !m_settled &&
-               event->type() == QEvent::Move) {
-        if (m_window.pos() == m_target) {
-            m_settled = true;
-        } else if (m_replaced < 3 && m_sinceExposed.elapsed() < kManagerPlaces) {
-            // The manager put it elsewhere before the window was seen centred.
-            ++m_replaced;
-            QTimer::singleShot(0, this, [this] {
-                if (!m_settled) place();
-            });
-        }
     }
     return false;
 }

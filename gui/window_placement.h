@@ -5,10 +5,8 @@
 // owner's frame or the screen's available area, and kept inside that area.
 
 #include <QAbstractNativeEventFilter>
-#include <QElapsedTimer>
 #include <QMargins>
 #include <QObject>
-#include <QPoint>
 #include <QRect>
 
 #include <functional>
@@ -34,12 +32,6 @@ std::optional<QMargins> managerFrameExtents(const QWidget& window);
 // and afresh only when the window is next configured; a manager that frames the window after
 // that (a slow one, on a loaded machine) leaves the toolkit with a frameless answer. So the
 // manager's own extents are read as well, and their change is watched until the frame is known.
-// A manager may also place the window itself after the toolkit asked for the centre (its answer
-// to the first request crossing the second, which the toolkit then skipped as a move to where it
-// thought the window already was): until the window is seen at its centre, a move elsewhere in
-// the first seconds after it was exposed is taken for the manager's and the window is centred
-// again (a few times at most, so that a manager that places windows itself is not fought for
-// ever, and never after the first seconds, when a move is the user's).
 class CentredPlacement : public QObject, public QAbstractNativeEventFilter {
   public:
     CentredPlacement(QWidget& window, std::function<QRect()> over);
@@ -61,10 +53,6 @@ class CentredPlacement : public QObject, public QAbstractNativeEventFilter {
     bool m_framed = false;    // placed with the window manager's frame known
     bool m_watching = false;  // the manager's extents are watched
     quint32 m_extentsAtom = 0;
-    QPoint m_target;         // where the frame was last placed
-    bool m_settled = false;  // seen there once: moves from now on are the user's
-    int m_replaced = 0;      // times placed again after the manager moved it elsewhere
-    QElapsedTimer m_sinceExposed;
 };
 
 // Opens the window where it was last closed, with its size, as kept under the key in the
