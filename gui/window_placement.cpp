@@ -77,23 +77,29 @@ CentredPlacement::~CentredPlacement() {
     stopWatching();
 }
 
-QSize CentredPlacement::frameSize() const {
-    const QSize frame = m_window.frameGeometry().size();
-    if (frame != m_window.size()) return frame;
-    const std::optional<QMargins> extents = managerFrameExtents(m_window);
-    if (!extents) return frame;
-    return m_window.size().grownBy(*extents);
-}
-
 void CentredPlacement::place() {
     const QRect available =
         m_window.screen() != nullptr ? m_window.screen()->availableGeometry() : QRect();
     QRect over = m_over ? m_over() : QRect();
     if (!over.isValid()) over = available;
-    const QSize frame = frameSize();
+    // The frame as the toolkit knows it, or else as the manager has set it on the window.
+    QSize frame = m_window.frameGeometry().size();
+    std::optional<QMargins> extents;
+    if (frame == m_window.size()) {
+        extents = managerFrameExtents(m_window);
+        if (extents) frame = m_window.size().grownBy(*extents);
+    }
     m_framed = frame != m_window.size();
     if (m_framed) stopWatching();
-    m_window.move(centredFrame(frame, over, available));
+    const QPoint topLeft = centredFrame(frame, over, available);
+    if (extents && m_framed) {
+        // The toolkit does not know the frame yet and would take the frame's place for the
+        // client's: the client is placed inside the frame where it will be.
+        m_window.setGeometry(
+            QRect(topLeft + QPoint(extents->left(), extents->top()), m_window.size()));
+    } else {
+        m_window.move(topLeft);
+    }
 }
 
 void CentredPlacement::stopWatching() {

@@ -43,7 +43,6 @@ class CentredPlacement : public QObject, public QAbstractNativeEventFilter {
 
   private:
     void place();
-    QSize frameSize() const;
     void stopWatching();
 
     QWidget& m_window;
