@@ -204,13 +204,13 @@ std::optional<QString> generateDriver(const DriverRequest& r, QString* error) {
         timerClock = *clock / prescaler;
     }
     const long counts = std::lround(timerClock / wanted);
+    const QString digitsSaid =
+        digits == 1 ? QStringLiteral("one digit") : QStringLiteral("%1 digits").arg(digits);
     if (counts > 65536 || counts < 1)
         return fail(QStringLiteral("a %1 refresh of %2 needs an interrupt every %3 timer "
                                    "counts at %4, more than the timer's 65536: give a faster "
                                    "refresh")
-                        .arg(hertz(*refresh))
-                        .arg(digits == 1 ? QStringLiteral("one digit")
-                                         : QStringLiteral("%1 digits").arg(digits))
+                        .arg(hertz(*refresh), digitsSaid)
                         .arg(counts)
                         .arg(hertz(*clock)));
     // The interrupt itself takes about a hundred machine cycles.
@@ -218,9 +218,7 @@ std::optional<QString> generateDriver(const DriverRequest& r, QString* error) {
         return fail(QStringLiteral("a %1 refresh of %2 at %3 leaves %4 timer counts "
                                    "between interrupts, too few for the interrupt itself: give "
                                    "a slower refresh or a faster clock")
-                        .arg(hertz(*refresh))
-                        .arg(digits == 1 ? QStringLiteral("one digit")
-                                         : QStringLiteral("%1 digits").arg(digits))
+                        .arg(hertz(*refresh), digitsSaid)
                         .arg(hertz(*clock))
                         .arg(counts));
     const double real = timerClock / static_cast<double>(counts);

@@ -155,6 +155,24 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
     return text;
 }
 
+QString joinTexts(const FormatDescription& format, const QStringList& texts, const QString& eol) {
+    FormatContext context;
+    context.eol = eol;
+    const QString prologue = format.prologue(context);
+    const QString closing = format.closing(context);
+    QString out;
+    for (qsizetype k = 0; k < texts.size(); ++k) {
+        QStringView text = texts[k];
+        if (k > 0 && !prologue.isEmpty() && text.startsWith(prologue))
+            text = text.mid(prologue.size());
+        if (format.closingEndsFile && k + 1 < texts.size() && text.endsWith(closing))
+            text.chop(closing.size());
+        if (k > 0 && format.comments != CommentStyle::None) out += eol;
+        out += text;
+    }
+    return out;
+}
+
 Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& wiring,
                 Polarity polarity) {
     Table table;

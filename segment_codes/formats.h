@@ -53,6 +53,11 @@ struct Table {
 // line.
 QString render(const Table& table, const Output& output, Polarity polarity);
 
+// Complete texts of the format made one file: the prologue (its includes) once, at the top, a
+// closing that ends the file (A51's END) only after the last, and a blank line between two texts
+// where the format has comments.
+QString joinTexts(const FormatDescription& format, const QStringList& texts, const QString& eol);
+
 // The table of a text's digits under the wiring and polarity, its comment the text itself.
 Table textTable(const QString& text, const QList<Digit>& digits, const Wiring& wiring,
                 Polarity polarity);

@@ -149,7 +149,7 @@ QString renderFrames(const QList<Frame>& frames, const Output& output, const Wir
         sameDelay = sameDelay && frame.delayMs == frames.first().delayMs;
     const bool c = f.comments == CommentStyle::C;
     const bool assembler = f.comments == CommentStyle::Assembler;
-    const bool a51 = f.closingEndsFile;
+    const bool a51 = f.closingEndsFile;  // its constants written with EQU
     auto constant = [&](const QString& key, int value) {
         const QString n = name + u'_' + key;
         if (c) return QStringLiteral("#define %1 %2").arg(n).arg(value) + eol;
@@ -196,12 +196,7 @@ QString renderFrames(const QList<Frame>& frames, const Output& output, const Wir
     Output o = output;
     o.name = name + QStringLiteral("_delays");
     o.comments = false;
-    QString table = render(delays, o, polarity);
-    const QString prologue = f.prologue(context);
-    if (!prologue.isEmpty() && table.startsWith(prologue)) table.remove(0, prologue.size());
-    // A51's END ends the file: after the delays only.
-    if (!a51) out += closing;
-    return out + eol + table;
+    return joinTexts(f, {out + closing, render(delays, o, polarity)}, eol);
 }
 
 }  // namespace kelvarin::codes

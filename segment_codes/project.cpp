@@ -547,37 +547,18 @@ QString buildProject(const Project& project, const QString& programVersion) {
     QString out;
     if (f.comments == CommentStyle::C) out = QStringLiteral("// ") + made + eol;
     if (f.comments == CommentStyle::Assembler) out = QStringLiteral("; ") + made + eol;
-    FormatContext context;
-    context.polarity = project.polarity;
-    context.eol = eol;
-    const QString prologue = f.prologue(context);
+    QStringList texts;
     for (qsizetype k = 0; k < project.tables.size(); ++k) {
         Output output = project.output;
         output.name = project.tableNames[k];
-        context.name = output.name;
-        context.bits = project.tables[k].bits;
-        QString table = render(project.tables[k], output, project.polarity);
-        if (k > 0 && table.startsWith(prologue)) table.remove(0, prologue.size());
-        const QString closing = f.closing(context);
-        if (f.closingEndsFile && k + 1 < project.tables.size() && table.endsWith(closing))
-            table.chop(closing.size());
-        if (k > 0 && f.comments != CommentStyle::None) out += eol;
-        out += table;
+        texts << render(project.tables[k], output, project.polarity);
     }
     for (qsizetype k = 0; k < project.animations.size(); ++k) {
         Output output = project.output;
         output.name = project.animationNames[k];
-        QString frames =
-            renderFrames(project.animations[k], output, project.wiring, project.polarity);
-        if (!project.tables.isEmpty() || k > 0) {
-            if (frames.startsWith(prologue)) frames.remove(0, prologue.size());
-            // One END, after the last.
-            const QString closing = f.closing(context);
-            if (f.closingEndsFile && out.endsWith(closing)) out.chop(closing.size());
-            if (f.comments != CommentStyle::None) out += eol;
-        }
-        out += frames;
+        texts << renderFrames(project.animations[k], output, project.wiring, project.polarity);
     }
+    out += joinTexts(f, texts, eol);
     return out;
 }
 

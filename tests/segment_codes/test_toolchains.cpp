@@ -137,16 +137,14 @@ class ToolchainsTest : public QObject {
     void keilDialectsReadBack_data();
     void keilDialectsReadBack();
     void simulated8051ReadsEveryCode();
-    void framesBuild_data();
-    void framesBuild();
     void scanDriverOnSimulated8051();
     void animationOnSimulated8051();
     void scanDriverForOtherTargets();
 };
 
-// Each format a tool builds, for the standard table and a mixed text, with and without
-// comments; and a broken text that the same tool must refuse, so that a passing row means the
-// tool read the file.
+// Each format a tool builds, for the standard tables and mixed texts, with and without
+// comments, and a scrolled text's frames; and a broken text that the same tool must refuse, so that
+// a passing row means the tool read the file.
 void ToolchainsTest::builds_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("tool");
@@ -188,6 +186,18 @@ void ToolchainsTest::builds() {
         const Run built = build(text);
         QVERIFY2(built.status == 0, qPrintable(text + built.output));
     });
+    // A scrolled text's frames, with one delay and with a delay a frame.
+    for (const QList<int>& delays : {QList<int>{250}, QList<int>{100, 200, 300, 400, 500, 600, 700,
+                                                                 800, 900, 1000, 1100, 1200}}) {
+        const QList<Frame> frames = *framesOf({QStringLiteral("HELLO 12.5")}, 4, true, delays,
+                                              Wiring(), Polarity::CommonAnode, nullptr);
+        Output output;
+        output.format = formatNamed(format);
+        output.name = QStringLiteral("hello");
+        const QString text = renderFrames(frames, output, Wiring(), Polarity::CommonAnode);
+        const Run built = build(text);
+        QVERIFY2(built.status == 0, qPrintable(text + built.output));
+    }
     // The main window's declaration in the format, as it stands after each code added: one
     // code, a whole row, and a row and a part.
     const Declaration declaration(*formatNamed(format), {}, Polarity::CommonAnode);
@@ -296,38 +306,6 @@ void ToolchainsTest::simulated8051ReadsEveryCode() {
         for (const QString& byte : m.captured(1).split(u' ', Qt::SkipEmptyParts))
             seen << byte.toInt(nullptr, 16);
     QCOMPARE(seen, codes);
-}
-
-void ToolchainsTest::framesBuild_data() {
-    builds_data();
-}
-
-// A scrolled text's frames, with one delay and with a delay a frame, in every format a tool
-// builds.
-void ToolchainsTest::framesBuild() {
-    QFETCH(QString, format);
-    QFETCH(QString, tool);
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, suffix);
-    if (!have(tool)) QSKIP("the tool is not installed");
-    QTemporaryDir dir;
-    int n = 0;
-    for (const QList<int>& delays : {QList<int>{250}, QList<int>{100, 200, 300, 400, 500, 600, 700,
-                                                                 800, 900, 1000, 1100, 1200}}) {
-        const QList<Frame> frames = *framesOf({QStringLiteral("HELLO 12.5")}, 4, true, delays,
-                                              Wiring(), Polarity::CommonAnode, nullptr);
-        Output output;
-        output.format = formatNamed(format);
-        output.name = QStringLiteral("hello");
-        const QString text = renderFrames(frames, output, Wiring(), Polarity::CommonAnode);
-        const QString file = QStringLiteral("frames%1%2").arg(n++).arg(suffix);
-        writeBytes(dir.filePath(file), text.toUtf8());
-        QStringList args = arguments;
-        args.replaceInStrings(QStringLiteral("%1"), file);
-        const Run built = run(tool, args, dir.path());
-        QVERIFY2(built.status == 0, qPrintable(text + built.output));
-        QVERIFY(text.contains(QStringLiteral("12")));
-    }
 }
 
 namespace {
