@@ -40,13 +40,16 @@ xcb_connection_t* x11Connection() {
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
-xcb_atom_t frameExtentsAtom(xcb_connection_t* c) {
-    static const char name[] = "_NET_FRAME_EXTENTS";
+xcb_atom_t atomNamed(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
     const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
     return atom;
+}
+
+xcb_atom_t frameExtentsAtom(xcb_connection_t* c) {
+    return atomNamed(c, "_NET_FRAME_EXTENTS");
 }
 
 }  // namespace
@@ -90,7 +93,7 @@ void CentredPlacement::place() {
         if (extents) frame = m_window.size().grownBy(*extents);
     }
     m_framed = frame != m_window.size();
-    if (m_framed) stopWatching();
+    if (m_framed && m_managed) stopWatching();
     const QPoint topLeft = centredFrame(frame, over, available);
     if (extents && m_framed) {
         // The toolkit does not know the frame yet and would take the frame's place for the
@@ -109,18 +112,24 @@ void CentredPlacement::stopWatching() {
 }
 
 bool CentredPlacement::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
-    if (type != "xcb_generic_event_t" || m_framed || m_window.windowHandle() == nullptr)
-        return false;
+    if (type != "xcb_generic_event_t" || m_window.windowHandle() == nullptr) return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) return false;
     const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
-    if (property->atom != m_extentsAtom ||
-        property->window != static_cast<xcb_window_t>(m_window.windowHandle()->winId()))
+    if (property->window != static_cast<xcb_window_t>(m_window.windowHandle()->winId()))
         return false;
-    // The manager has framed the window: placed once more with its frame, after this event.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_framed && m_exposed) place();
-    });
+    if (property->atom == m_stateAtom && !m_managed) {
+        // The manager has mapped the window, after any placement of its own: placed once more,
+        // at once (the toolkit has taken the manager's configure before this event, and a move
+        // of the user's can only come after it).
+        m_managed = true;
+        place();
+    } else if (property->atom == m_extentsAtom && !m_framed) {
+        // The manager has framed the window: placed once more with its frame, after this event.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_framed && m_exposed) place();
+        });
+    }
     return false;
 }
 
@@ -130,6 +139,7 @@ bool CentredPlacement::eventFilter(QObject* watched, QEvent* event) {
         m_shown = true;
         if (xcb_connection_t* c = x11Connection()) {
             m_extentsAtom = frameExtentsAtom(c);
+            m_stateAtom = atomNamed(c, "WM_STATE");
             m_watching = true;
             QCoreApplication::instance()->installNativeEventFilter(this);
         }

@@ -32,6 +32,9 @@ std::optional<QMargins> managerFrameExtents(const QWidget& window);
 // and afresh only when the window is next configured; a manager that frames the window after
 // that (a slow one, on a loaded machine) leaves the toolkit with a frameless answer. So the
 // manager's own extents are read as well, and their change is watched until the frame is known.
+// A manager may also place a window itself as it takes it on, crossing the toolkit's request;
+// so the window is placed once more when the manager has mapped it (its WM_STATE set): until
+// then no user can have moved it, and every move after that is left alone.
 class CentredPlacement : public QObject, public QAbstractNativeEventFilter {
   public:
     CentredPlacement(QWidget& window, std::function<QRect()> over);
@@ -50,8 +53,10 @@ class CentredPlacement : public QObject, public QAbstractNativeEventFilter {
     bool m_shown = false;
     bool m_exposed = false;
     bool m_framed = false;    // placed with the window manager's frame known
-    bool m_watching = false;  // the manager's extents are watched
+    bool m_managed = false;   // the manager has mapped the window
+    bool m_watching = false;  // the manager's extents and state are watched
     quint32 m_extentsAtom = 0;
+    quint32 m_stateAtom = 0;
 };
 
 // Opens the window where it was last closed, with its size, as kept under the key in the
