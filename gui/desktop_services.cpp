@@ -4,6 +4,7 @@
 #include "gui/desktop_services.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -140,7 +141,19 @@ QString DesktopClipboard::text() const {
 }
 
 void DesktopUrlOpener::open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+    if (!QDesktopServices::openUrl(url)) showUnopenedAddress(url);
+}
+
+void showUnopenedAddress(const QUrl& url) {
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QObject::tr("打开网页"),
+        QObject::tr("没有能打开网页的浏览器。网址如下，可选中复制：\n\n%1").arg(url.toString()),
+        QMessageBox::Ok, QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("unopenedAddress"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void ApplicationControl::end() {

@@ -25,11 +25,15 @@ class DesktopClipboard final : public platform::Clipboard {
     QString text() const override;
 };
 
-// Web pages open in the desktop's browser.
+// Web pages open in the desktop's browser. Where no browser opens the page, a box shows its
+// address, selectable, so that it can be copied (not modal: the window it came from goes on).
 class DesktopUrlOpener final : public platform::UrlOpener {
   public:
     void open(const QUrl& url) override;
 };
+
+// The box that shows an address no browser opened; its name is "unopenedAddress".
+void showUnopenedAddress(const QUrl& url);
 
 // Ending the program ends the application's event loop.
 class ApplicationControl final : public platform::ProgramControl {

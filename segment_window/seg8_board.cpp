@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QToolTip>
 
 #include "segment_codes/code_reader.h"
 #include "segment_window/seg8.h"
@@ -42,7 +43,11 @@ void SEG8::markUnreadable(QLineEdit* box, const QString& error) {
     // The text stays as typed, marked, with the reason at hand; no message box.
     box->setProperty("unreadable", true);
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
-    box->setToolTip(tr("无法识别为段码：%1").arg(error));
+    // The core's reason is for the command line; the window says it in its own words, at once.
+    Q_UNUSED(error);
+    const QString why = tr("无法识别为段码：“%1”").arg(box->text());
+    box->setToolTip(why);
+    if (box->isVisible()) QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
 }
 
 void SEG8::unmark(QLineEdit* box) {

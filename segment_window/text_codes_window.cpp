@@ -50,6 +50,9 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setStyleSheet(QStringLiteral("color: #c00000;"));
     m_problem->setWordWrap(true);
+    // The line takes its room always, so nothing below moves when a problem comes and goes.
+    m_problem->setMinimumHeight(2 * m_problem->fontMetrics().lineSpacing());
+    m_problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_problem);
 
     m_row = new QScrollArea(this);
@@ -99,6 +102,11 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     setTabOrder(m_copy, m_add);
     setTabOrder(m_add, close);
     resize(560, 420);
+    // The text of the last time comes back.
+    if (preferences != nullptr) m_text->setText(preferences->value(textKey()).toString());
+    connect(this, &QDialog::finished, this, [this, preferences] {
+        if (preferences != nullptr) preferences->setValue(textKey(), m_text->text());
+    });
     refresh();
     new gui::KeptPlacement(*this, preferences, QStringLiteral("windows/text/geometry"),
                            [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });

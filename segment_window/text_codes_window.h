@@ -34,6 +34,8 @@ class TextCodesWindow : public QDialog {
                     platform::Preferences* preferences, platform::Clipboard* clipboard,
                     std::function<void(const QList<quint8>&)> addCodes, QWidget* owner);
 
+    // The key under which the text is kept between openings.
+    static QString textKey() { return QStringLiteral("windows/text/text"); }
     void setText(const QString& text);
     // The table offered (empty while the text cannot be shown).
     QString table() const { return m_table; }

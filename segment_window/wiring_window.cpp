@@ -3,6 +3,7 @@
 
 #include "segment_window/wiring_window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,21 +15,56 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "gui/window_placement.h"
 #include "segment_codes/formats.h"
+#include "segment_codes/presets.h"
 #include "segment_window/digit_view.h"
 
 namespace kelvarin {
+
+namespace {
+
+// Room for a window manager's frame and title bar around a window fitted to the screen.
+const QSize kFrameRoom(16, 48);
+
+// The rows of a list with their text and, after it, what the item's data says of it.
+class DescribedItems final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString about = index.data(Qt::UserRole).toString();
+        if (!about.isEmpty()) option->text += QStringLiteral(" — ") + about;
+    }
+};
+
+}  // namespace
 
 WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint8 pattern,
                            platform::Preferences* preferences, QWidget* owner)
     : QDialog(owner), m_pattern(pattern) {
     setObjectName(QStringLiteral("WiringWindow"));
     setWindowTitle(tr("接线与输出"));
-    auto* layout = new QVBoxLayout(this);
+    // Everything but OK and Cancel scrolls where the screen is smaller than the window.
+    auto* outer = new QVBoxLayout(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("wiringScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
 
     // The digit with its segments named, beside the bits and the segments they drive.
     auto* wiringBox = new QGroupBox(tr("接线：每一位驱动的段"), this);
@@ -40,7 +76,8 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     wiringLayout->addWidget(m_digit);
     auto* bits = new QGridLayout;
     for (int k = 0; k < 8; ++k) {
-        auto* label = new QLabel(tr("位 %1 (P.%1)").arg(k), wiringBox);
+        auto* label = new QLabel(wiringBox);
+        m_bitLabels[static_cast<size_t>(k)] = label;
         auto* choice = new QComboBox(wiringBox);
         choice->setObjectName(QStringLiteral("bit%1").arg(k));
         for (int s = 0; s < codes::kSegments; ++s)
@@ -65,7 +102,36 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     connect(standard, &QPushButton::clicked, this, [this] { setWiring(codes::Wiring()); });
     connect(reversed, &QPushButton::clicked, this,
             [this] { setWiring(codes::Wiring::reversed()); });
+    // The driver chips' and modules' wirings, above the choices bit by bit.
+    m_preset = new QComboBox(wiringBox);
+    m_preset->setObjectName(QStringLiteral("preset"));
+    m_preset->addItem(tr("（自定义）"), QString());
+    for (const codes::Preset& preset : codes::presets()) {
+        if (preset.kind != codes::DisplayKind::Seven) continue;
+        m_preset->addItem(preset.nameText(), preset.nameText());
+        m_preset->setItemData(m_preset->count() - 1, QString::fromUtf8(preset.description),
+                              Qt::ToolTipRole);
+    }
+    auto* presetLabel = new QLabel(tr("预设(&P)："), wiringBox);
+    presetLabel->setBuddy(m_preset);
+    m_port = new QComboBox(wiringBox);
+    m_port->setObjectName(QStringLiteral("port"));
+    for (int p = 0; p < 4; ++p)
+        m_port->addItem(QStringLiteral("P%1").arg(p), p);
+    m_preferences = preferences;
+    const int keptPort = preferences != nullptr ? preferences->value(portKey()).toInt() : 0;
+    m_port->setCurrentIndex(keptPort >= 0 && keptPort < 4 ? keptPort : 0);
+    auto* portLabel = new QLabel(tr("端口(&O)："), wiringBox);
+    portLabel->setBuddy(m_port);
+    auto* presetRow = new QHBoxLayout;
+    presetRow->addWidget(presetLabel);
+    presetRow->addWidget(m_preset, 1);
+    presetRow->addWidget(portLabel);
+    presetRow->addWidget(m_port);
+    connect(m_preset, &QComboBox::activated, this, [this](int index) { choosePreset(index); });
+    connect(m_port, &QComboBox::currentIndexChanged, this, [this] { refreshLabels(); });
     auto* right = new QVBoxLayout;
+    right->addLayout(presetRow);
     right->addLayout(bits);
     right->addLayout(presets);
     wiringLayout->addLayout(right);
@@ -87,13 +153,23 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     form->addLayout(polarityRow, 0, 1);
     m_format = new QComboBox(outputBox);
     m_format->setObjectName(QStringLiteral("format"));
-    for (const codes::FormatDescription* f : codes::formats())
-        m_format->addItem(f->nameText());
+    // The list names each format with what it is; the box and the line below it show the
+    // chosen one's.
+    m_format->view()->setItemDelegate(new DescribedItems(m_format));
+    for (const codes::FormatDescription* f : codes::formats()) {
+        m_format->addItem(f->nameText(), formatDescription(*f));
+        m_format->setItemData(m_format->count() - 1, formatDescription(*f), Qt::ToolTipRole);
+    }
     m_format->setCurrentIndex(static_cast<int>(codes::formats().indexOf(board.format)));
     auto* formatLabel = new QLabel(tr("格式(&F)："), outputBox);
     formatLabel->setBuddy(m_format);
     form->addWidget(formatLabel, 1, 0);
-    form->addWidget(m_format, 1, 1);
+    m_formatAbout = new QLabel(outputBox);
+    m_formatAbout->setObjectName(QStringLiteral("formatDescription"));
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(m_format);
+    formatRow->addWidget(m_formatAbout, 1);
+    form->addLayout(formatRow, 1, 1);
     m_name = new QLineEdit(board.name, outputBox);
     m_name->setObjectName(QStringLiteral("name"));
     m_name->setPlaceholderText(codes::defaultName(polarity));
@@ -136,10 +212,11 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
 
     // Keyboard order: the bits in order, the presets, then the output, OK and Cancel.
-    QList<QWidget*> order(m_bits.begin(), m_bits.end());
+    QList<QWidget*> order{m_preset, m_port};
+    order.append(QList<QWidget*>(m_bits.begin(), m_bits.end()));
     order << standard << reversed << m_cathode << m_anode << m_format << m_name << m_perLine
           << m_upper << m_ok << buttons->button(QDialogButtonBox::Cancel);
     for (qsizetype k = 1; k < order.size(); ++k)
@@ -152,7 +229,22 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     connect(m_perLine, &QSpinBox::valueChanged, this, [this] { refresh(); });
     connect(m_upper, &QCheckBox::toggled, this, [this] { refresh(); });
 
+    connect(this, &QDialog::accepted, this, [this] {
+        if (m_preferences != nullptr) m_preferences->setValue(portKey(), port());
+    });
+    refreshLabels();
     setWiring(board.wiring);
+
+    // The window's own size, or the available screen's where that is smaller (room left for the
+    // manager's frame): the rest scrolls, OK and Cancel stay on the screen.
+    const QMargins margins = outer->contentsMargins();
+    QSize want =
+        content->sizeHint() +
+        QSize(scroll->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right(),
+              outer->spacing() + buttons->sizeHint().height() + margins.top() + margins.bottom());
+    const QScreen* shownOn = owner != nullptr ? owner->screen() : screen();
+    if (shownOn != nullptr) want = want.boundedTo(shownOn->availableGeometry().size() - kFrameRoom);
+    resize(want);
     new gui::KeptPlacement(*this, preferences, QStringLiteral("windows/wiring/geometry"),
                            [owner] { return owner != nullptr ? owner->frameGeometry() : QRect(); });
 }
@@ -186,6 +278,35 @@ BoardSettings WiringWindow::board() const {
     return b;
 }
 
+int WiringWindow::port() const {
+    return m_port->currentData().toInt();
+}
+
+QString WiringWindow::formatDescription(const codes::FormatDescription& format) {
+    const QString name = format.nameText();
+    if (name == u"classic") return tr("C51，本窗口标准表的样式");
+    if (name == u"c51") return tr("C51，一个接一个，以空格分隔");
+    if (name == u"sdcc") return tr("SDCC 8051 C（__code）");
+    if (name == u"c") return tr("可移植 C（stdint.h，const uint8_t）");
+    if (name == u"arduino") return tr("AVR，表在程序存储器中（PROGMEM，0b…）");
+    if (name == u"sdas") return tr("SDCC 的 8051 汇编（.db）");
+    if (name == u"a51") return tr("A51 汇编（DB 03FH）");
+    if (name == u"hex") return tr("十六进制的裸字节");
+    return format.descriptionText();
+}
+
+void WiringWindow::refreshLabels() {
+    for (int k = 0; k < 8; ++k)
+        m_bitLabels[static_cast<size_t>(k)]->setText(tr("位 %1 (P%2.%1)").arg(k).arg(port()));
+}
+
+void WiringWindow::choosePreset(int index) {
+    const codes::Preset* preset = codes::presetNamed(m_preset->itemData(index).toString());
+    if (preset == nullptr) return;
+    (preset->polarity == codes::Polarity::CommonAnode ? m_anode : m_cathode)->setChecked(true);
+    setWiring(preset->wiringOf());
+}
+
 codes::Polarity WiringWindow::polarity() const {
     return m_anode->isChecked() ? codes::Polarity::CommonAnode : codes::Polarity::CommonCathode;
 }
@@ -205,12 +326,26 @@ void WiringWindow::refresh() {
     const codes::Polarity p = polarity();
     m_name->setPlaceholderText(codes::defaultName(p));
     // A name the format cannot take is marked, and OK is not offered.
-    QString error;
-    const bool valid = b.name.isEmpty() || codes::validName(b.name, *b.format, &error);
+    m_formatAbout->setText(formatDescription(*b.format));
+    const bool valid = b.name.isEmpty() || codes::validName(b.name, *b.format);
     m_name->setStyleSheet(valid ? QString()
                                 : QStringLiteral("QLineEdit { border: 2px solid red; }"));
-    m_name->setToolTip(valid ? QString() : error);
+    m_name->setToolTip(valid ? QString()
+                             : tr("数组名“%1”不能用于 %2 格式：须以字母或下划线开头，"
+                                  "只含字母、数字和下划线，且不是关键字")
+                                   .arg(b.name, b.format->nameText()));
     m_ok->setEnabled(valid);
+    // The preset whose wiring and polarity these are (the one chosen, where several share
+    // them), or 自定义.
+    auto fits = [&](int k) {
+        const codes::Preset* preset = codes::presetNamed(m_preset->itemData(k).toString());
+        return preset != nullptr && preset->wiringOf() == b.wiring && preset->polarity == p;
+    };
+    int presetIndex = fits(m_preset->currentIndex()) ? m_preset->currentIndex() : 0;
+    for (int k = 1; k < m_preset->count() && presetIndex == 0; ++k) {
+        if (fits(k)) presetIndex = k;
+    }
+    m_preset->setCurrentIndex(presetIndex);
     const quint8 code = codes::codeOf(m_pattern, b.wiring, p);
     m_code->setText(tr("当前段码：%1  (%2b)")
                         .arg(b.declaration(p).element(code))

@@ -37,6 +37,13 @@ class WiringWindow : public QDialog {
     codes::Polarity polarity() const;
     // Whether the array name is one the format can take (OK is only offered then).
     bool nameValid() const;
+    // The port the segments hang on (0 to 3), as the bits' labels name it; kept in the
+    // preferences.
+    int port() const;
+    // What a format is, in the window's language.
+    static QString formatDescription(const codes::FormatDescription& format);
+    // The key under which the port is kept.
+    static QString portKey() { return QStringLiteral("board/port"); }
 
     // Bit k drives segment s; the bit that drove s drives k's former segment.
     void setSegmentOfBit(int bit, int segment);
@@ -44,15 +51,22 @@ class WiringWindow : public QDialog {
 
   private:
     void refresh();
+    void refreshLabels();
+    void choosePreset(int index);
 
     quint8 m_pattern;
     std::array<int, 8> m_segmentOfBit{};
     bool m_setting = false;
     DigitView* m_digit = nullptr;
     std::array<QComboBox*, 8> m_bits{};
+    std::array<QLabel*, 8> m_bitLabels{};
+    QComboBox* m_preset = nullptr;
+    QComboBox* m_port = nullptr;
+    platform::Preferences* m_preferences = nullptr;
     QRadioButton* m_cathode = nullptr;
     QRadioButton* m_anode = nullptr;
     QComboBox* m_format = nullptr;
+    QLabel* m_formatAbout = nullptr;
     QLineEdit* m_name = nullptr;
     QSpinBox* m_perLine = nullptr;
     QCheckBox* m_upper = nullptr;

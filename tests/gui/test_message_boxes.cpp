@@ -20,6 +20,7 @@ class MessageBoxesTest : public QObject {
     void answers();
     void layout_data();
     void layout();
+    void addressNoBrowserOpens();
 };
 
 void MessageBoxesTest::answers_data() {
@@ -126,6 +127,24 @@ void MessageBoxesTest::layout() {
         if (tableBox.isValid()) QCOMPARE(size, tableBox);
         tableBox = size;
     }
+}
+
+// Offscreen no browser opens a page: the address is shown, selectable, and nothing blocks.
+void MessageBoxesTest::addressNoBrowserOpens() {
+    const QUrl url(QStringLiteral("https://example.org/sponsor?x=1"));
+    gui::DesktopUrlOpener().open(url);
+    auto* box = qApp->findChild<QMessageBox*>(QStringLiteral("unopenedAddress"));
+    if (box == nullptr) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("unopenedAddress"))
+                box = qobject_cast<QMessageBox*>(w);
+    }
+    QVERIFY(box != nullptr);
+    QVERIFY(box->isVisible());
+    QVERIFY(box->text().contains(url.toString()));
+    QVERIFY(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    box->close();
 }
 
 QTEST_MAIN(MessageBoxesTest)

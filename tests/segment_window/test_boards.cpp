@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +44,8 @@ class BoardsTest : public QObject {
     void allSegmentsAndUndo();
     void reversedWiringFollowsEverywhere();
     void wiringWindowChoosesAndKeeps();
+    void wiringWindowPresets_data();
+    void wiringWindowPresets();
     void textToCodesWindow();
 
   private:
@@ -161,6 +165,8 @@ void BoardsTest::markedCodeIsNotCollected() {
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
     QCOMPARE(declaration(), before);
     QCOMPARE(m_window->codeCount(), 0);
+    // The reason in the window's own language, quoting the text as typed.
+    QCOMPARE(line("Text1")->toolTip(), QStringLiteral("无法识别为段码：“0xf9,zz”"));
 }
 
 // The board's settings as kept: what is loaded, and the warnings of what is not used.
@@ -298,6 +304,10 @@ void BoardsTest::wiringWindowChoosesAndKeeps() {
         [](WiringWindow& w) {
             QTest::mouseClick(w.findChild<QPushButton*>("reversedOrder"), Qt::LeftButton);
             QCOMPARE(w.board().wiring, codes::Wiring::reversed());
+            // The window fits the screen (the rest scrolls), OK on it.
+            const QRect screen = w.screen()->availableGeometry();
+            QVERIFY(w.height() <= screen.height() && w.width() <= screen.width());
+            QVERIFY(w.rect().contains(w.findChild<QDialogButtonBox*>()->geometry()));
             // Bit 0 set to a: the bit that drove a now drives dp, the eight stay distinct.
             w.setSegmentOfBit(0, 0);
             QCOMPARE(w.board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
@@ -327,6 +337,58 @@ void BoardsTest::wiringWindowChoosesAndKeeps() {
     QCOMPARE(m_window->board().wiring.text(), QStringLiteral("a,g,f,e,d,c,b,dp"));
 }
 
+// A preset chosen sets the bits and the polarity; a wiring set bit by bit shows the preset it is,
+// or 自定义; the bits are labelled with the port chosen, which is kept.
+void BoardsTest::wiringWindowPresets_data() {
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("wiring");
+    QTest::addColumn<bool>("anode");
+    QTest::addColumn<int>("port");
+    QTest::newRow("max7219") << "max7219"
+                             << "g,f,e,d,c,b,a,dp" << false << 2;
+    QTest::newRow("74hc595") << "74hc595"
+                             << "a,b,c,d,e,f,g,dp" << true << 0;
+    QTest::newRow("standard") << "standard"
+                              << "a,b,c,d,e,f,g,dp" << false << 3;
+    QTest::newRow("tm1637 shares standard's") << "tm1637"
+                                              << "a,b,c,d,e,f,g,dp" << false << 1;
+}
+
+void BoardsTest::wiringWindowPresets() {
+    QFETCH(QString, preset);
+    QFETCH(QString, wiring);
+    QFETCH(bool, anode);
+    QFETCH(int, port);
+    onModal<WiringWindow>(
+        [=](WiringWindow& w) {
+            auto* presets = w.findChild<QComboBox*>("preset");
+            w.setWiring(*codes::Wiring::parse(QStringLiteral("b,a,c,d,e,f,g,dp")));
+            QCOMPARE(presets->currentIndex(), 0);  // no preset wires it so
+            const int index = presets->findData(preset);
+            QVERIFY(index > 0);
+            presets->setCurrentIndex(index);
+            emit presets->activated(index);
+            QCOMPARE(w.board().wiring.text(), wiring);
+            QCOMPARE(w.polarity() == codes::Polarity::CommonAnode, anode);
+            QCOMPARE(presets->currentIndex(), index);
+            w.findChild<QComboBox*>("port")->setCurrentIndex(port);
+            const QString label = QStringLiteral("位 7 (P%1.7)").arg(port);
+            bool labelled = false;
+            for (const QLabel* l : w.findChildren<QLabel*>())
+                labelled = labelled || l->text() == label;
+            QVERIFY2(labelled, qPrintable(label));
+            // Each format with what it is, in the window's language.
+            auto* formats = w.findChild<QComboBox*>("format");
+            formats->setCurrentText(QStringLiteral("sdcc"));
+            QCOMPARE(w.findChild<QLabel*>("formatDescription")->text(),
+                     QStringLiteral("SDCC 8051 C（__code）"));
+        },
+        true);
+    m_window->openWiringWindow();
+    QCOMPARE(m_window->board().wiring.text(), wiring);
+    QCOMPARE(m_harness->preferences.values.value("board/port").toInt(), port);
+}
+
 void BoardsTest::textToCodesWindow() {
     onModal<TextCodesWindow>(
         [](TextCodesWindow& w) {
@@ -341,6 +403,12 @@ void BoardsTest::textToCodesWindow() {
             QVERIFY(!w.findChild<QPushButton*>("add")->isEnabled());
             QVERIFY(w.findChild<QLineEdit*>("text")->toolTip().contains(
                 QStringLiteral("第 2 个字符 'K'")));
+            // The problem line kept its room when it had nothing to say.
+            const int withProblem = w.findChild<QLabel*>("problem")->height();
+            w.setText(QStringLiteral("12"));
+            QTest::qWait(0);
+            QCOMPARE(w.findChild<QLabel*>("problem")->height(), withProblem);
+            w.setText(QStringLiteral("OK"));
         },
         false);
     QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
@@ -348,6 +416,13 @@ void BoardsTest::textToCodesWindow() {
     QCOMPARE(m_window->codeCount(), 9);
     QVERIFY(
         declaration().endsWith(QStringLiteral("0x76,0x79,0x38,0x38,0x3f,0x00,0x06,0xdb,0x6d,")));
+    // Opened again, the window has its text of the last time.
+    onModal<TextCodesWindow>(
+        [](TextCodesWindow& w) {
+            QCOMPARE(w.findChild<QLineEdit*>("text")->text(), QStringLiteral("OK"));
+        },
+        false);
+    m_window->openTextCodesWindow();
 }
 
 QTEST_MAIN(BoardsTest)
