@@ -124,7 +124,7 @@ class SEG8 : public QWidget {
     // The board's features beyond the window's own controls (seg8_board.cpp).
     void buildReadBack();
     void readBack(QLineEdit* box);
-    void markUnreadable(QLineEdit* box, const QString& error);
+    void markUnreadable(QLineEdit* box);
     void unmark(QLineEdit* box);
     bool marked(const QLineEdit* box) const;
     void buildMenu();

@@ -27,24 +27,21 @@ void SEG8::buildReadBack() {
 }
 
 void SEG8::readBack(QLineEdit* box) {
-    QString error;
     // Text1 holds an element of the board's format, Text4 the code in binary (or any form).
-    const std::optional<codes::Code> code = box == Text1
-                                                ? declaration().readElement(box->text(), &error)
-                                                : codes::readCode(box->text(), &error);
+    const std::optional<codes::Code> code =
+        box == Text1 ? declaration().readElement(box->text()) : codes::readCode(box->text());
     if (!code) {
-        markUnreadable(box, error);
+        markUnreadable(box);
         return;
     }
     setPattern(codes::patternOf(static_cast<quint8>(*code), m_board.wiring, polarity()));
 }
 
-void SEG8::markUnreadable(QLineEdit* box, const QString& error) {
+void SEG8::markUnreadable(QLineEdit* box) {
     // The text stays as typed, marked, with the reason at hand; no message box.
     box->setProperty("unreadable", true);
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
     // The core's reason is for the command line; the window says it in its own words, at once.
-    Q_UNUSED(error);
     const QString why = tr("无法识别为段码：“%1”").arg(box->text());
     box->setToolTip(why);
     if (box->isVisible()) QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);

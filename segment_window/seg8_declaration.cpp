@@ -35,10 +35,9 @@ void SEG8::Command3_Click() {
         Text5->appendText(piece);
         return;
     }
-    QString error;
-    const std::optional<codes::Code> code = d.readElement(Text1->text(), &error);
+    const std::optional<codes::Code> code = d.readElement(Text1->text());
     if (!code) {
-        markUnreadable(Text1, error);
+        markUnreadable(Text1);
         return;
     }
     appendCodes({*code});

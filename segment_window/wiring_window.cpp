@@ -109,8 +109,6 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     for (const codes::Preset& preset : codes::presets()) {
         if (preset.kind != codes::DisplayKind::Seven) continue;
         m_preset->addItem(preset.nameText(), preset.nameText());
-        m_preset->setItemData(m_preset->count() - 1, QString::fromUtf8(preset.description),
-                              Qt::ToolTipRole);
     }
     auto* presetLabel = new QLabel(tr("预设(&P)："), wiringBox);
     presetLabel->setBuddy(m_preset);
@@ -157,8 +155,9 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     // chosen one's.
     m_format->view()->setItemDelegate(new DescribedItems(m_format));
     for (const codes::FormatDescription* f : codes::formats()) {
-        m_format->addItem(f->nameText(), formatDescription(*f));
-        m_format->setItemData(m_format->count() - 1, formatDescription(*f), Qt::ToolTipRole);
+        const QString about = formatDescription(*f);
+        m_format->addItem(f->nameText(), about);
+        m_format->setItemData(m_format->count() - 1, about, Qt::ToolTipRole);
     }
     m_format->setCurrentIndex(static_cast<int>(codes::formats().indexOf(board.format)));
     auto* formatLabel = new QLabel(tr("格式(&F)："), outputBox);
