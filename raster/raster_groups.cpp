@@ -11,18 +11,22 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
                 std::vector<LineGroup>& groups) {
     struct Steep {
         bool is = false, diagonal = false;
-        int sx = 1, top = 0, bottom = 0;
-        qint64 adx = 0, x = 0, column0 = 0;  // x: the column at the top
+        int sx = 1, top = 0, bottom = 0, jog = 0;  // jog: the jog's row, or bottom + 1
+        qint64 adx = 0, x = 0, column0 = 0;        // x: the column at the top
     };
     auto steep = [](const PixelLine& line) {
         const Downward w = downward(line);
         Steep d;
         d.is = w.steep();
-        // A vertical is a diagonal of slope 0: its column moves by 0 with every row.
-        d.diagonal = d.is && (w.adx == w.ady || w.adx == 0);
+        // A vertical is a diagonal of slope 0: its column moves by 0 with every row. A line one
+        // column short of a diagonal is one with a jog: row y0 + n has its pixel n columns on
+        // while 2n <= ady, n - 1 after (the line formula's rounding, line_raster.h).
+        const bool jogs = d.is && w.adx >= 1 && w.adx == w.ady - 1;
+        d.diagonal = d.is && (w.adx == w.ady || w.adx == 0 || jogs);
         d.sx = w.adx == 0 ? 0 : w.sx;
         d.top = w.y0;
         d.bottom = w.y1;
+        d.jog = jogs ? w.y0 + static_cast<int>(w.ady / 2) + 1 : w.y1 + 1;
         d.adx = w.adx;
         d.x = w.x0;
         d.column0 = w.x0 - qint64(d.sx) * w.y0;
@@ -34,7 +38,7 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
     while (k < lines.size()) {
         const Steep first = steep(lines[k]);
         size_t end = k + 1;
-        int towards = 0, topWay = 0, bottomWay = 0;
+        int towards = 0, topWay = 0, bottomWay = 0, jogWay = 0;
         bool diagonals = first.diagonal;
         Steep last = first;
         while (first.is && end < lines.size()) {
@@ -46,11 +50,14 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
             if (diagonals) {
                 if (!next.diagonal) break;
                 const int t = way(last.top, next.top), b = way(last.bottom, next.bottom);
+                const int j = way(last.jog, next.jog);
                 if ((t != 0 && topWay != 0 && t != topWay) ||
-                    (b != 0 && bottomWay != 0 && b != bottomWay))
+                    (b != 0 && bottomWay != 0 && b != bottomWay) ||
+                    (j != 0 && jogWay != 0 && j != jogWay))
                     break;
                 if (t != 0) topWay = t;
                 if (b != 0) bottomWay = b;
+                if (j != 0) jogWay = j;
             } else if (next.top != first.top || next.bottom != first.bottom ||
                        next.adx != first.adx) {
                 break;
@@ -81,6 +88,8 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
             const Steep d = steep(lines[k + j]);
             g.tops.push_back(d.top);
             g.bottoms.push_back(d.bottom);
+            g.jogs.push_back(d.jog);
+            g.jogging = g.jogging || (diagonals && d.jog <= d.bottom);
             g.top = std::min(g.top, d.top);
             g.bottom = std::max(g.bottom, d.bottom);
             g.colours[towards > 0 ? j : n - 1 - j] = lines[k + j].pixel;

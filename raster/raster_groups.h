@@ -19,6 +19,11 @@ namespace kelvarin::raster {
 // - copies of one line moved sideways by one column each (same rows, same slope).
 // The group paints each of its rows as one copy of their colours. No two of its lines share a
 // pixel, so painting the group at once in a band paints what its lines would one after another.
+// A diagonal group may hold lines one column short of a diagonal (the diagonal gradients' lines
+// to a corner): such a line is a diagonal down to the row past its middle, where it stays in its
+// column once ("jogs") and goes on one diagonal over. When the lines' jog rows move one way along
+// the group, the lines of a row past their jog are a contiguous part too; a row is then painted
+// as two copies, the lines' order kept where one's pixel covers its neighbour's.
 struct LineGroup {
     size_t first = 0, end = 0;       // the lines' places in the queue
     bool diagonals = true;           // diagonals (or verticals), or copies of one line
@@ -28,6 +33,8 @@ struct LineGroup {
                                      // copies: the first line's column at its top
     qint64 adx = 0, ady = 0;         // copies: the slope
     std::vector<int> tops, bottoms;  // rows of each line's ends
+    std::vector<int> jogs;           // diagonals: each line's jog row (past its bottom: none)
+    bool jogging = false;            // some line of the group jogs
     std::vector<quint32> colours;    // left to right as the group lies in a row
     int top = 0, bottom = 0;         // rows the group reaches
 
@@ -36,17 +43,7 @@ struct LineGroup {
         const size_t n = tops.size();
         if (!diagonals) return {0, n};
         // Lines reach y where top <= y and bottom >= y; each is a prefix or suffix of the group.
-        auto firstWhere = [n](auto holds) {  // the first index where holds() turns true
-            size_t lo = 0, hi = n;
-            while (lo < hi) {
-                const size_t mid = (lo + hi) / 2;
-                if (holds(mid))
-                    hi = mid;
-                else
-                    lo = mid + 1;
-            }
-            return lo;
-        };
+        auto firstWhere = [n](auto holds) { return LineGroup::firstWhere(n, holds); };
         size_t from = 0, to = n;
         if (tops.front() <= tops.back())  // rising tops: a prefix has top <= y
             to = std::min(to, firstWhere([&](size_t j) { return tops[j] > y; }));
@@ -69,16 +66,51 @@ struct LineGroup {
     void paintRows(quint32* bits, qsizetype stride, int bandTop, int bandBottom) const {
         const int from = std::max(bandTop, top), to = std::min(bandBottom, bottom);
         const size_t n = tops.size();
+        // Lines p to q - 1 in row y, moved `back` columns against their slope.
+        auto copy = [&](int y, size_t p, size_t q, qint64 back) {
+            if (p >= q) return;
+            // Columns of lines p and q - 1 in row y; the copy starts at the leftmost.
+            const qint64 columnP = firstColumn(y) + qint64(towards) * qint64(p) - back * sx;
+            const qint64 left = towards > 0 ? columnP : columnP - qint64(q - 1 - p);
+            const size_t colour = towards > 0 ? p : n - q;
+            std::memcpy(bits + y * stride + left, colours.data() + colour,
+                        (q - p) * sizeof(quint32));
+        };
         for (int y = from; y <= to; ++y) {
             const auto [a, b] = reaching(y);
             if (a >= b) continue;
-            // Columns of lines a and b - 1 in row y; the row's copy starts at the leftmost.
-            const qint64 columnA = firstColumn(y) + qint64(towards) * qint64(a);
-            const qint64 left = towards > 0 ? columnA : columnA - qint64(b - 1 - a);
-            const size_t colour = towards > 0 ? a : n - b;
-            std::memcpy(bits + y * stride + left, colours.data() + colour,
-                        (b - a) * sizeof(quint32));
+            if (!jogging) {
+                copy(y, a, b, 0);
+                continue;
+            }
+            // The lines past their jog: a prefix of a to b when jog rows rise along the group,
+            // a suffix when they fall. Painted in the lines' order.
+            if (jogs.front() <= jogs.back()) {
+                const size_t m =
+                    std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] > y; }), a, b);
+                copy(y, a, m, 1);
+                copy(y, m, b, 0);
+            } else {
+                const size_t m =
+                    std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] <= y; }), a, b);
+                copy(y, a, m, 0);
+                copy(y, m, b, 1);
+            }
         }
+    }
+
+    // The first index below n where holds() turns true (holds is false, then true).
+    template <class Holds>
+    static size_t firstWhere(size_t n, Holds holds) {
+        size_t lo = 0, hi = n;
+        while (lo < hi) {
+            const size_t mid = (lo + hi) / 2;
+            if (holds(mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return lo;
     }
 };
 

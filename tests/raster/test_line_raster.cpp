@@ -51,10 +51,14 @@ class LineRasterTest : public QObject {
 };
 
 void LineRasterTest::bandsPaintWhatWholeLinesPaint_data() {
-    QTest::addColumn<int>("bundle");  // 0: lines of every slope; n: bundles of n diagonals
-    QTest::newRow("random slopes") << 0;
-    QTest::newRow("diagonal pairs") << 2;
-    QTest::newRow("diagonal bundles") << 40;
+    QTest::addColumn<int>("bundle");   // 0: lines of every slope; n: bundles of n diagonals
+    QTest::addColumn<int>("shortBy");  // a diagonal's columns short of its rows, now and then
+    QTest::newRow("random slopes") << 0 << 0;
+    QTest::newRow("diagonal pairs") << 2 << 0;
+    QTest::newRow("diagonal bundles") << 40 << 0;
+    // Lines to a corner one column short of a diagonal, among diagonals and lines two short.
+    QTest::newRow("one column short") << 40 << 1;
+    QTest::newRow("two columns short") << 40 << 2;
 }
 
 void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
@@ -63,6 +67,7 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
     // one column apart (as the diagonal gradients draw them), in both directions, with ends
     // inside bands, repeats and lines of other slopes between them, are painted row by row.
     QFETCH(int, bundle);
+    QFETCH(int, shortBy);
     QRandomGenerator random(20261208);
     const int width = 300, height = 1100;
     QImage whole = blank(width, height), banded = blank(width, height);
@@ -92,7 +97,9 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
             const int top = copies ? top0 + (bend ? 0 : nudge) : top0 + topStep * k + nudge;
             const int rows = copies ? length : std::max(1, length + rowStep * k + nudge);
             const int x0 = column0 + next * k + (copies ? 0 : sx * (top - top0));
-            const int x1 = x0 + sx * (copies ? std::abs(slope - (bend ? 1 : 0)) : rows);
+            const int shortened = shortBy && random.bounded(5) ? random.bounded(1, shortBy + 1) : 0;
+            const int x1 = x0 + sx * (copies ? std::abs(slope - (bend ? 1 : 0))
+                                             : std::max(0, rows - shortened));
             if (x0 < 0 || x0 >= width || x1 < 0 || x1 >= width || top + rows >= height) break;
             const quint32 colour = 0xFF000000u | (n * 64 + static_cast<quint32>(k) / 3);
             add(random.bounded(2) ? PixelLine{x0, top, x1, top + rows, colour}
