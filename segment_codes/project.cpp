@@ -8,6 +8,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
+#include <sstream>
 
 #include "segment_codes/font.h"
 #include "segment_codes/presets.h"
@@ -95,7 +97,8 @@ class ProjectReader {
 
     bool read(const toml::table& root) {
         if (!onlyKeys(root, QString(),
-                      {"schema", "name", "version", "display", "output", "table", "animation"}))
+                      {"schema", "name", "version", "display", "output", "table", "animation",
+                       "window"}))
             return false;
         const toml::node* schema = root.get("schema");
         if (schema == nullptr)
@@ -116,7 +119,26 @@ class ProjectReader {
         if (!name || !v) return false;
         m_project.name = *name;
         m_project.version = *v;
-        return readDisplay(root) && readOutput(root) && readTables(root) && readAnimations(root);
+        return readDisplay(root) && readOutput(root) && readTables(root) &&
+               readAnimations(root) && readWindow(root);
+    }
+
+    bool readWindow(const toml::table& root) {
+        const toml::table* w = section(root, "window");
+        if (problem) return false;
+        if (w == nullptr) return true;
+        const QString at = QStringLiteral("[window] ");
+        if (!onlyKeys(*w, at, {"array", "declaration", "count"})) return false;
+        const std::optional<QString> array = string(*w, "array", at);
+        const std::optional<QString> declaration = string(*w, "declaration", at);
+        const std::optional<qint64> count =
+            integer(*w, "count", at, 0, 0, std::numeric_limits<qint32>::max());
+        if (!array || !declaration || !count) return false;
+        QString why;
+        if (!array->isEmpty() && !validName(*array, *m_project.output.format, &why))
+            return fail(lineOf(*w->get("array")), at + QStringLiteral("array"), why);
+        m_project.window = ProjectWindow{*array, *declaration, static_cast<int>(*count)};
+        return true;
     }
 
     bool readAnimations(const toml::table& root) {
@@ -490,9 +512,11 @@ std::optional<QString> asciiText(const QString& text, qsizetype& at) {
 
 }  // namespace
 
-std::optional<Project> readProject(const QString& text, const QString& file, QString* error) {
-    Project project;
-    project.file = file;
+namespace {
+
+// The TOML tree of a project's text, or nothing with the error readProject gives.
+std::optional<toml::table> parseProject(const QString& text, const QString& file,
+                                        QString* error) {
     qsizetype at = -1;
     const std::optional<QString> ascii = asciiText(text, at);
     if (!ascii) {
@@ -524,8 +548,18 @@ std::optional<Project> readProject(const QString& text, const QString& file, QSt
                                                 static_cast<qsizetype>(e.description().size())));
         return std::nullopt;
     }
+    return root;
+}
+
+}  // namespace
+
+std::optional<Project> readProject(const QString& text, const QString& file, QString* error) {
+    Project project;
+    project.file = file;
+    std::optional<toml::table> root = parseProject(text, file, error);
+    if (!root) return std::nullopt;
     ProjectReader reader(project);
-    if (!reader.read(root)) {
+    if (!reader.read(*root)) {
         if (error != nullptr) {
             const Problem& p = *reader.problem;
             *error = QStringLiteral("%1:%2: %3: %4").arg(file).arg(p.line).arg(p.key, p.what);
@@ -533,6 +567,66 @@ std::optional<Project> readProject(const QString& text, const QString& file, QSt
         return std::nullopt;
     }
     return project;
+}
+
+std::optional<QString> writeProject(const ProjectDraft& draft, const QString& original,
+                                    const QString& file, QString* error) {
+    toml::table root;
+    if (!original.isEmpty()) {
+        // Only a project that reads is written into: nothing of a broken one is lost.
+        if (!readProject(original, file, error)) return std::nullopt;
+        root = *parseProject(original, file, error);
+    }
+    auto utf8 = [](const QString& text) { return text.toStdString(); };
+    root.insert_or_assign("schema", kProjectSchema);
+    // A section of the root, made when missing (a value of another type cannot be there: the
+    // original read).
+    auto sectionOf = [&root](const char* key) -> toml::table& {
+        if (!root.contains(key) || !root.get(key)->is_table())
+            root.insert_or_assign(key, toml::table{});
+        return *root.get(key)->as_table();
+    };
+    toml::table& display = sectionOf("display");
+    display.insert_or_assign("kind", kindNumber(draft.kind));
+    // A preset's name stays while it gives the wiring.
+    const Preset* named = nullptr;
+    std::optional<Wiring> before;
+    if (const toml::node* w = display.get("wiring"); w != nullptr && w->is_string())
+        before = wiringNamed(QString::fromStdString(w->as_string()->get()), draft.kind, nullptr,
+                             &named);
+    if (!(named != nullptr && before && *before == draft.wiring)) {
+        if (draft.wiring.isStandard())
+            display.erase("wiring");
+        else
+            display.insert_or_assign("wiring", utf8(draft.wiring.text()));
+    }
+    display.insert_or_assign("polarity", draft.polarity == Polarity::CommonAnode
+                                             ? std::string("anode")
+                                             : std::string("cathode"));
+    toml::table& output = sectionOf("output");
+    output.insert_or_assign("format", std::string(draft.format->name));
+    if (draft.upper)
+        output.insert_or_assign("upper", true);
+    else
+        output.erase("upper");
+    if (draft.perLine > 0)
+        output.insert_or_assign("per_line", draft.perLine);
+    else
+        output.erase("per_line");
+    toml::table window;
+    if (!draft.window.array.isEmpty()) window.insert("array", utf8(draft.window.array));
+    window.insert("declaration", utf8(draft.window.declaration));
+    window.insert("count", draft.window.count);
+    root.insert_or_assign("window", std::move(window));
+    std::ostringstream out;
+    out << "# A Kelvarin project: `kelvarin build` writes its tables; the window keeps its\n"
+           "# declaration in [window].\n"
+        << toml::toml_formatter(root) << '\n';
+    const QString text = QString::fromStdString(out.str());
+    // What is written must read back (a name the new format refuses, a text the new kind
+    // cannot show): said as the reader says it.
+    if (!readProject(text, file, error)) return std::nullopt;
+    return text;
 }
 
 QString buildProject(const Project& project, const QString& programVersion) {

@@ -40,6 +40,11 @@
 //   scroll = true
 //   delay = 250                 # milliseconds, or delays = [100, 200, ...] one a frame
 //
+//   [window]                    # the main window's declaration in progress, as it shows it
+//   array = "seg_cc"            # its array's name (empty: the window's own by polarity)
+//   declaration = "..."         # the declaration's text
+//   count = 12                  # the codes in it
+//
 // Every key is checked: an unknown key, a value of the wrong type or out of range, a newer
 // schema, is an error naming the file, the line and the key.
 
@@ -55,6 +60,15 @@
 namespace kelvarin::codes {
 
 inline constexpr int kProjectSchema = 1;
+
+// The main window's part of a project: its declaration in progress. A build does not write it.
+struct ProjectWindow {
+    QString array;
+    QString declaration;
+    int count = 0;
+
+    bool operator==(const ProjectWindow&) const = default;
+};
 
 struct Project {
     QString file;  // the file's name as given, for messages and the line the build writes
@@ -73,7 +87,29 @@ struct Project {
     // Each animation's frames, with its name.
     QList<QList<Frame>> animations;
     QStringList animationNames;
+    std::optional<ProjectWindow> window;
 };
+
+// What the main window writes into a project: the display, the output options it sets, and its
+// declaration.
+struct ProjectDraft {
+    DisplayKind kind = DisplayKind::Seven;
+    Wiring wiring;
+    Polarity polarity = Polarity::CommonCathode;
+    const FormatDescription* format = &defaultFormat();
+    int perLine = 0;  // 0: the format's own (the key left out)
+    bool upper = false;
+    ProjectWindow window;
+};
+
+// The project text with the draft written into original (a project's text, or empty for a new
+// project): [display] kind, wiring and polarity, [output] format, upper and per_line, and
+// [window] set from the draft; every other key, table and animation kept as it was (the text
+// is written anew, so comments are not kept). A wiring the original names by a preset stays
+// named so while the preset still gives it. Nothing, with an error as readProject gives it, when
+// original is not a project that reads.
+std::optional<QString> writeProject(const ProjectDraft& draft, const QString& original,
+                                    const QString& file, QString* error);
 
 // The project of a TOML text, or nothing with an error ("clock.toml:7: [display] kind: 15 is
 // no display kind (7, 14 or 16)").

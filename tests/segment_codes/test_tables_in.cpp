@@ -2,6 +2,7 @@
 // Tables read from firmware texts, entries written again in their notation, and projects.
 #include <QTest>
 
+#include "segment_codes/presets.h"
 #include "segment_codes/project.h"
 #include "segment_codes/table_reader.h"
 
@@ -17,6 +18,8 @@ class TablesInTest : public QObject {
     void project_data();
     void project();
     void projectBuildsDeterministically();
+    void windowWritesProject_data();
+    void windowWritesProject();
 };
 
 // A text and its tables as "name@line: codes in hex", or "!" and a part of the error.
@@ -196,6 +199,79 @@ void TablesInTest::projectBuildsDeterministically() {
     QCOMPARE(built, buildProject(*readProject(text, QStringLiteral("big.toml"), nullptr),
                                  QStringLiteral("1")));
     QCOMPARE(built.count(QStringLiteral("  // e")), 1000);
+}
+
+void TablesInTest::windowWritesProject_data() {
+    // The window's draft written into an original project: what reads back, what the build
+    // still writes, and what the writer refuses.
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("wiring");
+    QTest::addColumn<bool>("anode");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected");  // in the text written, or "!" and the error
+    const QString head = QStringLiteral("schema = 1\nname = \"clock\"\n");
+    const QString table = QStringLiteral("[[table]]\nname = \"d\"\ntext = \"12\"\n");
+    QTest::newRow("new project, standard wiring")
+        << QString() << 7 << QString() << false << "sdcc" << "kind = 7";
+    QTest::newRow("own wiring written as segments")
+        << QString() << 7 << "e,dp,c,d,g,f,a,b" << true << "c51"
+        << "wiring = 'e,dp,c,d,g,f,a,b'";
+    QTest::newRow("a preset's name kept while it gives the wiring")
+        << head + "[display]\nwiring = \"max7219\"\n" + table << 7 << "max7219" << false
+        << "sdcc" << "wiring = 'max7219'";
+    QTest::newRow("tables, name and other output keys kept")
+        << head + "[output]\ncomments = true\ncrlf = true\n" + table << 7 << QString() << false
+        << "c" << "comments = true";
+    QTest::newRow("14 segments") << QString() << 14 << QString() << false << "c" << "kind = 14";
+    QTest::newRow("a broken original is not written into")
+        << head + "[output]\nfromat = \"c\"\n" << 7 << QString() << false << "sdcc"
+        << "!p.toml:4: [output] fromat: unknown key";
+    QTest::newRow("a text the new kind cannot show")
+        << head + "[[table]]\nname = \"d\"\ntext = \"%\"\n" << 7 << QString() << false
+        << "sdcc" << "!no 7-segment digit can show";
+}
+
+void TablesInTest::windowWritesProject() {
+    QFETCH(QString, original);
+    QFETCH(int, kind);
+    QFETCH(QString, wiring);
+    QFETCH(bool, anode);
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    ProjectDraft draft;
+    draft.kind = *kindNamed(QString::number(kind));
+    draft.wiring = wiring.isEmpty() ? Wiring(draft.kind) : *wiringNamed(wiring, draft.kind);
+    draft.polarity = anode ? Polarity::CommonAnode : Polarity::CommonCathode;
+    draft.format = formatNamed(format);
+    draft.perLine = 6;
+    // A declaration with the window's CR LF line ends and a Chinese comment.
+    draft.window = {QStringLiteral("seg_cc"),
+                    QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"), 2};
+    QString error;
+    const std::optional<QString> text =
+        writeProject(draft, original, QStringLiteral("p.toml"), &error);
+    if (expected.startsWith(u'!')) {
+        QVERIFY(!text);
+        QVERIFY2(error.contains(expected.mid(1)), qPrintable(error));
+        return;
+    }
+    QVERIFY2(text, qPrintable(error));
+    QVERIFY2(text->contains(expected), qPrintable(*text));
+    const std::optional<Project> back = readProject(*text, QStringLiteral("p.toml"), &error);
+    QVERIFY2(back, qPrintable(error));
+    QCOMPARE(back->kind, draft.kind);
+    QCOMPARE(back->wiring, draft.wiring);
+    QCOMPARE(back->polarity, draft.polarity);
+    QCOMPARE(back->output.format, draft.format);
+    QCOMPARE(back->output.perLine, 6);
+    QCOMPARE(back->window, std::optional<ProjectWindow>(draft.window));
+    // The original's tables build as before, and writing again changes nothing.
+    if (!original.isEmpty()) {
+        QCOMPARE(back->tableNames, readProject(original, QString(), nullptr)->tableNames);
+        QCOMPARE(back->name, QStringLiteral("clock"));
+    }
+    QCOMPARE(writeProject(draft, *text, QStringLiteral("p.toml"), nullptr), text);
 }
 
 QTEST_GUILESS_MAIN(TablesInTest)
