@@ -74,6 +74,7 @@ class ProgramMessageBox final : public QMessageBox {
         if (QAbstractButton* yes = button(Yes)) yes->setText(QStringLiteral("是(&Y)"));
         if (QAbstractButton* no = button(No)) no->setText(QStringLiteral("否(&N)"));
         if (QAbstractButton* ok = button(Ok)) ok->setText(QStringLiteral("确定"));
+        if (QAbstractButton* cancel = button(Cancel)) cancel->setText(QStringLiteral("取消"));
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (label == nullptr) return;
         QFont font = label->font();
@@ -118,13 +119,19 @@ class ProgramMessageBox final : public QMessageBox {
 platform::MessageBoxes::Answer DesktopMessageBoxes::show(QObject* owner, const QString& prompt,
                                                          Buttons buttons, Icon icon,
                                                          const QString& title, Text text) {
-    ProgramMessageBox box(
-        icon, title, prompt,
-        buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-        qobject_cast<QWidget*>(owner), text == Text::Table);
+    const QMessageBox::StandardButtons offered =
+        buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
+        : buttons == Buttons::YesNoCancel
+            ? (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+            : QMessageBox::Ok;
+    ProgramMessageBox box(icon, title, prompt, offered, qobject_cast<QWidget*>(owner),
+                          text == Text::Table);
+    if (buttons == Buttons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) return Answer::Ok;
-    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    if (pressed == QMessageBox::Yes) return Answer::Yes;
+    if (buttons == Buttons::YesNoCancel && pressed != QMessageBox::No) return Answer::Cancel;
+    return Answer::No;
 }
 
 void DesktopClipboard::clear() {

@@ -96,9 +96,9 @@ class ProjectReader {
     }
 
     bool read(const toml::table& root) {
-        if (!onlyKeys(root, QString(),
-                      {"schema", "name", "version", "display", "output", "table", "animation",
-                       "window"}))
+        if (!onlyKeys(
+                root, QString(),
+                {"schema", "name", "version", "display", "output", "table", "animation", "window"}))
             return false;
         const toml::node* schema = root.get("schema");
         if (schema == nullptr)
@@ -119,8 +119,8 @@ class ProjectReader {
         if (!name || !v) return false;
         m_project.name = *name;
         m_project.version = *v;
-        return readDisplay(root) && readOutput(root) && readTables(root) &&
-               readAnimations(root) && readWindow(root);
+        return readDisplay(root) && readOutput(root) && readTables(root) && readAnimations(root) &&
+               readWindow(root);
     }
 
     bool readWindow(const toml::table& root) {
@@ -515,8 +515,7 @@ std::optional<QString> asciiText(const QString& text, qsizetype& at) {
 namespace {
 
 // The TOML tree of a project's text, or nothing with the error readProject gives.
-std::optional<toml::table> parseProject(const QString& text, const QString& file,
-                                        QString* error) {
+std::optional<toml::table> parseProject(const QString& text, const QString& file, QString* error) {
     qsizetype at = -1;
     const std::optional<QString> ascii = asciiText(text, at);
     if (!ascii) {
@@ -592,8 +591,8 @@ std::optional<QString> writeProject(const ProjectDraft& draft, const QString& or
     const Preset* named = nullptr;
     std::optional<Wiring> before;
     if (const toml::node* w = display.get("wiring"); w != nullptr && w->is_string())
-        before = wiringNamed(QString::fromStdString(w->as_string()->get()), draft.kind, nullptr,
-                             &named);
+        before =
+            wiringNamed(QString::fromStdString(w->as_string()->get()), draft.kind, nullptr, &named);
     if (!(named != nullptr && before && *before == draft.wiring)) {
         if (draft.wiring.isStandard())
             display.erase("wiring");

@@ -163,6 +163,8 @@ void SEG8::buildControls() {
     Text5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text5->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text5->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A project open marks its changes in the caption.
+    connect(Text5, &QPlainTextEdit::textChanged, this, [this] { projectChanged(); });
     showStandardTables();
     Text2->setVisible(false);
     Text3->setVisible(false);
@@ -215,6 +217,10 @@ void SEG8::changeEvent(QEvent* event) {
 }
 
 void SEG8::closeEvent(QCloseEvent* event) {
+    if (!m_ended && !settleProject()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }
@@ -232,7 +238,7 @@ void SEG8::Form_Resize() {
 }
 
 void SEG8::Form_KeyPress(qint16 KeyAscii) {
-    if (KeyAscii == 27) endProgram();
+    if (KeyAscii == 27 && settleProject()) endProgram();
 }
 
 void SEG8::endProgram() {
@@ -315,6 +321,8 @@ void SEG8::updateCaption() {
     QString caption = QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail();
     // The board's wiring and format are shown while they are not the standard ones.
     if (!m_board.isDefault()) caption += QStringLiteral("  [") + m_board.summary() + u']';
+    // A project open is named first, marked while it has unsaved changes.
+    if (m_project.open) caption = projectTitle() + QStringLiteral(" - ") + caption;
     setWindowTitle(caption);
 }
 

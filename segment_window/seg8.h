@@ -14,6 +14,7 @@
 #include "gui/crlf_text_box.h"
 #include "gui/picture_box.h"
 #include "gui/window_background.h"
+#include "segment_codes/project.h"
 #include "segment_window/board.h"
 #include "services/services.h"
 
@@ -53,6 +54,20 @@ class SEG8 : public QWidget {
     // Takes back the last change to the declaration: codes added, or a declaration that a new
     // header replaced.
     void undoAdd();
+
+    // Projects (seg8_project.cpp): the board, the polarity and the declaration in progress in a
+    // project file. Each asks first about unsaved changes of the project open (Yes saves, No
+    // drops them, Cancel keeps everything as it is); false when nothing was done. A project
+    // that cannot be read, or saved, is said in a message box and changes nothing.
+    void newProject();
+    bool openProject(const QString& file, bool settle = true);
+    bool saveProject();  // to its file, or to one chosen
+    bool saveProjectAs(const QString& file);
+    void closeProject();
+    bool projectOpen() const { return m_project.open; }
+    QString projectFile() const { return m_project.file; }
+    bool projectModified() const;
+    QStringList recentProjects() const;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -131,6 +146,21 @@ class SEG8 : public QWidget {
     void showMenu(const QPoint& at);
     void takeBoard(const BoardSettings& board, codes::Polarity chosen);
 
+    // Projects (seg8_project.cpp).
+    codes::ProjectDraft projectDraft() const;
+    std::optional<QString> projectText(QString* error) const;
+    QString projectTitle() const;
+    void projectChanged();
+    bool settleProject();
+    void warnProject(const QString& prompt);
+    void chooseProjectToOpen();
+    bool chooseProjectToSave();
+    QString recentFolder() const;
+    void rememberRecent(const QString& file);
+    void forgetRecent(const QString& file);
+    void buildProjectMenu();
+    void updateProjectActions();
+
     platform::Services m_services;
     gui::WindowBackground* m_background = nullptr;
     std::array<quint8, 8> SegState{};
@@ -144,6 +174,17 @@ class SEG8 : public QWidget {
     // The declaration's earlier states, one a user action, for undoing.
     codes::DeclarationHistory m_history;
     QAction* m_undo = nullptr;
+    // The project open: its file (empty until saved), the text it was read from or last saved
+    // as (what the window writes into), and that text as the window would write it then.
+    struct ProjectState {
+        bool open = false;
+        QString file, original, saved;
+    };
+    ProjectState m_project;
+    QMenu* m_projectMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_saveProject = nullptr;
+    QAction* m_closeProject = nullptr;
 
     std::array<gui::PictureBox*, 8> Picture1{};
     QGroupBox* Frame1 = nullptr;

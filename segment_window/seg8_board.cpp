@@ -88,6 +88,8 @@ void SEG8::buildMenu() {
     m_undo = add(QStringLiteral("undoAdd"), tr("撤销添加"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                  &SEG8::undoAdd);
     m_undo->setEnabled(m_history.canUndo());
+    m_menu->addSeparator();
+    buildProjectMenu();
     // The keyboard's ways to the menu: the Menu key and Shift+F10.
     auto* keyboard = new QAction(this);
     keyboard->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});

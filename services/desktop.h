@@ -21,9 +21,9 @@ class KELVARIN_EXPORT MessageBoxes {
     /// The icon beside the prompt.
     enum class Icon { Information, Warning };
     /// The buttons offered.
-    enum class Buttons { Ok, YesNo };
-    /// The button pressed.
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    /// The button pressed (Cancel also when a Yes/No/Cancel box is closed without one).
+    enum class Answer { Ok, Yes, No, Cancel };
     /// A prompt of running text, or one that holds a table whose columns must line up.
     enum class Text { Prose, Table };
 

@@ -27,13 +27,15 @@ struct ShownMessage {
 class ScriptedMessageBoxes : public MessageBoxes {
   public:
     QList<ShownMessage> shown;
-    QList<Answer> answers;  // taken in order; Yes/No boxes without a scripted answer get No
+    QList<Answer> answers;  // taken in order; Yes/No boxes without a scripted answer get No,
+                            // Yes/No/Cancel ones Cancel
 
     Answer show(QObject*, const QString& prompt, Buttons buttons, Icon icon, const QString& title,
                 Text text) override {
         shown << ShownMessage{prompt, buttons, icon, title, text};
         if (buttons == Buttons::Ok) return Answer::Ok;
-        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+        if (answers.isEmpty()) return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+        return answers.takeFirst();
     }
 };
 

@@ -24,21 +24,26 @@ class MessageBoxesTest : public QObject {
 };
 
 void MessageBoxesTest::answers_data() {
-    QTest::addColumn<bool>("yesNo");
+    QTest::addColumn<int>("offered");  // MessageBoxes::Buttons
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<int>("answer");
     const QStringList yesNo{"是(&Y)", "否(&N)"};
+    const QStringList yesNoCancel{"是(&Y)", "否(&N)", "取消"};
+    const int yn = int(MessageBoxes::Buttons::YesNo), ync = int(MessageBoxes::Buttons::YesNoCancel);
     QTest::newRow("Y answers yes")
-        << true << int(Qt::Key_Y) << yesNo << int(MessageBoxes::Answer::Yes);
-    QTest::newRow("N answers no") << true << int(Qt::Key_N) << yesNo
-                                  << int(MessageBoxes::Answer::No);
-    QTest::newRow("OK with Enter")
-        << false << int(Qt::Key_Return) << QStringList{"确定"} << int(MessageBoxes::Answer::Ok);
+        << yn << int(Qt::Key_Y) << yesNo << int(MessageBoxes::Answer::Yes);
+    QTest::newRow("N answers no") << yn << int(Qt::Key_N) << yesNo << int(MessageBoxes::Answer::No);
+    QTest::newRow("OK with Enter") << int(MessageBoxes::Buttons::Ok) << int(Qt::Key_Return)
+                                   << QStringList{"确定"} << int(MessageBoxes::Answer::Ok);
+    QTest::newRow("N of three answers no")
+        << ync << int(Qt::Key_N) << yesNoCancel << int(MessageBoxes::Answer::No);
+    QTest::newRow("Esc cancels") << ync << int(Qt::Key_Escape) << yesNoCancel
+                                 << int(MessageBoxes::Answer::Cancel);
 }
 
 void MessageBoxesTest::answers() {
-    QFETCH(bool, yesNo);
+    QFETCH(int, offered);
     QFETCH(int, key);
     QFETCH(QStringList, buttons);
     QFETCH(int, answer);
@@ -52,9 +57,8 @@ void MessageBoxesTest::answers() {
     });
     gui::DesktopMessageBoxes boxes;
     const auto got = boxes.show(nullptr, QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
-                                yesNo ? MessageBoxes::Buttons::YesNo : MessageBoxes::Buttons::Ok,
-                                MessageBoxes::Icon::Information, QStringLiteral("title"),
-                                MessageBoxes::Text::Prose);
+                                MessageBoxes::Buttons(offered), MessageBoxes::Icon::Information,
+                                QStringLiteral("title"), MessageBoxes::Text::Prose);
     seen.sort();
     buttons.sort();
     QCOMPARE(seen, buttons);

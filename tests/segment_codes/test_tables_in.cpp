@@ -212,24 +212,28 @@ void TablesInTest::windowWritesProject_data() {
     QTest::addColumn<QString>("expected");  // in the text written, or "!" and the error
     const QString head = QStringLiteral("schema = 1\nname = \"clock\"\n");
     const QString table = QStringLiteral("[[table]]\nname = \"d\"\ntext = \"12\"\n");
-    QTest::newRow("new project, standard wiring")
-        << QString() << 7 << QString() << false << "sdcc" << "kind = 7";
+    QTest::newRow("new project, standard wiring") << QString() << 7 << QString() << false << "sdcc"
+                                                  << "kind = 7";
     QTest::newRow("own wiring written as segments")
         << QString() << 7 << "e,dp,c,d,g,f,a,b" << true << "c51"
         << "wiring = 'e,dp,c,d,g,f,a,b'";
     QTest::newRow("a preset's name kept while it gives the wiring")
-        << head + "[display]\nwiring = \"max7219\"\n" + table << 7 << "max7219" << false
-        << "sdcc" << "wiring = 'max7219'";
+        << head + "[display]\nwiring = \"max7219\"\n" + table << 7 << "max7219" << false << "sdcc"
+        << "wiring = 'max7219'";
     QTest::newRow("tables, name and other output keys kept")
         << head + "[output]\ncomments = true\ncrlf = true\n" + table << 7 << QString() << false
-        << "c" << "comments = true";
-    QTest::newRow("14 segments") << QString() << 14 << QString() << false << "c" << "kind = 14";
+        << "c"
+        << "comments = true";
+    QTest::newRow("14 segments") << QString() << 14 << QString() << false << "c"
+                                 << "kind = 14";
     QTest::newRow("a broken original is not written into")
-        << head + "[output]\nfromat = \"c\"\n" << 7 << QString() << false << "sdcc"
+        << head + "[output]\nfromat = \"c\"\n"
+        << 7 << QString() << false << "sdcc"
         << "!p.toml:4: [output] fromat: unknown key";
     QTest::newRow("a text the new kind cannot show")
-        << head + "[[table]]\nname = \"d\"\ntext = \"%\"\n" << 7 << QString() << false
-        << "sdcc" << "!no 7-segment digit can show";
+        << head + "[[table]]\nname = \"d\"\ntext = \"%\"\n"
+        << 7 << QString() << false << "sdcc"
+        << "!no 7-segment digit can show";
 }
 
 void TablesInTest::windowWritesProject() {
