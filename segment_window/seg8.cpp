@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -175,6 +176,13 @@ void SEG8::buildControls() {
     Check1->setFont(gui::controlFont(10.5));
     Check1->setAutoFillBackground(true);
 
+    m_boardSummary = new QLabel(this);
+    m_boardSummary->setObjectName(QStringLiteral("boardSummary"));
+    m_boardSummary->setGeometry(gui::twips(720, 5235, 8775, 330));
+    m_boardSummary->setFont(gui::controlFont(9));
+    m_boardSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    updateCaption();
+
     Picture2 = new gui::PictureBox(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(gui::twips(5640, 4680, 3855, 495));
@@ -319,8 +327,12 @@ qint32 SEG8::randomColour() {
 
 void SEG8::updateCaption() {
     QString caption = QStringLiteral("Kelvarin      design bY:Quarvel  mailto:") + authorEmail();
-    // The board's wiring and format are shown while they are not the standard ones.
-    if (!m_board.isDefault()) caption += QStringLiteral("  [") + m_board.summary() + u']';
+    // The board's wiring and format are shown while they are not the standard ones: in the
+    // window, below its controls, where they cut nothing of the caption.
+    if (m_boardSummary != nullptr) {
+        m_boardSummary->setText(m_board.isDefault() ? QString() : m_board.summary());
+        m_boardSummary->setVisible(!m_board.isDefault());
+    }
     // A project open is named first, marked while it has unsaved changes.
     if (m_project.open) caption = projectTitle() + QStringLiteral(" - ") + caption;
     setWindowTitle(caption);

@@ -21,6 +21,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -181,6 +182,7 @@ class SEG8 : public QWidget {
         QString file, original, saved;
     };
     ProjectState m_project;
+    QLabel* m_boardSummary = nullptr;  // the board's wiring and format when not the standard
     QMenu* m_projectMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
     QAction* m_saveProject = nullptr;

@@ -19,6 +19,7 @@
 
 #include <utility>
 
+#include "build_info/app_info.h"
 #include "segment_codes/formats.h"
 #include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
@@ -230,7 +231,12 @@ void BoardsTest::menuAndItsKeys() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator()) texts << a->text() + u'|' + a->shortcut().toString();
     QCOMPARE(texts, (QStringList{"接线与输出…|Ctrl+,", "文字转段码…|Ctrl+T", "全部点亮|",
-                                 "全部熄灭|", "撤销添加|Ctrl+Z"}));
+                                 "全部熄灭|", "撤销添加|Ctrl+Z", "项目|"}));
+    QStringList project;
+    for (QAction* a : menu->actions().last()->menu()->actions())
+        if (!a->isSeparator()) project << a->text() + u'|' + a->shortcut().toString();
+    QCOMPARE(project, (QStringList{"新建项目|Ctrl+N", "打开项目…|Ctrl+O", "最近的项目|",
+                                   "保存项目|Ctrl+S", "项目另存为…|Ctrl+Shift+S", "关闭项目|"}));
     // Shift+F10 and a right click on a segment open it.
     m_window->findChild<QPushButton*>("Command3")->setFocus();
     QTest::keyClick(m_window, Qt::Key_F10, Qt::ShiftModifier);
@@ -271,7 +277,13 @@ void BoardsTest::allSegmentsAndUndo() {
 void BoardsTest::reversedWiringFollowsEverywhere() {
     m_harness->preferences.values.insert(QStringLiteral("board/wiring"), "dp,g,f,e,d,c,b,a");
     newWindow();
-    QVERIFY(m_window->windowTitle().contains(QStringLiteral("dp,g,f,e,d,c,b,a")));
+    // Shown in the window whole, the caption left as it is.
+    auto* summary = m_window->findChild<QLabel*>(QStringLiteral("boardSummary"));
+    QVERIFY(summary->isVisible());
+    QVERIFY(summary->text().contains(QStringLiteral("dp,g,f,e,d,c,b,a")));
+    QVERIFY(summary->sizeHint().width() <= summary->width());
+    QVERIFY(summary->geometry().bottom() < m_window->height());
+    QVERIFY(m_window->windowTitle().endsWith(authorEmail()));
     QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("Picture1(0)")), Qt::LeftButton);
     QCOMPARE(line("Text1")->text(), QStringLiteral("0x80,"));
     QCOMPARE(line("Text4")->text(), QStringLiteral("10000000b"));
