@@ -75,9 +75,10 @@ std::optional<Code> Declaration::readElement(QStringView text, QString* error) c
             hexDigits = hexDigits && ((ch >= u'0' && ch <= u'9') ||
                                       (ch.toLower() >= u'a' && ch.toLower() <= u'f'));
         const QString prefixed = QStringLiteral("0x") + t.toString();
-        if (hexDigits && readCode(prefixed)) return readCode(prefixed);
+        if (hexDigits && readCode(prefixed, nullptr, m_options.bits))
+            return readCode(prefixed, nullptr, m_options.bits);
     }
-    return readCode(text, error);
+    return readCode(text, error, m_options.bits);
 }
 
 void DeclarationHistory::record(State state) {

@@ -43,7 +43,12 @@ BoardSettings BoardSettings::load(const platform::Preferences* preferences, QStr
     };
     if (const QVariant v = preferences->value(kWiring); v.isValid()) {
         QString error;
-        if (const auto w = codes::Wiring::parse(text(kWiring), &error)) {
+        // The kind of digit is the one with as many segments as the wiring names bits.
+        codes::DisplayKind kind = codes::DisplayKind::Seven;
+        for (const codes::DisplayKind k :
+             {codes::DisplayKind::Fourteen, codes::DisplayKind::Sixteen})
+            if (text(kWiring).count(u',') + 1 == codes::segmentCount(k)) kind = k;
+        if (const auto w = codes::Wiring::parse(text(kWiring), &error, kind)) {
             b.wiring = *w;
         } else {
             refuse(kWiring, error);
@@ -99,6 +104,7 @@ codes::Declaration BoardSettings::declaration(codes::Polarity polarity) const {
     options.name = name;
     options.perLine = perLine;
     options.upper = upper;
+    options.bits = codes::entryBits(wiring.bits());
     return codes::Declaration(*format, options, polarity);
 }
 

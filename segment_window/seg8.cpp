@@ -67,6 +67,7 @@ SEG8::SEG8(const platform::Services& services, QWidget* parent)
         qWarning("kelvarin: %s", qPrintable(w));
     Form_Initialize();
     buildControls();
+    if (kind() != codes::DisplayKind::Seven) showKind();
     Form_Load();
 }
 

@@ -29,6 +29,8 @@ class QRadioButton;
 
 namespace kelvarin {
 
+class DigitView;
+
 class SEG8 : public QWidget {
     Q_OBJECT
   public:
@@ -40,6 +42,12 @@ class SEG8 : public QWidget {
 
     // Segment state k (0 = a ... 7 = dp): 0 dark, 1 lit.
     quint8 segState(int index) const { return SegState.at(static_cast<size_t>(index)); }
+    // The kind of digit drawn: 7 segments (the Picture1 boxes), or 14 or 16 drawn as one digit
+    // in their place; the segments lit, bit s for segment s in the kind's order.
+    codes::DisplayKind kind() const { return m_board.wiring.kind(); }
+    quint32 litSegments() const;
+    // Another kind: its standard wiring, a format that holds its codes, a new declaration.
+    void chooseKind(codes::DisplayKind kind);
     qint32 codeCount() const { return CodeCount; }
     gui::BackingCanvas& canvas() { return m_background->canvas(); }
     gui::PictureBox& banner() { return *Picture2; }
@@ -128,7 +136,9 @@ class SEG8 : public QWidget {
     void copyToClipboard(const QString& text);
     codes::Polarity polarity() const;
     quint8 pattern() const;
-    void setPattern(quint8 wanted);
+    void setPattern(quint32 wanted);
+    void showKind();
+    void buildKindMenu();
 
     // The declaration and the standard tables (seg8_declaration.cpp).
     codes::Declaration declaration() const { return m_board.declaration(polarity()); }
@@ -189,6 +199,9 @@ class SEG8 : public QWidget {
     QAction* m_closeProject = nullptr;
 
     std::array<gui::PictureBox*, 8> Picture1{};
+    DigitView* m_wideDigit = nullptr;  // a 14- or 16-segment digit where Picture1 are
+    quint32 m_widePattern = 0;
+    std::array<QAction*, 3> m_kindActions{};
     QGroupBox* Frame1 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;

@@ -3,13 +3,17 @@
 // the code boxes, the context menu, and the wiring and text-to-codes windows.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QToolTip>
 
+#include "gui/control_font.h"
 #include "segment_codes/code_reader.h"
+#include "segment_codes/format_description.h"
+#include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
 #include "segment_window/text_codes_window.h"
 #include "segment_window/wiring_window.h"
@@ -29,12 +33,14 @@ void SEG8::buildReadBack() {
 void SEG8::readBack(QLineEdit* box) {
     // Text1 holds an element of the board's format, Text4 the code in binary (or any form).
     const std::optional<codes::Code> code =
-        box == Text1 ? declaration().readElement(box->text()) : codes::readCode(box->text());
+        box == Text1
+            ? declaration().readElement(box->text())
+            : codes::readCode(box->text(), nullptr, codes::entryBits(m_board.wiring.bits()));
     if (!code) {
         markUnreadable(box);
         return;
     }
-    setPattern(codes::patternOf(static_cast<quint8>(*code), m_board.wiring, polarity()));
+    setPattern(codes::patternOf(*code, m_board.wiring, polarity()));
 }
 
 void SEG8::markUnreadable(QLineEdit* box) {
@@ -89,6 +95,7 @@ void SEG8::buildMenu() {
                  &SEG8::undoAdd);
     m_undo->setEnabled(m_history.canUndo());
     m_menu->addSeparator();
+    buildKindMenu();
     buildProjectMenu();
     // The keyboard's ways to the menu: the Menu key and Shift+F10.
     auto* keyboard = new QAction(this);
@@ -114,7 +121,7 @@ void SEG8::showMenu(const QPoint& at) {
 }
 
 void SEG8::lightAll() {
-    setPattern(0xFF);
+    setPattern(codes::allSegments(kind()));
 }
 
 void SEG8::clearAll() {
@@ -124,15 +131,17 @@ void SEG8::clearAll() {
 // --- The two windows for real boards ---
 
 void SEG8::openWiringWindow() {
-    WiringWindow window(m_board, polarity(), pattern(), m_services.preferences, this);
+    WiringWindow window(m_board, polarity(), litSegments(), m_services.preferences, this);
     if (window.exec() != QDialog::Accepted) return;
     takeBoard(window.board(), window.polarity());
 }
 
 void SEG8::takeBoard(const BoardSettings& board, codes::Polarity chosen) {
     const bool changed = !(board == m_board);
+    const bool otherKind = board.wiring.kind() != kind();
     m_board = board;
     m_board.save(m_services.preferences);
+    if (otherKind) showKind();
     updateCaption();
     showStandardTables();
     if (chosen != polarity()) {
@@ -144,13 +153,72 @@ void SEG8::takeBoard(const BoardSettings& board, codes::Polarity chosen) {
     }
 }
 
+// --- The kind of digit ---
+
+void SEG8::buildKindMenu() {
+    QMenu* kinds = m_menu->addMenu(tr("数码管"));
+    kinds->setObjectName(QStringLiteral("kindMenu"));
+    auto* group = new QActionGroup(this);
+    const std::array<std::pair<codes::DisplayKind, QString>, 3> choices = {
+        std::pair(codes::DisplayKind::Seven, tr("7 段（默认）")),
+        std::pair(codes::DisplayKind::Fourteen, tr("14 段")),
+        std::pair(codes::DisplayKind::Sixteen, tr("16 段"))};
+    for (size_t k = 0; k < choices.size(); ++k) {
+        const auto& [which, text] = choices[k];
+        QAction* action = kinds->addAction(text);
+        action->setObjectName(QStringLiteral("kind%1").arg(codes::kindNumber(which)));
+        action->setCheckable(true);
+        action->setChecked(which == kind());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, which = which] { chooseKind(which); });
+        m_kindActions[k] = action;
+    }
+}
+
+void SEG8::chooseKind(codes::DisplayKind wanted) {
+    if (wanted == kind()) return;
+    BoardSettings board = m_board;
+    board.wiring = codes::Wiring(wanted);
+    // The name the board had may not suit another format; every format holds the wide codes.
+    takeBoard(board, polarity());
+}
+
+void SEG8::showKind() {
+    const bool seven = kind() == codes::DisplayKind::Seven;
+    if (!seven && m_wideDigit == nullptr) {
+        // In the place of the eight boxes, as large as they are together.
+        QRect place;
+        for (gui::PictureBox* box : Picture1)
+            place = place.united(box->geometry());
+        m_wideDigit = new DigitView(this);
+        m_wideDigit->setObjectName(QStringLiteral("wideDigit"));
+        m_wideDigit->setEditable(true);
+        m_wideDigit->setGeometry(place);
+        m_wideDigit->setToolTip(tr("单击点亮或熄灭一段；右键（或 Shift+F10）打开菜单"));
+        connect(m_wideDigit, &DigitView::segmentClicked, this,
+                [this](int segment) { setPattern(m_widePattern ^ (1u << segment)); });
+    }
+    for (gui::PictureBox* box : Picture1)
+        box->setVisible(seven);
+    if (m_wideDigit != nullptr) {
+        m_wideDigit->setKind(kind());
+        m_widePattern = 0;
+        m_wideDigit->setPattern(0);
+        m_wideDigit->setVisible(!seven);
+        if (!seven) m_wideDigit->raise();
+    }
+    // The binary code of 15 or 17 digits fits its box in a smaller type.
+    Text4->setFont(gui::controlFont(seven ? 10.5 : 8));
+    for (size_t k = 0; k < m_kindActions.size(); ++k)
+        if (m_kindActions[k] != nullptr)
+            m_kindActions[k]->setChecked(static_cast<int>(k) == static_cast<int>(kind()));
+    UpdateSegmentCode();
+}
+
 void SEG8::openTextCodesWindow() {
     TextCodesWindow window(
         m_board, polarity(), m_services.preferences, m_services.clipboard,
-        [this](const QList<quint8>& codes) {
-            appendCodes(QList<codes::Code>(codes.begin(), codes.end()));
-        },
-        this);
+        [this](const QList<codes::Code>& codes) { appendCodes(codes); }, this);
     window.exec();
 }
 

@@ -120,13 +120,7 @@ bool SEG8::openProject(const QString& file, bool settle) {
     if (problem.isEmpty()) {
         QString why;
         project = codes::readProject(text, info.fileName(), &why);
-        if (!project)
-            problem = tr("无法打开项目：%1").arg(why);
-        else if (project->kind != m_board.wiring.kind())
-            problem = tr("项目“%1”是 %2 段数码管的，这个窗口编辑的是 %3 段的。")
-                          .arg(info.fileName())
-                          .arg(codes::kindNumber(project->kind))
-                          .arg(codes::kindNumber(m_board.wiring.kind()));
+        if (!project) problem = tr("无法打开项目：%1").arg(why);
     }
     if (!problem.isEmpty()) {
         // Nothing of the window changes, and a missing file leaves the recent list.

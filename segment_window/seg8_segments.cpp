@@ -13,6 +13,7 @@
 
 #include "runtime/conversion.h"
 #include "runtime/resume_next.h"
+#include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
 #include "segment_window/seg8_trace.h"
 #include "workout/wkout.h"
@@ -64,9 +65,14 @@ void SEG8::UpdateSegmentCode() {
 }
 
 void SEG8::showBoardCode() {
-    const codes::Code code = codes::codeOf(pattern(), m_board.wiring, polarity());
-    Text4->setText(QStringLiteral("%1b").arg(code, 8, 2, QLatin1Char('0')));
+    const codes::Code code = codes::codeOf(litSegments(), m_board.wiring, polarity());
+    // In the kind's width: 8, 15 or 17 binary digits.
+    Text4->setText(QStringLiteral("%1b").arg(code, m_board.wiring.bits(), 2, QLatin1Char('0')));
     Text1->setText(declaration().element(code));
+}
+
+quint32 SEG8::litSegments() const {
+    return kind() == codes::DisplayKind::Seven ? pattern() : m_widePattern;
 }
 
 QString SEG8::FormatHexByte(QString HexText, bool LowerCase) {
@@ -111,7 +117,13 @@ quint8 SEG8::pattern() const {
     return p;
 }
 
-void SEG8::setPattern(quint8 wanted) {
+void SEG8::setPattern(quint32 wanted) {
+    if (kind() != codes::DisplayKind::Seven) {
+        m_widePattern = wanted & codes::allSegments(kind());
+        m_wideDigit->setPattern(m_widePattern);
+        UpdateSegmentCode();
+        return;
+    }
     // Each segment that changes is painted as a click paints it; the code follows once.
     for (int k = 0; k < 8; ++k) {
         const auto lit = static_cast<quint8>((wanted >> k) & 1);

@@ -30,7 +30,8 @@ constexpr qsizetype kMostDrawn = 512;
 
 TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
                                  platform::Preferences* preferences, platform::Clipboard* clipboard,
-                                 std::function<void(const QList<quint8>&)> addCodes, QWidget* owner)
+                                 std::function<void(const QList<codes::Code>&)> addCodes,
+                                 QWidget* owner)
     : QDialog(owner),
       m_board(std::move(board)),
       m_polarity(polarity),
@@ -119,13 +120,15 @@ void TextCodesWindow::setText(const QString& text) {
 void TextCodesWindow::refresh() {
     const QString text = m_text->text();
     QList<codes::Unshowable> bad;
-    const QList<codes::Digit> digits = codes::digitsOf(text, bad);
+    const codes::DisplayKind kind = m_board.wiring.kind();
+    const QList<codes::Digit> digits = codes::digitsOf(text, bad, kind);
     // The row of digits, as many as the text needs.
     while (m_digits.size() > std::min(digits.size(), kMostDrawn)) {
         delete m_digits.takeLast();
     }
     while (m_digits.size() < std::min(digits.size(), kMostDrawn)) {
         auto* d = new DigitView(m_row->widget());
+        d->setKind(kind);
         d->setCaption(QStringLiteral(" "));
         d->setFixedSize(d->sizeHint());
         m_rowLayout->insertWidget(m_rowLayout->count() - 1, d);

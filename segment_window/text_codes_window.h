@@ -32,7 +32,7 @@ class TextCodesWindow : public QDialog {
     // addCodes receives the codes to add to the declaration.
     TextCodesWindow(BoardSettings board, codes::Polarity polarity,
                     platform::Preferences* preferences, platform::Clipboard* clipboard,
-                    std::function<void(const QList<quint8>&)> addCodes, QWidget* owner);
+                    std::function<void(const QList<codes::Code>&)> addCodes, QWidget* owner);
 
     // The key under which the text is kept between openings.
     static QString textKey() { return QStringLiteral("windows/text/text"); }
@@ -47,9 +47,9 @@ class TextCodesWindow : public QDialog {
     BoardSettings m_board;
     codes::Polarity m_polarity;
     platform::Clipboard* m_clipboard;
-    std::function<void(const QList<quint8>&)> m_addCodes;
+    std::function<void(const QList<codes::Code>&)> m_addCodes;
     QString m_table;
-    QList<quint8> m_codes;
+    QList<codes::Code> m_codes;
     QList<DigitView*> m_digits;
     QLineEdit* m_text = nullptr;
     QLabel* m_problem = nullptr;

@@ -49,9 +49,12 @@ class DescribedItems final : public QStyledItemDelegate {
 
 }  // namespace
 
-WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint8 pattern,
+WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint32 pattern,
                            platform::Preferences* preferences, QWidget* owner)
-    : QDialog(owner), m_pattern(pattern) {
+    : QDialog(owner),
+      m_kind(board.wiring.kind()),
+      m_count(codes::segmentCount(m_kind)),
+      m_pattern(pattern) {
     setObjectName(QStringLiteral("WiringWindow"));
     setWindowTitle(tr("接线与输出"));
     // Everything but OK and Cancel scrolls where the screen is smaller than the window.
@@ -70,21 +73,24 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     auto* wiringBox = new QGroupBox(tr("接线：每一位驱动的段"), this);
     auto* wiringLayout = new QHBoxLayout(wiringBox);
     m_digit = new DigitView(wiringBox);
+    m_digit->setKind(m_kind);
     m_digit->setLabelled(true);
-    m_digit->setPattern(0xFF);
+    m_digit->setPattern(codes::allSegments(m_kind));
     m_digit->setFixedSize(m_digit->sizeHint());
     wiringLayout->addWidget(m_digit);
     auto* bits = new QGridLayout;
-    for (int k = 0; k < 8; ++k) {
+    // Two columns of four bits; the 15 or 17 bits of the wider kinds in three columns.
+    const int rows = m_count > 8 ? (m_count + 2) / 3 : 4;
+    for (int k = 0; k < m_count; ++k) {
         auto* label = new QLabel(wiringBox);
         m_bitLabels[static_cast<size_t>(k)] = label;
         auto* choice = new QComboBox(wiringBox);
         choice->setObjectName(QStringLiteral("bit%1").arg(k));
-        for (int s = 0; s < codes::kSegments; ++s)
-            choice->addItem(codes::segmentName(s), s);
+        for (int s = 0; s < m_count; ++s)
+            choice->addItem(codes::segmentName(m_kind, s), s);
         label->setBuddy(choice);
-        bits->addWidget(label, k % 4, (k / 4) * 2);
-        bits->addWidget(choice, k % 4, (k / 4) * 2 + 1);
+        bits->addWidget(label, k % rows, (k / rows) * 2);
+        bits->addWidget(choice, k % rows, (k / rows) * 2 + 1);
         m_bits[static_cast<size_t>(k)] = choice;
         connect(choice, &QComboBox::activated, this, [this, k, choice](int index) {
             setSegmentOfBit(k, choice->itemData(index).toInt());
@@ -99,15 +105,15 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
         b->setAutoDefault(false);
     presets->addWidget(standard);
     presets->addWidget(reversed);
-    connect(standard, &QPushButton::clicked, this, [this] { setWiring(codes::Wiring()); });
+    connect(standard, &QPushButton::clicked, this, [this] { setWiring(codes::Wiring(m_kind)); });
     connect(reversed, &QPushButton::clicked, this,
-            [this] { setWiring(codes::Wiring::reversed()); });
+            [this] { setWiring(codes::Wiring::reversed(m_kind)); });
     // The driver chips' and modules' wirings, above the choices bit by bit.
     m_preset = new QComboBox(wiringBox);
     m_preset->setObjectName(QStringLiteral("preset"));
     m_preset->addItem(tr("（自定义）"), QString());
     for (const codes::Preset& preset : codes::presets()) {
-        if (preset.kind != codes::DisplayKind::Seven) continue;
+        if (preset.kind != m_kind) continue;
         m_preset->addItem(preset.nameText(), preset.nameText());
     }
     auto* presetLabel = new QLabel(tr("预设(&P)："), wiringBox);
@@ -215,7 +221,7 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
 
     // Keyboard order: the bits in order, the presets, then the output, OK and Cancel.
     QList<QWidget*> order{m_preset, m_port};
-    order.append(QList<QWidget*>(m_bits.begin(), m_bits.end()));
+    order.append(QList<QWidget*>(m_bits.begin(), m_bits.begin() + m_count));
     order << standard << reversed << m_cathode << m_anode << m_format << m_name << m_perLine
           << m_upper << m_ok << buttons->button(QDialogButtonBox::Cancel);
     for (qsizetype k = 1; k < order.size(); ++k)
@@ -249,8 +255,9 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
 }
 
 void WiringWindow::setSegmentOfBit(int bit, int segment) {
+    if (bit < 0 || bit >= m_count || segment < 0 || segment >= m_count) return;
     const int former = m_segmentOfBit[static_cast<size_t>(bit)];
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < m_count; ++k) {
         if (k != bit && m_segmentOfBit[static_cast<size_t>(k)] == segment)
             m_segmentOfBit[static_cast<size_t>(k)] = former;
     }
@@ -259,7 +266,8 @@ void WiringWindow::setSegmentOfBit(int bit, int segment) {
 }
 
 void WiringWindow::setWiring(const codes::Wiring& wiring) {
-    for (int k = 0; k < 8; ++k)
+    if (wiring.kind() != m_kind) return;
+    for (int k = 0; k < m_count; ++k)
         m_segmentOfBit[static_cast<size_t>(k)] = wiring.segmentOfBit(k);
     refresh();
 }
@@ -267,9 +275,9 @@ void WiringWindow::setWiring(const codes::Wiring& wiring) {
 BoardSettings WiringWindow::board() const {
     BoardSettings b;
     QStringList names;
-    for (const int s : m_segmentOfBit)
-        names << codes::segmentName(s);
-    b.wiring = *codes::Wiring::parse(names.join(u','));
+    for (int k = 0; k < m_count; ++k)
+        names << codes::segmentName(m_kind, m_segmentOfBit[static_cast<size_t>(k)]);
+    b.wiring = *codes::Wiring::parse(names.join(u','), nullptr, m_kind);
     b.format = codes::formats().value(m_format->currentIndex(), &codes::defaultFormat());
     b.name = m_name->text().trimmed();
     b.perLine = m_perLine->value();
@@ -295,8 +303,12 @@ QString WiringWindow::formatDescription(const codes::FormatDescription& format) 
 }
 
 void WiringWindow::refreshLabels() {
-    for (int k = 0; k < 8; ++k)
-        m_bitLabels[static_cast<size_t>(k)]->setText(tr("位 %1 (P%2.%1)").arg(k).arg(port()));
+    // The bits past 7 are on the ports after the chosen one (while there is one).
+    for (int k = 0; k < m_count; ++k) {
+        const int onPort = port() + k / 8;
+        m_bitLabels[static_cast<size_t>(k)]->setText(
+            onPort <= 3 ? tr("位 %1 (P%2.%3)").arg(k).arg(onPort).arg(k % 8) : tr("位 %1").arg(k));
+    }
 }
 
 void WiringWindow::choosePreset(int index) {
@@ -318,7 +330,7 @@ bool WiringWindow::nameValid() const {
 void WiringWindow::refresh() {
     if (m_setting) return;
     m_setting = true;
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < m_count; ++k)
         m_bits[static_cast<size_t>(k)]->setCurrentIndex(m_segmentOfBit[static_cast<size_t>(k)]);
     m_setting = false;
     const BoardSettings b = board();
@@ -345,18 +357,23 @@ void WiringWindow::refresh() {
         if (fits(k)) presetIndex = k;
     }
     m_preset->setCurrentIndex(presetIndex);
-    const quint8 code = codes::codeOf(m_pattern, b.wiring, p);
+    const codes::Code code = codes::codeOf(m_pattern, b.wiring, p);
     m_code->setText(tr("当前段码：%1  (%2b)")
                         .arg(b.declaration(p).element(code))
-                        .arg(code, 8, 2, QLatin1Char('0')));
+                        .arg(code, b.wiring.bits(), 2, QLatin1Char('0')));
     // The table's beginning, down to its first line of entries.
     BoardSettings shown = b;
     if (!valid) shown.name.clear();
     const QStringList lines = shown.standardTable(p).split(QStringLiteral("\r\n"));
+    const codes::Table table = codes::standardTable(b.wiring, p);
+    const QString first =
+        table.lines.isEmpty() || table.lines[0].entries.isEmpty()
+            ? QString()
+            : b.format->entry(table.lines[0].entries[0].code, table.bits, b.upper);
     QStringList head;
     for (const QString& line : lines) {
         head << (line.size() > 72 ? line.left(71) + u'…' : line);
-        if (line.contains(b.format->entry(codes::codeOf(0x3f, b.wiring, p), 8, b.upper))) break;
+        if (!first.isEmpty() && line.contains(first)) break;
     }
     m_preview->setText(head.join(u'\n'));
 }

@@ -29,8 +29,9 @@ class DigitView;
 class WiringWindow : public QDialog {
     Q_OBJECT
   public:
-    // The window for the board as set, the polarity and the pattern now lit.
-    WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint8 pattern,
+    // The window for the board as set (its kind of digit: 8, 15 or 17 bits), the polarity and
+    // the segments now lit.
+    WiringWindow(const BoardSettings& board, codes::Polarity polarity, quint32 pattern,
                  platform::Preferences* preferences, QWidget* owner);
 
     BoardSettings board() const;
@@ -54,12 +55,15 @@ class WiringWindow : public QDialog {
     void refreshLabels();
     void choosePreset(int index);
 
-    quint8 m_pattern;
-    std::array<int, 8> m_segmentOfBit{};
+    static constexpr int kMostBits = 17;
+    codes::DisplayKind m_kind;
+    int m_count;  // the kind's bits
+    quint32 m_pattern;
+    std::array<int, kMostBits> m_segmentOfBit{};
     bool m_setting = false;
     DigitView* m_digit = nullptr;
-    std::array<QComboBox*, 8> m_bits{};
-    std::array<QLabel*, 8> m_bitLabels{};
+    std::array<QComboBox*, kMostBits> m_bits{};
+    std::array<QLabel*, kMostBits> m_bitLabels{};
     QComboBox* m_preset = nullptr;
     QComboBox* m_port = nullptr;
     platform::Preferences* m_preferences = nullptr;

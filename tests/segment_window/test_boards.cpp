@@ -21,6 +21,7 @@
 
 #include "build_info/app_info.h"
 #include "segment_codes/formats.h"
+#include "segment_codes/text_codes.h"
 #include "segment_window/digit_view.h"
 #include "segment_window/seg8.h"
 #include "segment_window/standard_tables.h"
@@ -48,6 +49,8 @@ class BoardsTest : public QObject {
     void wiringWindowPresets_data();
     void wiringWindowPresets();
     void textToCodesWindow();
+    void displayKinds_data();
+    void displayKinds();
 
   private:
     QLineEdit* line(const char* name) { return m_window->findChild<QLineEdit*>(name); }
@@ -231,7 +234,7 @@ void BoardsTest::menuAndItsKeys() {
     for (QAction* a : menu->actions())
         if (!a->isSeparator()) texts << a->text() + u'|' + a->shortcut().toString();
     QCOMPARE(texts, (QStringList{"接线与输出…|Ctrl+,", "文字转段码…|Ctrl+T", "全部点亮|",
-                                 "全部熄灭|", "撤销添加|Ctrl+Z", "项目|"}));
+                                 "全部熄灭|", "撤销添加|Ctrl+Z", "数码管|", "项目|"}));
     QStringList project;
     for (QAction* a : menu->actions().last()->menu()->actions())
         if (!a->isSeparator()) project << a->text() + u'|' + a->shortcut().toString();
@@ -435,6 +438,98 @@ void BoardsTest::textToCodesWindow() {
         },
         false);
     m_window->openTextCodesWindow();
+}
+
+void BoardsTest::displayKinds_data() {
+    // A kind chosen in the menu: its digit drawn where the eight boxes are, a click on a segment
+    // and the code in the kind's width, typed back, all lit, the standard table, the wiring and
+    // text windows in the kind, and the kind kept for the next start.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("clicked");  // two segments clicked
+    QTest::addColumn<QString>("text4");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("typed");  // into Text1, and the segments it lights
+    QTest::addColumn<QString>("typedLights");
+    QTest::newRow("14 segments") << 14 << "a n"
+                                 << "010000000000001b"
+                                 << "0x2001,"
+                                 << "0x0006,"
+                                 << "b c";
+    QTest::newRow("16 segments") << 16 << "a1 k"
+                                 << "00010000000000001b"
+                                 << "0x00002001,"
+                                 << "0x0300,"
+                                 << "g1 g2";
+    QTest::newRow("back to 7") << 7 << "a g"
+                               << "01000001b"
+                               << "0x41,"
+                               << "0x06,"
+                               << "b c";
+}
+
+void BoardsTest::displayKinds() {
+    QFETCH(int, kind);
+    QFETCH(QString, clicked);
+    QFETCH(QString, text4);
+    QFETCH(QString, text1);
+    QFETCH(QString, typed);
+    QFETCH(QString, typedLights);
+    const codes::DisplayKind k = *codes::kindNamed(QString::number(kind));
+    // Through the menu's action, from a window of another kind.
+    m_window->chooseKind(k == codes::DisplayKind::Seven ? codes::DisplayKind::Sixteen
+                                                        : codes::DisplayKind::Seven);
+    m_window->findChild<QAction*>(QStringLiteral("kind%1").arg(kind))->trigger();
+    QCOMPARE(m_window->kind(), k);
+    QVERIFY(m_window->findChild<QAction*>(QStringLiteral("kind%1").arg(kind))->isChecked());
+    auto* wide = m_window->findChild<DigitView*>(QStringLiteral("wideDigit"));
+    const bool seven = k == codes::DisplayKind::Seven;
+    QCOMPARE(m_window->findChild<QWidget*>(QStringLiteral("Picture1(0)"))->isVisible(), seven);
+    QCOMPARE(wide->isVisible(), !seven);
+    for (const QString& name : clicked.split(u' ')) {
+        const int s = codes::segmentNamed(k, name);
+        if (seven) {
+            QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("Picture1(%1)").arg(s)),
+                              Qt::LeftButton);
+        } else {
+            // Where the eight boxes are, and each segment's middle hits that segment.
+            QCOMPARE(wide->segmentAt(wide->segmentCentre(s)), s);
+            QTest::mouseClick(wide, Qt::LeftButton, {}, wide->segmentCentre(s).toPoint());
+        }
+    }
+    QCOMPARE(m_window->litSegments(), *codes::patternOfNames(k, clicked));
+    QCOMPARE(line("Text4")->text(), text4);
+    QCOMPARE(line("Text1")->text(), text1);
+    line("Text1")->setText(typed);
+    QTest::keyClick(line("Text1"), Qt::Key_Return);
+    QCOMPARE(m_window->litSegments(), *codes::patternOfNames(k, typedLights));
+    m_window->lightAll();
+    QCOMPARE(m_window->litSegments(), codes::allSegments(k));
+    // The standard table of the kind, and the windows in it.
+    const QString table =
+        m_window->findChild<QPlainTextEdit*>("Text2")->toPlainText().replace(u'\n', u' ');
+    QVERIFY(table.contains(seven ? QStringLiteral("0x3f") : QStringLiteral("0x")));
+    onModal<WiringWindow>(
+        [&](WiringWindow& w) {
+            QCOMPARE(
+                w.findChildren<QComboBox*>(QRegularExpression(QStringLiteral("^bit\\d+$"))).size(),
+                codes::segmentCount(k));
+            QCOMPARE(w.board().wiring.kind(), k);
+        },
+        false);
+    m_window->openWiringWindow();
+    onModal<TextCodesWindow>(
+        [&](TextCodesWindow& w) {
+            w.setText(QStringLiteral("1"));
+            QCOMPARE(w.digits().front()->kind(), k);
+            QList<codes::Unshowable> bad;
+            QCOMPARE(w.digits().front()->pattern(),
+                     codes::digitsOf(QStringLiteral("1"), bad, k).front().pattern);
+        },
+        false);
+    m_window->openTextCodesWindow();
+    newWindow();
+    QCOMPARE(m_window->kind(), k);
+    QCOMPARE(line("Text4")->text().size(), codes::segmentCount(k) + 1);
 }
 
 QTEST_MAIN(BoardsTest)
