@@ -132,6 +132,73 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
     return frames;
 }
 
+std::optional<QList<Frame>> framesOfDrawn(const QList<DrawnFrame>& drawn, const Wiring& wiring,
+                                          Polarity polarity, QString* error) {
+    auto fail = [&](const QString& why) -> std::optional<QList<Frame>> {
+        if (error != nullptr) *error = why;
+        return std::nullopt;
+    };
+    if (drawn.isEmpty()) return fail(QStringLiteral("no frame"));
+    if (drawn.size() > kMostFrames)
+        return fail(QStringLiteral("%1 frames, more than %2").arg(drawn.size()).arg(kMostFrames));
+    const qsizetype digits = drawn.front().patterns.size();
+    QList<Frame> frames;
+    frames.reserve(drawn.size());
+    for (qsizetype k = 0; k < drawn.size(); ++k) {
+        const DrawnFrame& d = drawn[k];
+        const qsizetype width = d.patterns.size();
+        if (width < 1 || width > kMostDigits)
+            return fail(QStringLiteral("frame %1 has %2 digits: give 1 to %3")
+                            .arg(k + 1)
+                            .arg(width)
+                            .arg(kMostDigits));
+        if (width != digits)
+            return fail(QStringLiteral("frame %1 has %2 digits, the first %3: give every frame "
+                                       "the same")
+                            .arg(k + 1)
+                            .arg(width)
+                            .arg(digits));
+        if (d.delayMs < 1 || d.delayMs > kMostDelayMs)
+            return fail(QStringLiteral("frame %1's delay of %2 ms: give 1 to %3 ms")
+                            .arg(k + 1)
+                            .arg(d.delayMs)
+                            .arg(kMostDelayMs));
+        Frame f;
+        for (const quint32 pattern : d.patterns) {
+            if ((pattern & ~allSegments(wiring.kind())) != 0)
+                return fail(QStringLiteral("frame %1 lights a segment no %2-segment digit has")
+                                .arg(k + 1)
+                                .arg(kindNumber(wiring.kind())));
+            f.codes << codeOf(pattern, wiring, polarity);
+        }
+        f.delayMs = d.delayMs;
+        // The label is only a comment on the frame's row: nothing in it may end the comment or
+        // carry it on to the next line (a line break, a backslash at the end, a trigraph).
+        for (const QChar c : d.label)
+            f.label += c.category() == QChar::Other_Control || c == u'\u2028' || c == u'\u2029'
+                           ? QChar(u' ')
+                       : c == u'\\' ? QChar(u'/')
+                                    : c;
+        while (f.label.contains(QStringLiteral("??")))
+            f.label.replace(QStringLiteral("??"), QStringLiteral("? ?"));
+        frames << f;
+    }
+    return frames;
+}
+
+QList<DrawnFrame> drawnOf(const QList<Frame>& frames, const Wiring& wiring, Polarity polarity) {
+    QList<DrawnFrame> drawn;
+    for (const Frame& f : frames) {
+        DrawnFrame d;
+        for (const Code code : f.codes)
+            d.patterns << patternOf(code, wiring, polarity);
+        d.delayMs = f.delayMs;
+        d.label = f.label;
+        drawn << d;
+    }
+    return drawn;
+}
+
 QString renderFrames(const QList<Frame>& frames, const Output& output, const Wiring& wiring,
                      Polarity polarity) {
     const FormatDescription& f = *output.format;
@@ -181,7 +248,10 @@ QString renderFrames(const QList<Frame>& frames, const Output& output, const Wir
         if (f.comments != CommentStyle::None)
             row += f.rowComment(
                 row.size(),
-                QStringLiteral("%1 ms \"%2\"").arg(frames[k].delayMs).arg(frames[k].label));
+                // A frame drawn by hand may show no text: its delay alone.
+                frames[k].label.isEmpty()
+                    ? QStringLiteral("%1 ms").arg(frames[k].delayMs)
+                    : QStringLiteral("%1 ms \"%2\"").arg(frames[k].delayMs).arg(frames[k].label));
         out += row + eol;
     }
     const QString closing = f.closing(context);

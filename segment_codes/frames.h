@@ -55,6 +55,26 @@ std::optional<QList<Frame>> framesOf(const QStringList& texts, int digits, bool 
                                      Polarity polarity, QString* error,
                                      const DigitLayout& layout = {});
 
+// A frame as drawn by hand: each digit's segments from the left (bit s: segment s), its delay and
+// what it shows (for its comment; may be empty).
+struct DrawnFrame {
+    QList<quint32> patterns;
+    int delayMs = 500;
+    QString label;
+
+    bool operator==(const DrawnFrame&) const = default;
+};
+
+inline constexpr int kMostDelayMs = 60000;
+
+// The frames of drawn ones, digit k at position k, or nothing with an error: no frame, frames of
+// different widths or of no digit or more than kMostDigits, a delay outside 1 to kMostDelayMs, a
+// segment the wiring's kind has not, too many frames.
+std::optional<QList<Frame>> framesOfDrawn(const QList<DrawnFrame>& drawn, const Wiring& wiring,
+                                          Polarity polarity, QString* error);
+// The drawn frames of frames (their codes read back under the wiring and polarity).
+QList<DrawnFrame> drawnOf(const QList<Frame>& frames, const Wiring& wiring, Polarity polarity);
+
 // The frames as a table in the output's format: the counts (NAME_FRAMES, NAME_DIGITS), the
 // delay (NAME_DELAY_MS when every frame has the same one) or the delays' table (NAME_delays,
 // milliseconds), and NAME[frames][digits]. The hex format has no constants: the frames' rows

@@ -128,8 +128,13 @@ class ProjectReader {
         if (problem) return false;
         if (w == nullptr) return true;
         const QString at = QStringLiteral("[window] ");
-        if (!onlyKeys(*w, at, {"array", "declaration", "count"})) return false;
+        if (!onlyKeys(*w, at, {"array", "declaration", "count", "animation"})) return false;
         const std::optional<QString> array = string(*w, "array", at);
+        const std::optional<QString> animation = string(*w, "animation", at);
+        if (!animation) return false;
+        if (!animation->isEmpty() && !m_project.animationNames.contains(*animation))
+            return fail(lineOf(*w->get("animation")), at + QStringLiteral("animation"),
+                        QStringLiteral("no animation is named \"%1\"").arg(*animation));
         const std::optional<QString> declaration = string(*w, "declaration", at);
         const std::optional<qint64> count =
             integer(*w, "count", at, 0, 0, std::numeric_limits<qint32>::max());
@@ -137,7 +142,8 @@ class ProjectReader {
         QString why;
         if (!array->isEmpty() && !validName(*array, *m_project.output.format, &why))
             return fail(lineOf(*w->get("array")), at + QStringLiteral("array"), why);
-        m_project.window = ProjectWindow{*array, *declaration, static_cast<int>(*count)};
+        m_project.window =
+            ProjectWindow{*array, *declaration, static_cast<int>(*count), *animation};
         return true;
     }
 
@@ -151,7 +157,9 @@ class ProjectReader {
         for (const toml::node& item : *n->as_array()) {
             const toml::table& t = *item.as_table();
             const QString at = QStringLiteral("[[animation]] %1: ").arg(++index);
-            if (!onlyKeys(t, at, {"name", "digits", "texts", "scroll", "delay", "delays"}))
+            if (!onlyKeys(
+                    t, at,
+                    {"name", "digits", "texts", "scroll", "delay", "delays", "segments", "labels"}))
                 return false;
             const std::optional<QString> name = string(t, "name", at);
             if (!name) return false;
@@ -171,6 +179,11 @@ class ProjectReader {
             if (*digits == 0)
                 return fail(lineOf(item), at + QStringLiteral("digits"),
                             QStringLiteral("missing: give the display's digits"));
+            if (t.contains("segments")) {
+                if (!readDrawnAnimation(t, at, static_cast<int>(*digits), *delay)) return false;
+                m_project.animationNames << *name;
+                continue;
+            }
             QStringList texts;
             const toml::node* list = t.get("texts");
             if (list == nullptr || !list->is_array())
@@ -205,6 +218,78 @@ class ProjectReader {
             m_project.animations << *frames;
             m_project.animationNames << *name;
         }
+        return true;
+    }
+
+    // An animation of drawn frames: segments (one list a frame, one text a digit), delays (one
+    // a frame) or the one delay, labels (one a frame) or none.
+    bool readDrawnAnimation(const toml::table& t, const QString& at, int digits, qint64 delay) {
+        if (t.contains("texts") || t.contains("scroll"))
+            return fail(lineOf(*t.get("segments")), at + QStringLiteral("segments"),
+                        QStringLiteral("give texts or segments, not both"));
+        const toml::node& list = *t.get("segments");
+        if (!list.is_array() || list.as_array()->empty())
+            return fail(lineOf(list), at + QStringLiteral("segments"),
+                        QStringLiteral("give each frame's digits: [[\"a b\", \"\"], ...]"));
+        QList<DrawnFrame> drawn;
+        for (const toml::node& frame : *list.as_array()) {
+            if (!frame.is_array())
+                return fail(lineOf(frame), at + QStringLiteral("segments"),
+                            QStringLiteral("give each frame as a list of its digits' segments"));
+            DrawnFrame d;
+            d.delayMs = static_cast<int>(delay);
+            for (const toml::node& digit : *frame.as_array()) {
+                const std::optional<quint32> pattern =
+                    digit.is_string()
+                        ? patternOfNames(m_project.kind,
+                                         QString::fromStdString(digit.as_string()->get()))
+                        : std::nullopt;
+                if (!pattern)
+                    return fail(lineOf(digit), at + QStringLiteral("segments"),
+                                QStringLiteral("give a digit's segments in quotes, of a "
+                                               "%1-segment digit (\"a b g\", \"\" for none)")
+                                    .arg(kindNumber(m_project.kind)));
+                d.patterns << *pattern;
+            }
+            if (d.patterns.size() != digits)
+                return fail(lineOf(frame), at + QStringLiteral("segments"),
+                            QStringLiteral("frame %1 has %2 digits, not the %3 of digits")
+                                .arg(drawn.size() + 1)
+                                .arg(d.patterns.size())
+                                .arg(digits));
+            drawn << d;
+        }
+        auto perFrame = [&](const char* key, auto&& take) {
+            const toml::node* n = t.get(key);
+            if (n == nullptr) return true;
+            if (!n->is_array() || n->as_array()->size() != static_cast<size_t>(drawn.size()))
+                return fail(lineOf(*n), at + QLatin1StringView(key),
+                            QStringLiteral("give one a frame (%1)").arg(drawn.size()));
+            qsizetype k = 0;
+            for (const toml::node& v : *n->as_array())
+                if (!take(v, drawn[k++]))
+                    return fail(lineOf(v), at + QLatin1StringView(key),
+                                QStringLiteral("not one the list can take"));
+            return true;
+        };
+        const bool read = perFrame("delays",
+                                   [](const toml::node& v, DrawnFrame& d) {
+                                       if (!v.is_integer()) return false;
+                                       d.delayMs = static_cast<int>(std::clamp<qint64>(
+                                           v.as_integer()->get(), 0, kMostDelayMs + 1));
+                                       return true;
+                                   }) &&
+                          perFrame("labels", [](const toml::node& v, DrawnFrame& d) {
+                              if (!v.is_string()) return false;
+                              d.label = QString::fromStdString(v.as_string()->get());
+                              return true;
+                          });
+        if (!read) return false;
+        QString why;
+        const std::optional<QList<Frame>> frames =
+            framesOfDrawn(drawn, m_project.wiring, m_project.polarity, &why);
+        if (!frames) return fail(lineOf(list), at + QStringLiteral("segments"), why);
+        m_project.animations << *frames;
         return true;
     }
 
@@ -612,15 +697,62 @@ std::optional<QString> writeProject(const ProjectDraft& draft, const QString& or
         output.insert_or_assign("per_line", draft.perLine);
     else
         output.erase("per_line");
+    // The frames window's animation: the one the project's window named goes, the draft's
+    // frames take the place of the animation of their name (or come last).
+    QString windowsBefore;
+    if (const toml::node* w = root.at_path("window.animation").node();
+        w != nullptr && w->is_string())
+        windowsBefore = QString::fromStdString(w->as_string()->get());
+    const QString framesName = draft.frames.isEmpty() ? QString() : draft.window.animation;
+    if (!root.contains("animation")) root.insert("animation", toml::array{});
+    toml::array& animations = *root.get("animation")->as_array();
+    qsizetype place = -1;
+    for (size_t k = animations.size(); k-- > 0;) {
+        const toml::node* n = animations[k].as_table()->get("name");
+        const QString name = n != nullptr && n->is_string()
+                                 ? QString::fromStdString(n->as_string()->get())
+                                 : QString();
+        if (name.isEmpty() || (name != windowsBefore && name != framesName)) continue;
+        animations.erase(animations.begin() + static_cast<std::ptrdiff_t>(k));
+        if (name == framesName) place = static_cast<qsizetype>(k);
+    }
+    if (!framesName.isEmpty()) {
+        toml::table a;
+        a.insert("name", utf8(framesName));
+        a.insert("digits", static_cast<qint64>(draft.frames.front().patterns.size()));
+        toml::array segments, delays, labels;
+        bool labelled = false;
+        for (const DrawnFrame& f : draft.frames) {
+            toml::array digits;
+            for (const quint32 p : f.patterns)
+                digits.push_back(utf8(namesOfPattern(draft.kind, p)));
+            segments.push_back(std::move(digits));
+            delays.push_back(static_cast<qint64>(f.delayMs));
+            labels.push_back(utf8(f.label));
+            labelled = labelled || !f.label.isEmpty();
+        }
+        a.insert("segments", std::move(segments));
+        a.insert("delays", std::move(delays));
+        if (labelled) a.insert("labels", std::move(labels));
+        if (place < 0 || place > static_cast<qsizetype>(animations.size()))
+            animations.push_back(std::move(a));
+        else
+            animations.insert(animations.begin() + place, std::move(a));
+    }
+    if (animations.empty()) root.erase("animation");
     toml::table window;
     if (!draft.window.array.isEmpty()) window.insert("array", utf8(draft.window.array));
+    if (!framesName.isEmpty()) window.insert("animation", utf8(framesName));
     window.insert("declaration", utf8(draft.window.declaration));
     window.insert("count", draft.window.count);
     root.insert_or_assign("window", std::move(window));
     std::ostringstream out;
     out << "# A Kelvarin project: `kelvarin build` writes its tables; the window keeps its\n"
            "# declaration in [window].\n"
-        << toml::toml_formatter(root) << '\n';
+        // Strings in double quotes: the reader takes text beyond ASCII only there.
+        << toml::toml_formatter(root, toml::toml_formatter::default_flags &
+                                          ~toml::format_flags::allow_literal_strings)
+        << '\n';
     const QString text = QString::fromStdString(out.str());
     // What is written must read back (a name the new format refuses, a text the new kind
     // cannot show): said as the reader says it.

@@ -40,10 +40,18 @@
 //   scroll = true
 //   delay = 250                 # milliseconds, or delays = [100, 200, ...] one a frame
 //
+//   [[animation]]               # frames drawn by hand: each digit's segments, frame by frame
+//   name = "spin"
+//   digits = 2
+//   segments = [["a", ""], ["", "a"]]
+//   delays = [100, 100]
+//   labels = ["left", "right"]  # what each frame shows, for its comment (may be left out)
+//
 //   [window]                    # the main window's declaration in progress, as it shows it
 //   array = "seg_cc"            # its array's name (empty: the window's own by polarity)
 //   declaration = "..."         # the declaration's text
 //   count = 12                  # the codes in it
+//   animation = "hello"         # the animation its frames window edits
 //
 // Every key is checked: an unknown key, a value of the wrong type or out of range, a newer
 // schema, is an error naming the file, the line and the key.
@@ -66,6 +74,7 @@ struct ProjectWindow {
     QString array;
     QString declaration;
     int count = 0;
+    QString animation;  // the animation of the frames window, or empty
 
     bool operator==(const ProjectWindow&) const = default;
 };
@@ -100,6 +109,10 @@ struct ProjectDraft {
     int perLine = 0;  // 0: the format's own (the key left out)
     bool upper = false;
     ProjectWindow window;
+    // The frames window's animation (named window.animation): written as drawn frames, in place
+    // of the animation of that name; none, and the animation the project's window named before
+    // goes.
+    QList<DrawnFrame> frames;
 };
 
 // The project text with the draft written into original (a project's text, or empty for a new

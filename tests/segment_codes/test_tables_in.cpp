@@ -20,6 +20,7 @@ class TablesInTest : public QObject {
     void projectBuildsDeterministically();
     void windowWritesProject_data();
     void windowWritesProject();
+    void windowWritesFrames();
 };
 
 // A text and its tables as "name@line: codes in hex", or "!" and a part of the error.
@@ -155,6 +156,29 @@ void TablesInTest::project_data() {
     QTest::newRow("an animation too long")
         << head + "[[animation]]\nname = \"a\"\ndigits = 2\ntexts = [\"123\"]\n"
         << "!p.toml:7: [[animation]] 1: texts: \"123\" takes 3 digits";
+    const QString drawn =
+        head + "[output]\nformat = \"c\"\n[[animation]]\nname = \"spin\"\ndigits = 2\n";
+    QTest::newRow("frames drawn by hand")
+        << drawn +
+               "segments = [[\"a\", \"\"], [\"\", \"a b\"]]\ndelays = [100, 200]\n"
+               "labels = [\"left\", \"\"]\n"
+        << "{0x01, 0x00},  // 100 ms \"left\"\n    {0x00, 0x03},  // 200 ms\n";
+    QTest::newRow("a drawn label cannot end its comment")
+        << drawn + "segments = [[\"a\", \"\"]]\nlabels = [\"x\\\\\\ny??=\"]\n"
+        << "// 500 ms \"x/ y? ?=\"\n";
+    QTest::newRow("a drawn frame of too few digits") << drawn + "segments = [[\"a\"]]\n"
+                                                     << "!frame 1 has 1 digits, not the 2";
+    QTest::newRow("a drawn segment of another kind") << drawn + "segments = [[\"a\", \"g1\"]]\n"
+                                                     << "!of a 7-segment digit";
+    QTest::newRow("a drawn delay of 0") << drawn + "segments = [[\"a\", \"\"]]\ndelays = [0]\n"
+                                        << "!frame 1's delay of 0 ms";
+    QTest::newRow("delays not one a frame")
+        << drawn + "segments = [[\"a\", \"\"]]\ndelays = [1, 2]\n"
+        << "!give one a frame (1)";
+    QTest::newRow("texts and segments") << drawn + "texts = [\"1\"]\nsegments = [[\"a\", \"\"]]\n"
+                                        << "!give texts or segments, not both";
+    QTest::newRow("the window names no animation") << head + "[window]\nanimation = \"gone\"\n"
+                                                   << "!no animation is named \"gone\"";
     QTest::newRow("not TOML") << "schema = = 1\n"
                               << "!p.toml:1:";
     QTest::newRow("beyond ASCII outside strings") << head + "caf\u00e9 = 1\n"
@@ -216,10 +240,10 @@ void TablesInTest::windowWritesProject_data() {
                                                   << "kind = 7";
     QTest::newRow("own wiring written as segments")
         << QString() << 7 << "e,dp,c,d,g,f,a,b" << true << "c51"
-        << "wiring = 'e,dp,c,d,g,f,a,b'";
+        << "wiring = \"e,dp,c,d,g,f,a,b\"";
     QTest::newRow("a preset's name kept while it gives the wiring")
         << head + "[display]\nwiring = \"max7219\"\n" + table << 7 << "max7219" << false << "sdcc"
-        << "wiring = 'max7219'";
+        << "wiring = \"max7219\"";
     QTest::newRow("tables, name and other output keys kept")
         << head + "[output]\ncomments = true\ncrlf = true\n" + table << 7 << QString() << false
         << "c"
@@ -276,6 +300,40 @@ void TablesInTest::windowWritesProject() {
         QCOMPARE(back->name, QStringLiteral("clock"));
     }
     QCOMPARE(writeProject(draft, *text, QStringLiteral("p.toml"), nullptr), text);
+}
+
+void TablesInTest::windowWritesFrames() {
+    // The frames window's animation written in place of its own, others kept; read back drawn
+    // as they were; gone when the window has none.
+    const QString original = QStringLiteral(
+        "schema = 1\n[[animation]]\nname = \"a\"\ndigits = 2\ntexts = [\"12\"]\n"
+        "[[animation]]\nname = \"mine\"\ndigits = 1\ntexts = [\"1\"]\n"
+        "[[animation]]\nname = \"z\"\ndigits = 1\ntexts = [\"3\"]\n"
+        "[window]\nanimation = \"mine\"\ndeclaration = \"\"\n");
+    ProjectDraft draft;
+    draft.window.animation = QStringLiteral("mine");
+    draft.frames = {{{0x01, 0x06}, 100, QStringLiteral("\u4f60\u597d")}, {{0x00, 0x80}, 250, {}}};
+    QString error;
+    const std::optional<QString> text = writeProject(draft, original, QStringLiteral("p"), &error);
+    QVERIFY2(text, qPrintable(error));
+    const std::optional<Project> back = readProject(*text, QStringLiteral("p"), &error);
+    QVERIFY2(back, qPrintable(error));
+    QCOMPARE(back->animationNames, (QStringList{"a", "mine", "z"}));
+    QCOMPARE(drawnOf(back->animations[1], back->wiring, back->polarity), draft.frames);
+    QCOMPARE(back->window->animation, QStringLiteral("mine"));
+    // Renamed: the old one goes, the new one comes last.
+    draft.window.animation = QStringLiteral("renamed");
+    const std::optional<QString> renamed = writeProject(draft, *text, QStringLiteral("p"), &error);
+    QVERIFY2(renamed, qPrintable(error));
+    QCOMPARE(readProject(*renamed, QString(), nullptr)->animationNames,
+             (QStringList{"a", "z", "renamed"}));
+    // No frames: the window's animation goes, the rest stays.
+    draft.frames.clear();
+    const std::optional<QString> none = writeProject(draft, *renamed, QStringLiteral("p"), &error);
+    QVERIFY2(none, qPrintable(error));
+    const std::optional<Project> left = readProject(*none, QString(), nullptr);
+    QCOMPARE(left->animationNames, (QStringList{"a", "z"}));
+    QVERIFY(left->window->animation.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TablesInTest)
