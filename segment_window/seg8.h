@@ -58,6 +58,10 @@ class SEG8 : public QWidget {
     QMenu* contextMenu() const { return m_menu; }
     void openWiringWindow();
     void openTextCodesWindow();
+    void openFramesWindow();
+    // The frames of the multi-digit display, as the frames window left them, and their name.
+    QList<codes::DrawnFrame> frames() const { return m_frames; }
+    QString framesName() const { return m_framesName; }
     void lightAll();
     void clearAll();
     // Takes back the last change to the declaration: codes added, or a declaration that a new
@@ -192,6 +196,8 @@ class SEG8 : public QWidget {
         QString file, original, saved;
     };
     ProjectState m_project;
+    QList<codes::DrawnFrame> m_frames;
+    QString m_framesName;
     QLabel* m_boardSummary = nullptr;  // the board's wiring and format when not the standard
     QMenu* m_projectMenu = nullptr;
     QMenu* m_recentMenu = nullptr;

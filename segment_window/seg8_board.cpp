@@ -14,6 +14,7 @@
 #include "segment_codes/code_reader.h"
 #include "segment_codes/format_description.h"
 #include "segment_window/digit_view.h"
+#include "segment_window/frames_window.h"
 #include "segment_window/seg8.h"
 #include "segment_window/text_codes_window.h"
 #include "segment_window/wiring_window.h"
@@ -86,6 +87,8 @@ void SEG8::buildMenu() {
         &SEG8::openWiringWindow);
     add(QStringLiteral("openTextCodes"), tr("文字转段码…"), QKeySequence(Qt::CTRL | Qt::Key_T),
         &SEG8::openTextCodesWindow);
+    add(QStringLiteral("openFrames"), tr("多位数码管与帧…"), QKeySequence(Qt::CTRL | Qt::Key_M),
+        &SEG8::openFramesWindow);
     m_menu->addSeparator();
     add(QStringLiteral("lightAll"), tr("全部点亮"), QKeySequence(), &SEG8::lightAll);
     add(QStringLiteral("clearAll"), tr("全部熄灭"), QKeySequence(), &SEG8::clearAll);
@@ -213,6 +216,15 @@ void SEG8::showKind() {
         if (m_kindActions[k] != nullptr)
             m_kindActions[k]->setChecked(static_cast<int>(k) == static_cast<int>(kind()));
     UpdateSegmentCode();
+}
+
+void SEG8::openFramesWindow() {
+    FramesWindow window(m_board, polarity(), m_frames, m_framesName, m_services.preferences,
+                        m_services.clipboard, this);
+    if (window.exec() != QDialog::Accepted) return;
+    m_frames = window.frames();
+    m_framesName = window.name();
+    projectChanged();
 }
 
 void SEG8::openTextCodesWindow() {

@@ -36,7 +36,8 @@ codes::ProjectDraft SEG8::projectDraft() const {
     draft.format = m_board.format;
     draft.perLine = m_board.perLine;
     draft.upper = m_board.upper;
-    draft.window = {m_board.name, Text5->text(), CodeCount};
+    draft.window = {m_board.name, Text5->text(), CodeCount, m_framesName};
+    draft.frames = m_frames;
     return draft;
 }
 
@@ -84,6 +85,8 @@ void SEG8::newProject() {
     if (!settleProject()) return;
     m_project = {};
     m_project.open = true;
+    m_frames.clear();
+    m_framesName.clear();
     Command4_Click();
     m_history.clear();
     if (m_undo != nullptr) m_undo->setEnabled(false);
@@ -139,6 +142,14 @@ bool SEG8::openProject(const QString& file, bool settle) {
     m_project.file = info.absoluteFilePath();
     m_project.original = text;
     takeBoard(board, project->polarity);
+    // The frames window's animation, as drawn frames.
+    m_frames.clear();
+    m_framesName.clear();
+    if (project->window && !project->window->animation.isEmpty()) {
+        const qsizetype at = project->animationNames.indexOf(project->window->animation);
+        m_framesName = project->window->animation;
+        m_frames = codes::drawnOf(project->animations.value(at), m_board.wiring, polarity());
+    }
     if (project->window) {
         Text5->setText(project->window->declaration);
         Text5->moveCursor(QTextCursor::End);

@@ -164,7 +164,7 @@ void TablesInTest::project_data() {
                "labels = [\"left\", \"\"]\n"
         << "{0x01, 0x00},  // 100 ms \"left\"\n    {0x00, 0x03},  // 200 ms\n";
     QTest::newRow("a drawn label cannot end its comment")
-        << drawn + "segments = [[\"a\", \"\"]]\nlabels = [\"x\\\\\\ny??=\"]\n"
+        << drawn + "segments = [[\"a\", \"\"]]\nlabels = [\"x\\\\\\ny?\?=\"]\n"
         << "// 500 ms \"x/ y? ?=\"\n";
     QTest::newRow("a drawn frame of too few digits") << drawn + "segments = [[\"a\"]]\n"
                                                      << "!frame 1 has 1 digits, not the 2";
@@ -275,7 +275,7 @@ void TablesInTest::windowWritesProject() {
     draft.perLine = 6;
     // A declaration with the window's CR LF line ends and a Chinese comment.
     draft.window = {QStringLiteral("seg_cc"),
-                    QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"), 2};
+                    QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"), 2, {}};
     QString error;
     const std::optional<QString> text =
         writeProject(draft, original, QStringLiteral("p.toml"), &error);
