@@ -100,43 +100,4 @@ class FramesWindow : public QDialog {
     QPushButton* m_ok = nullptr;
 };
 
-// The scan program for the board's pins: the target, the segment and select pins, their
-// polarity, the clock and the refresh; the program or what is wrong, copied or saved.
-class DriverWindow : public QDialog {
-    Q_OBJECT
-  public:
-    DriverWindow(const BoardSettings& board, codes::Polarity polarity,
-                 const QList<codes::Frame>& frames, const QString& shows,
-                 platform::Preferences* preferences, platform::Clipboard* clipboard,
-                 QWidget* owner);
-
-    QString program() const { return m_program; }
-    QString problem() const;
-    void setPins(const QString& segments, const QString& selects);
-    void setTarget(const QString& target);
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    void refresh();
-
-    BoardSettings m_board;
-    codes::Polarity m_polarity;
-    QList<codes::Frame> m_frames;
-    QString m_shows;
-    platform::Clipboard* m_clipboard;
-    QString m_program;
-    QComboBox* m_target = nullptr;
-    QLineEdit* m_segments = nullptr;
-    QLineEdit* m_selects = nullptr;
-    QCheckBox* m_activeLow = nullptr;
-    QLineEdit* m_clock = nullptr;
-    QLineEdit* m_refresh = nullptr;
-    QLabel* m_problem = nullptr;
-    QPlainTextEdit* m_output = nullptr;
-    QPushButton* m_copy = nullptr;
-    QPushButton* m_save = nullptr;
-};
-
 }  // namespace kelvarin

@@ -12,6 +12,7 @@
 #include "segment_codes/presets.h"
 #include "segment_codes/project.h"
 #include "segment_window/digit_view.h"
+#include "segment_window/driver_window.h"
 #include "segment_window/frames_window.h"
 #include "segment_window/seg8.h"
 #include "window_harness.h"
