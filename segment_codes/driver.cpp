@@ -34,8 +34,8 @@ QString hertz(double f) {
 }  // namespace
 
 using driver_pins::isAvr;
-using driver_pins::Pin;
 using driver_pins::kAvrPorts;
+using driver_pins::Pin;
 using driver_pins::Pins;
 using driver_pins::pinsOf;
 

@@ -275,7 +275,9 @@ void TablesInTest::windowWritesProject() {
     draft.perLine = 6;
     // A declaration with the window's CR LF line ends and a Chinese comment.
     draft.window = {QStringLiteral("seg_cc"),
-                    QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"), 2, {}};
+                    QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"),
+                    2,
+                    {}};
     QString error;
     const std::optional<QString> text =
         writeProject(draft, original, QStringLiteral("p.toml"), &error);
