@@ -59,4 +59,12 @@ ProgramServices::ProgramServices(bool desktop) : m_owned(std::make_unique<Owned>
 
 ProgramServices::~ProgramServices() = default;
 
+QString ProgramServices::preferencesFile() const {
+    return m_owned->preferences.file();
+}
+
+std::optional<QString> ProgramServices::startPreferencesAfresh(QString* error) const {
+    return m_owned->preferences.startAfresh(error);
+}
+
 }  // namespace kelvarin::app

@@ -4,7 +4,10 @@
 // The composition root: every real service of the program, built once and handed on. Nothing
 // else in the program or the library reaches the machine's services on its own.
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 #include "services/services.h"
 
@@ -19,6 +22,9 @@ class ProgramServices {
     ProgramServices& operator=(const ProgramServices&) = delete;
 
     const platform::Services& services() const { return m_services; }
+    // The preferences' file, and a new one begun in place of one that could not be read.
+    QString preferencesFile() const;
+    std::optional<QString> startPreferencesAfresh(QString* error) const;
 
   private:
     struct Owned;

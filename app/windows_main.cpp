@@ -32,6 +32,10 @@ extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int 
     const kelvarin::app::ProgramServices services(true);
     trace.mark("services");
     kelvarin::SEG8 window(services.services());
+    // A settings file that could not be read is said in the window, which may begin a new one.
+    window.setSettingsRepair({services.preferencesFile(), [&services](QString* error) {
+                                  return services.startPreferencesAfresh(error);
+                              }});
     trace.mark("window");
     trace.watchFirstPaint(window);
     window.show();

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
@@ -96,7 +97,15 @@ class ProgramMessageBox final : public QMessageBox {
              prompt.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r"))))
             widest = std::max(widest, metrics.horizontalAdvance(line));
         const int titleRoom = QFontMetrics(QGuiApplication::font()).horizontalAdvance(title) + 100;
-        label->setMinimumWidth(std::max(table ? widest + 4 : 0, titleRoom));
+        // Running text as wide as its longest line, up to 60% of the screen, wrapped beyond
+        // that: a line without spaces (Chinese) is not cut at the box's edge.
+        const QScreen* screen =
+            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+        const int proseRoom =
+            screen != nullptr ? screen->availableGeometry().width() * 6 / 10 : widest + 4;
+        if (!table) label->setWordWrap(true);
+        label->setMinimumWidth(
+            std::max(table ? widest + 4 : std::min(widest + 4, proseRoom), titleRoom));
     }
 
   protected:

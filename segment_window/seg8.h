@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -82,10 +83,20 @@ class SEG8 : public QWidget {
     bool projectModified() const;
     QStringList recentProjects() const;
 
+    // What the window may do about a settings file that could not be read: its name, and a new
+    // one begun in its place (the name the old one is kept under, or nothing with the reason).
+    // The window says such a file once, when it is first shown, and offers to start afresh.
+    struct SettingsRepair {
+        QString file;
+        std::function<std::optional<QString>(QString* error)> startAfresh;
+    };
+    void setSettingsRepair(SettingsRepair repair) { m_settingsRepair = std::move(repair); }
+
   protected:
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -160,6 +171,7 @@ class SEG8 : public QWidget {
     void buildMenu();
     void showMenu(const QPoint& at);
     void takeBoard(const BoardSettings& board, codes::Polarity chosen);
+    void sayUnreadSettings();
 
     // Projects (seg8_project.cpp).
     codes::ProjectDraft projectDraft() const;
@@ -198,6 +210,8 @@ class SEG8 : public QWidget {
     ProjectState m_project;
     QList<codes::DrawnFrame> m_frames;
     QString m_framesName;
+    SettingsRepair m_settingsRepair;
+    bool m_settingsSaid = false;
     QLabel* m_boardSummary = nullptr;  // the board's wiring and format when not the standard
     QMenu* m_projectMenu = nullptr;
     QMenu* m_recentMenu = nullptr;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolTip>
 
 #include "gui/control_font.h"
@@ -154,6 +155,49 @@ void SEG8::takeBoard(const BoardSettings& board, codes::Polarity chosen) {
         UpdateSegmentCode();
         Command4_Click();
     }
+}
+
+// --- A settings file that could not be read ---
+
+void SEG8::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once, after the window is on the screen.
+    if (m_settingsSaid || m_services.preferences == nullptr ||
+        m_services.preferences->problem().isEmpty())
+        return;
+    m_settingsSaid = true;
+    QTimer::singleShot(0, this, [this] { sayUnreadSettings(); });
+}
+
+void SEG8::sayUnreadSettings() {
+    using Boxes = platform::MessageBoxes;
+    if (m_services.messageBoxes == nullptr) return;
+    Boxes& boxes = *m_services.messageBoxes;
+    const QString file = m_settingsRepair.file.isEmpty() ? tr("设置文件") : m_settingsRepair.file;
+    const QString said = tr("无法读取设置文件“%1”，窗口中的更改不会被保存。").arg(file);
+    if (!m_settingsRepair.startAfresh) {
+        boxes.show(this, said, Boxes::Buttons::Ok, Boxes::Icon::Warning, tr("设置"),
+                   Boxes::Text::Prose);
+        return;
+    }
+    const Boxes::Answer answer =
+        boxes.show(this,
+                   said + QStringLiteral("\r\n\r\n") +
+                       tr("选择[是]重新开始：原文件改名保留在旁边，改用新的设置文件。选择[否]"
+                          "本次不保存设置。"),
+                   Boxes::Buttons::YesNo, Boxes::Icon::Warning, tr("设置"), Boxes::Text::Prose);
+    if (answer != Boxes::Answer::Yes) return;
+    QString why;
+    const std::optional<QString> kept = m_settingsRepair.startAfresh(&why);
+    if (!kept) {
+        boxes.show(this, tr("无法重新开始：%1").arg(why), Boxes::Buttons::Ok, Boxes::Icon::Warning,
+                   tr("设置"), Boxes::Text::Prose);
+        return;
+    }
+    // What the window holds now is the new file's first content.
+    m_board.save(m_services.preferences);
+    boxes.show(this, tr("已改用新的设置文件。原文件保留为“%1”。").arg(*kept), Boxes::Buttons::Ok,
+               Boxes::Icon::Information, tr("设置"), Boxes::Text::Prose);
 }
 
 // --- The kind of digit ---

@@ -3,6 +3,7 @@
 
 #include "system/settings_preferences.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -10,6 +11,7 @@ namespace kelvarin::platform {
 
 SettingsPreferences::SettingsPreferences(const QString& fileName) {
     const QString file = fileName.isEmpty() ? fileNameForUser() : fileName;
+    m_file = file;
     m_settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
     switch (m_settings->status()) {
         case QSettings::NoError:
@@ -32,6 +34,24 @@ SettingsPreferences::SettingsPreferences(const QString& fileName) {
 }
 
 SettingsPreferences::~SettingsPreferences() = default;
+
+std::optional<QString> SettingsPreferences::startAfresh(QString* error) {
+    auto fail = [&](const QString& why) -> std::optional<QString> {
+        if (error != nullptr) *error = why;
+        return std::nullopt;
+    };
+    if (m_problem.isEmpty()) return fail(QStringLiteral("the settings were read"));
+    QString kept = m_file + QStringLiteral(".broken");
+    for (int n = 2; QFileInfo::exists(kept) && n < 1000; ++n)
+        kept = m_file + QStringLiteral(".broken-%1").arg(n);
+    if (QFileInfo::exists(kept)) return fail(QStringLiteral("%1 is taken").arg(kept));
+    // Moved whole, under a new name in the same folder: nothing of it is lost.
+    if (QFileInfo::exists(m_file) && !QFile::rename(m_file, kept))
+        return fail(QStringLiteral("%1 cannot be moved to %2").arg(m_file, kept));
+    m_settings = std::make_unique<QSettings>(m_file, QSettings::IniFormat);
+    m_problem.clear();
+    return kept;
+}
 
 QString SettingsPreferences::fileNameForUser() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

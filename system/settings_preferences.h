@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <optional>
 
 #include "services/preferences.h"
 
@@ -25,7 +26,14 @@ class SettingsPreferences final : public Preferences {
     void setValue(const QString& key, const QVariant& value) override;
     QString problem() const override { return m_problem; }
 
+    QString file() const { return m_file; }
+    // A file that could not be read moved aside (kept as FILE.broken, or FILE.broken-2 and on
+    // where that is taken) and a new one begun; the name it is kept under, or nothing with the
+    // reason (nothing to start afresh from, a file that cannot be moved).
+    std::optional<QString> startAfresh(QString* error);
+
   private:
+    QString m_file;
     std::unique_ptr<QSettings> m_settings;
     QString m_problem;
 };

@@ -84,6 +84,10 @@ void MessageBoxesTest::layout_data() {
         << table("seg_ca", "共阳数码管常用段码") << "选择[是]复制到剪贴板" << true;
     QTest::newRow("copied") << "复制成功"
                             << "复制到剪贴板" << false;
+    // A line of Chinese without spaces, under a short title: shown whole, not cut at the edge.
+    QTest::newRow("a long Chinese line")
+        << "无法读取设置文件“/home/user/.config/kelvarin/kelvarin.conf”，窗口中的更改不会被保存。"
+        << "设置" << false;
 }
 
 // A table is shown in a fixed-width font with every line unbroken, and both standard tables get
@@ -109,7 +113,9 @@ void MessageBoxesTest::layout() {
         int widest = 0;
         for (const QString& line : prompt.split(QStringLiteral("\r\n")))
             widest = std::max(widest, m.horizontalAdvance(line));
-        unbroken = label->width() >= widest;
+        // Every line whole: as wide as the label, or wrapped within the label's height.
+        unbroken = label->width() >= widest ||
+                   (label->wordWrap() && label->height() >= label->heightForWidth(label->width()));
         titleFits = box->width() >= QFontMetrics(box->font()).horizontalAdvance(title) + 80;
         const QPixmap icon = box->iconPixmap();
         sharpIcon = !icon.isNull() && icon.devicePixelRatio() == box->devicePixelRatioF();

@@ -38,6 +38,8 @@ class ProjectsTest : public QObject {
     void notOpened_data();
     void notOpened();
     void withoutProjectEscEndsAtOnce();
+    void unreadSettingsSaidOnce_data();
+    void unreadSettingsSaidOnce();
 
   private:
     QString declaration() const {
@@ -230,6 +232,59 @@ void ProjectsTest::withoutProjectEscEndsAtOnce() {
     QTest::keyClick(m_window, Qt::Key_Escape);
     QVERIFY(m_harness->boxes.shown.isEmpty());
     QCOMPARE(m_harness->program.ended, 2);
+}
+
+void ProjectsTest::unreadSettingsSaidOnce_data() {
+    // A settings file that could not be read: said once when the window is first shown, with
+    // the choice to start afresh.
+    QTest::addColumn<bool>("repairable");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("moved");  // the start afresh succeeds
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("started afresh") << true << int(Answer::Yes) << true
+                                    << QStringList{"无法读取设置文件“/c/kelvarin.conf”",
+                                                   "原文件保留为“/c/kelvarin.conf.broken”"};
+    QTest::newRow("kept as it is")
+        << true << int(Answer::No) << true << QStringList{"选择[是]重新开始"};
+    QTest::newRow("cannot be moved")
+        << true << int(Answer::Yes) << false << QStringList{"选择[是]", "无法重新开始：read-only"};
+    QTest::newRow("nothing to do about it")
+        << false << int(Answer::Yes) << false << QStringList{"无法读取设置文件“设置文件”"};
+}
+
+void ProjectsTest::unreadSettingsSaidOnce() {
+    QFETCH(bool, repairable);
+    QFETCH(int, answer);
+    QFETCH(bool, moved);
+    QFETCH(QStringList, said);
+    delete m_window;
+    m_harness->preferences.readProblem = QStringLiteral("kelvarin.conf is no settings file");
+    m_harness->boxes.answers = {static_cast<Answer>(answer)};
+    m_window = new SEG8(m_harness->services());
+    if (repairable)
+        m_window->setSettingsRepair({QStringLiteral("/c/kelvarin.conf"), [&](QString* error) {
+                                         if (!moved) {
+                                             *error = QStringLiteral("read-only");
+                                             return std::optional<QString>();
+                                         }
+                                         m_harness->preferences.readProblem.clear();
+                                         return std::optional<QString>(
+                                             QStringLiteral("/c/kelvarin.conf.broken"));
+                                     }});
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTRY_COMPARE(m_harness->boxes.shown.size(), said.size());
+    for (qsizetype k = 0; k < said.size(); ++k)
+        QVERIFY2(m_harness->boxes.shown[k].prompt.contains(said[k]),
+                 qPrintable(m_harness->boxes.shown[k].prompt));
+    // Started afresh, the board is written into the new file.
+    const bool afresh = repairable && moved && answer == int(Answer::Yes);
+    QCOMPARE(m_harness->preferences.values.contains(QStringLiteral("board/wiring")), afresh);
+    // Once: shown again, the window says nothing more.
+    m_window->hide();
+    m_window->show();
+    QTest::qWait(20);
+    QCOMPARE(m_harness->boxes.shown.size(), said.size());
 }
 
 QTEST_MAIN(ProjectsTest)

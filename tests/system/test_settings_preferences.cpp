@@ -44,7 +44,22 @@ void SettingsPreferencesTest::files() {
     }
     if (problem) {
         QCOMPARE(readBytes(name), file);  // not written over
+        // Started afresh: the file kept beside (a second time beside the first), the new one
+        // written and read.
+        for (const char* kept : {".broken", ".broken-2"}) {
+            if (QByteArray(kept) == ".broken-2") QVERIFY(writeBytes(name, file));
+            SettingsPreferences preferences(name);
+            QString error;
+            QCOMPARE(preferences.startAfresh(&error), std::optional<QString>(name + kept));
+            QVERIFY(preferences.problem().isEmpty());
+            preferences.setValue(QStringLiteral("board/upper"), QStringLiteral("true"));
+            QCOMPARE(readBytes(name + kept), file);
+        }
+        QCOMPARE(SettingsPreferences(name).value(QStringLiteral("board/upper")).toString(),
+                 QStringLiteral("true"));
     } else {
+        QString error;
+        QVERIFY(!SettingsPreferences(name).startAfresh(&error));  // nothing to start afresh from
         QCOMPARE(SettingsPreferences(name).value(QStringLiteral("board/upper")).toString(),
                  QStringLiteral("true"));
     }
