@@ -21,9 +21,9 @@ QLabel* problemLine(QWidget* parent) {
     return line;
 }
 
-void fitToScreen(QWidget& window, const QWidget* owner) {
+void fitToScreen(QWidget& window, const QWidget* owner, QSize least) {
     const QScreen* on = owner != nullptr ? owner->screen() : window.screen();
-    QSize want = window.sizeHint();
+    QSize want = window.sizeHint().expandedTo(least);
     if (on != nullptr) want = want.boundedTo(on->availableGeometry().size() - QSize(16, 48));
     window.resize(want);
 }

@@ -132,12 +132,9 @@ Shape wideSegments(bool sixteen) {
     // Names beside their segments: inwards of the outer bars, beside the inner ones.
     for (const QPainterPath& path : s.segments) {
         const QPointF centre = path.boundingRect().center();
-        s.labels << centre + QPointF(centre.x() < c - 4   ? 5
-                                     : centre.x() > c + 4 ? -5
-                                                          : 5,
-                                     centre.y() < m - 4   ? 5
-                                     : centre.y() > m + 4 ? -5
-                                                          : -5);
+        // Left of the middle and on it: to the right; right of it: to the left. Above the
+        // middle: below; on it and beneath: above.
+        s.labels << centre + QPointF(centre.x() > c + 4 ? -5 : 5, centre.y() < m - 4 ? 5 : -5);
     }
     return s;
 }
@@ -196,8 +193,8 @@ int DigitView::segmentAt(QPointF point) const {
         if (path.contains(at)) return static_cast<int>(k);
         const QRectF r = path.boundingRect().adjusted(-2, -2, 2, 2);
         if (!r.contains(at)) continue;
-        for (double f = 0; f <= 1.0; f += 0.05) {
-            const QPointF d = path.pointAtPercent(f) - at;
+        for (int step = 0; step <= 20; ++step) {
+            const QPointF d = path.pointAtPercent(step / 20.0) - at;
             const double squared = d.x() * d.x() + d.y() * d.y();
             if (squared < best) {
                 best = squared;

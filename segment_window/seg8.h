@@ -48,7 +48,7 @@ class SEG8 : public QWidget {
     codes::DisplayKind kind() const { return m_board.wiring.kind(); }
     quint32 litSegments() const;
     // Another kind: its standard wiring, a format that holds its codes, a new declaration.
-    void chooseKind(codes::DisplayKind kind);
+    void chooseKind(codes::DisplayKind wanted);
     qint32 codeCount() const { return CodeCount; }
     gui::BackingCanvas& canvas() { return m_background->canvas(); }
     gui::PictureBox& banner() { return *Picture2; }
@@ -60,6 +60,7 @@ class SEG8 : public QWidget {
     void openWiringWindow();
     void openTextCodesWindow();
     void openFramesWindow();
+    void openImportWindow();
     // The frames of the multi-digit display, as the frames window left them, and their name.
     QList<codes::DrawnFrame> frames() const { return m_frames; }
     QString framesName() const { return m_framesName; }

@@ -16,6 +16,7 @@
 #include "segment_codes/format_description.h"
 #include "segment_window/digit_view.h"
 #include "segment_window/frames_window.h"
+#include "segment_window/import_window.h"
 #include "segment_window/seg8.h"
 #include "segment_window/text_codes_window.h"
 #include "segment_window/wiring_window.h"
@@ -90,6 +91,8 @@ void SEG8::buildMenu() {
         &SEG8::openTextCodesWindow);
     add(QStringLiteral("openFrames"), tr("多位数码管与帧…"), QKeySequence(Qt::CTRL | Qt::Key_M),
         &SEG8::openFramesWindow);
+    add(QStringLiteral("openImport"), tr("导入段码表…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &SEG8::openImportWindow);
     m_menu->addSeparator();
     add(QStringLiteral("lightAll"), tr("全部点亮"), QKeySequence(), &SEG8::lightAll);
     add(QStringLiteral("clearAll"), tr("全部熄灭"), QKeySequence(), &SEG8::clearAll);
@@ -269,6 +272,12 @@ void SEG8::openFramesWindow() {
     m_frames = window.frames();
     m_framesName = window.name();
     projectChanged();
+}
+
+void SEG8::openImportWindow() {
+    ImportWindow window(m_board, polarity(), m_services.preferences, this);
+    if (window.exec() != QDialog::Accepted) return;
+    takeBoard(window.board(), window.polarity());
 }
 
 void SEG8::openTextCodesWindow() {

@@ -3,8 +3,10 @@
 // the scan program for the board's pins, and the frames taken into a project that builds them.
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include "segment_window/digit_view.h"
 #include "segment_window/driver_window.h"
 #include "segment_window/frames_window.h"
+#include "segment_window/import_window.h"
 #include "segment_window/seg8.h"
 #include "window_harness.h"
 
@@ -41,6 +44,9 @@ class FramesWindowTest : public QObject {
     void driver_data();
     void driver();
     void projectBuildsWhatTheWindowShows();
+    void import_data();
+    void import();
+    void importTakenIntoTheBoard();
 };
 
 void FramesWindowTest::editing() {
@@ -249,6 +255,81 @@ void FramesWindowTest::projectBuildsWhatTheWindowShows() {
     window->openFramesWindow();
     QCOMPARE(again, shown);
     QVERIFY(!window->projectModified());
+}
+
+void FramesWindowTest::import_data() {
+    // A text pasted into the import window: its tables, the wiring worked out from what the
+    // first shows and how sure that is, or what is wrong (and nothing to take).
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shows");
+    QTest::addColumn<int>("tables");
+    QTest::addColumn<QString>("said");    // in the certainty, or "!" and the problem
+    QTest::addColumn<QString>("wiring");  // taken, "*" any of several, or empty: nothing to take
+    const QString max7219 = QStringLiteral(
+        "const unsigned char d[] = {0x7e, 0x30, 0x6d, 0x79, 0x33, 0x5b, 0x5f, 0x70, 0x7f, 0x7b};");
+    QTest::newRow("a module's table")
+        << max7219 << "0123456789" << 1 << "确定：接线 g,f,e,d,c,b,a,dp"
+        << "g,f,e,d,c,b,a,dp";
+    QTest::newRow("anode, assembler, two tables") << "t1: DB 0C0H, 0F9H, 0A4H\nt2: DB 1, 2\n"
+                                                  << "012" << 2 << "（共阳）"
+                                                  << "a,b,c,d,e,f,g,dp";
+    QTest::newRow("too few entries told") << "int t[] = {0x3f, 0x06};"
+                                          << "1" << 1 << "种接线都符合"
+                                          << "*";
+    QTest::newRow("no wiring fits") << "int t[] = {0x3f, 0x3f, 0x3f};"
+                                    << "012" << 1 << "没有完全符合的接线"
+                                    << "";
+    QTest::newRow("no table") << "int main(void) { return 0; }"
+                              << "0" << 0 << "!文本中找不到可读的段码表"
+                              << "";
+    QTest::newRow("an entry not read") << "int t[] = {0x3f, 0xg1};"
+                                       << "0" << 0 << "!line 1"
+                                       << "";
+    QTest::newRow("characters no digit shows") << max7219 << "%%" << 1 << "请说明各项显示的字符"
+                                               << "";
+    QTest::newRow("more characters than entries") << "int t[] = {0x3f};"
+                                                  << "0123" << 1 << "表只有 1 项"
+                                                  << "";
+}
+
+void FramesWindowTest::import() {
+    QFETCH(QString, text);
+    QFETCH(QString, shows);
+    QFETCH(int, tables);
+    QFETCH(QString, said);
+    QFETCH(QString, wiring);
+    ImportWindow w(BoardSettings(), codes::Polarity::CommonCathode, nullptr, nullptr);
+    w.setShown(shows);
+    w.setText(text);
+    QCOMPARE(w.tables().size(), tables);
+    if (said.startsWith(u'!')) {
+        QVERIFY2(w.problem().contains(said.mid(1)), qPrintable(w.problem()));
+    } else {
+        const QString shown = w.findChild<QLabel*>(QStringLiteral("certainty"))->text();
+        QVERIFY2(shown.contains(said), qPrintable(shown));
+        // Every entry drawn, as the wiring worked out reads it.
+        QCOMPARE(w.digitViews().size(), w.tables().front().entries.size());
+    }
+    // Only a wiring that explains every entry is taken as it is; the closest one is offered too.
+    const bool closest = said.contains(QStringLiteral("没有完全符合"));
+    QCOMPARE(w.canTake(), !wiring.isEmpty() || closest);
+    QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("take"))->isEnabled(), w.canTake());
+    if (!wiring.isEmpty() && wiring != u"*") QCOMPARE(w.board().wiring.text(), wiring);
+}
+
+void FramesWindowTest::importTakenIntoTheBoard() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QTimer::singleShot(0, [] {
+        auto* w = qobject_cast<ImportWindow*>(QApplication::activeModalWidget());
+        QVERIFY(w != nullptr);
+        w->setText(QStringLiteral("t: DB 0C0H, 0F9H, 0A4H, 0B0H, 99H, 92H, 82H, 0F8H, 80H, 90H"));
+        w->accept();
+    });
+    window.openImportWindow();
+    QCOMPARE(window.board().wiring.text(), QStringLiteral("a,b,c,d,e,f,g,dp"));
+    QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked());
 }
 
 QTEST_MAIN(FramesWindowTest)
