@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 #include "segment_codes/driver.h"
 #include "segment_window/dialog_parts.h"
@@ -33,15 +34,15 @@ void DriverWindow::keyPressEvent(QKeyEvent* event) {
     if (!enterInABox(event, *this)) QDialog::keyPressEvent(event);
 }
 
-DriverWindow::DriverWindow(const BoardSettings& board, codes::Polarity polarity,
-                           const QList<codes::Frame>& frames, const QString& shows,
+DriverWindow::DriverWindow(BoardSettings board, codes::Polarity polarity,
+                           QList<codes::Frame> frames, QString shows,
                            platform::Preferences* preferences, platform::Clipboard* clipboard,
                            QWidget* owner)
     : QDialog(owner),
-      m_board(board),
+      m_board(std::move(board)),
       m_polarity(polarity),
-      m_frames(frames),
-      m_shows(shows),
+      m_frames(std::move(frames)),
+      m_shows(std::move(shows)),
       m_clipboard(clipboard) {
     setObjectName(QStringLiteral("DriverWindow"));
     setWindowTitle(tr("生成扫描程序"));

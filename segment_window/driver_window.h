@@ -22,9 +22,8 @@ namespace kelvarin {
 class DriverWindow : public QDialog {
     Q_OBJECT
   public:
-    DriverWindow(const BoardSettings& board, codes::Polarity polarity,
-                 const QList<codes::Frame>& frames, const QString& shows,
-                 platform::Preferences* preferences, platform::Clipboard* clipboard,
+    DriverWindow(BoardSettings board, codes::Polarity polarity, QList<codes::Frame> frames,
+                 QString shows, platform::Preferences* preferences, platform::Clipboard* clipboard,
                  QWidget* owner);
 
     QString program() const { return m_program; }

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "gui/window_placement.h"
 #include "segment_codes/text_codes.h"
 #include "segment_window/dialog_parts.h"
@@ -41,16 +43,16 @@ void FramesWindow::keyPressEvent(QKeyEvent* event) {
     if (!enterInABox(event, *this)) QDialog::keyPressEvent(event);
 }
 
-FramesWindow::FramesWindow(const BoardSettings& board, codes::Polarity polarity,
-                           const QList<codes::DrawnFrame>& frames, const QString& name,
+FramesWindow::FramesWindow(BoardSettings board, codes::Polarity polarity,
+                           QList<codes::DrawnFrame> frames, const QString& name,
                            platform::Preferences* preferences, platform::Clipboard* clipboard,
                            QWidget* owner)
     : QDialog(owner),
-      m_board(board),
+      m_board(std::move(board)),
       m_polarity(polarity),
       m_preferences(preferences),
       m_clipboard(clipboard),
-      m_frames(frames) {
+      m_frames(std::move(frames)) {
     setObjectName(QStringLiteral("FramesWindow"));
     setWindowTitle(tr("多位数码管与帧"));
     // Frames of one width, of the board's kind: anything else starts afresh.

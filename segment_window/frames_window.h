@@ -34,10 +34,9 @@ class FramesWindow : public QDialog {
     Q_OBJECT
   public:
     // The board's frames as the main window keeps them (none: one blank frame of four digits).
-    FramesWindow(const BoardSettings& board, codes::Polarity polarity,
-                 const QList<codes::DrawnFrame>& frames, const QString& name,
-                 platform::Preferences* preferences, platform::Clipboard* clipboard,
-                 QWidget* owner);
+    FramesWindow(BoardSettings board, codes::Polarity polarity, QList<codes::DrawnFrame> frames,
+                 const QString& name, platform::Preferences* preferences,
+                 platform::Clipboard* clipboard, QWidget* owner);
 
     QList<codes::DrawnFrame> frames() const { return m_frames; }
     QString name() const;

@@ -30,7 +30,7 @@ namespace {
 // At most this many entries of a table are drawn.
 constexpr qsizetype kMostDrawn = 128;
 // A source is a few hundred kilobytes at most; more is not read.
-constexpr qint64 kMostSourceBytes = 4 * 1024 * 1024;
+constexpr qint64 kMostSourceBytes = qint64{4} * 1024 * 1024;
 
 QString polarityName(codes::Polarity p) {
     return p == codes::Polarity::CommonAnode ? QObject::tr("共阳") : QObject::tr("共阴");

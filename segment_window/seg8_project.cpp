@@ -23,7 +23,7 @@ namespace {
 const QString kRecentKey = QStringLiteral("projects/recent");
 constexpr qsizetype kMostRecent = 8;
 // A project is a few kilobytes; a file far beyond is not one.
-constexpr qint64 kMostProjectBytes = 8 * 1024 * 1024;
+constexpr qint64 kMostProjectBytes = qint64{8} * 1024 * 1024;
 const QString kFilter = QStringLiteral("项目 (*.toml);;所有文件 (*)");
 
 }  // namespace
@@ -287,7 +287,7 @@ void SEG8::updateProjectActions() {
     m_recentMenu->clear();
     const QStringList recent = recentProjects();
     for (qsizetype k = 0; k < recent.size(); ++k) {
-        const QString file = recent[k];
+        const QString& file = recent[k];
         QAction* action = m_recentMenu->addAction(
             QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(file).fileName()));
         action->setToolTip(file);

@@ -47,7 +47,7 @@ class ProjectsTest : public QObject {
             ->text();
     }
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString file = m_dir->filePath(name);
+        QString file = m_dir->filePath(name);
         QFile f(file);
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return QString();
         return file;
