@@ -66,7 +66,7 @@ DriverWindow::DriverWindow(BoardSettings board, codes::Polarity polarity,
     const int port = preferences != nullptr
                          ? std::clamp(preferences->value(WiringWindow::portKey()).toInt(), 0, 3)
                          : 0;
-    const int bits = board.wiring.bits();
+    const int bits = m_board.wiring.bits();
     QStringList segmentPins;
     if (bits <= 8) {
         segmentPins << QStringLiteral("P%1").arg(port);
@@ -74,7 +74,7 @@ DriverWindow::DriverWindow(BoardSettings board, codes::Polarity polarity,
         for (int k = 0; k < bits && port + k / 8 <= 3; ++k)
             segmentPins << QStringLiteral("P%1.%2").arg(port + k / 8).arg(k % 8);
     }
-    const int digits = frames.isEmpty() ? 1 : static_cast<int>(frames.front().codes.size());
+    const int digits = m_frames.isEmpty() ? 1 : static_cast<int>(m_frames.front().codes.size());
     const int selectPort = port + (bits + 7) / 8;
     QStringList selectPins;
     for (int k = 0; k < digits && selectPort + k / 8 <= 3; ++k)
