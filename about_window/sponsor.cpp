@@ -45,10 +45,8 @@ sponsor::sponsor(const platform::Services& services, QWidget* owner)
     Picture1->setGeometry(gui::twips(480, 240, 5415, 2055));
     Picture1->setFont(gui::controlFont(10.5));
 
-    Command8 =
-        gui::addButton(this, "Command8", QStringLiteral("赞助"), gui::twips(3840, 2520, 975, 375));
-    Command1 =
-        gui::addButton(this, "Command1", QStringLiteral("返回"), gui::twips(4920, 2520, 975, 375));
+    Command8 = gui::addButton(this, "Command8", tr("赞助"), gui::twips(3840, 2520, 975, 375));
+    Command1 = gui::addButton(this, "Command1", tr("返回"), gui::twips(4920, 2520, 975, 375));
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     setTabOrder(Picture1, Command8);
@@ -62,10 +60,9 @@ sponsor::sponsor(const platform::Services& services, QWidget* owner)
 
 void sponsor::Form_Load() {
     const QList<Line> lines = {
-        {QStringLiteral("软件名称:Kelvarin"), 300, 100, 255, 16777215},
-        {QStringLiteral("版本号:v") + versionHead() + versionRevision(), 500, 500, 1, 16777215},
-        {QStringLiteral("软件的发展,只因有您,感谢您的使用."), 1000, 900, rt::rgb(50, 200, 150),
-         16777215},
+        {tr("软件名称:Kelvarin"), 300, 100, 255, 16777215},
+        {tr("版本号:v") + versionHead() + versionRevision(), 500, 500, 1, 16777215},
+        {tr("软件的发展,只因有您,感谢您的使用."), 1000, 900, rt::rgb(50, 200, 150), 16777215},
         {QStringLiteral("design bY:Quarvel"), 2000, 1300, 65535, 65280},
         {QStringLiteral("mailto:") + authorEmail(), 2000, 1600, 65535, 65280},
     };

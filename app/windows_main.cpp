@@ -11,6 +11,7 @@
 #include "app/composition.h"
 #include "app/startup_trace.h"
 #include "build_info/app_info.h"
+#include "segment_window/language.h"
 #include "segment_window/seg8.h"
 
 extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int argc,
@@ -30,6 +31,8 @@ extern "C" __attribute__((visibility("default"))) int kelvarin_windows_main(int 
         return refused.status;
     }
     const kelvarin::app::ProgramServices services(true);
+    // The windows speak the language kept in the settings (Chinese by default).
+    kelvarin::installLanguage(kelvarin::chosenLanguage(services.services().preferences));
     trace.mark("services");
     kelvarin::SEG8 window(services.services());
     // A settings file that could not be read is said in the window, which may begin a new one.

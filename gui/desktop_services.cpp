@@ -72,10 +72,14 @@ class ProgramMessageBox final : public QMessageBox {
           m_icon(icon),
           m_table(table) {
         setTextFormat(Qt::PlainText);
-        if (QAbstractButton* yes = button(Yes)) yes->setText(QStringLiteral("是(&Y)"));
-        if (QAbstractButton* no = button(No)) no->setText(QStringLiteral("否(&N)"));
-        if (QAbstractButton* ok = button(Ok)) ok->setText(QStringLiteral("确定"));
-        if (QAbstractButton* cancel = button(Cancel)) cancel->setText(QStringLiteral("取消"));
+        if (QAbstractButton* yes = button(Yes))
+            yes->setText(QCoreApplication::translate("kelvarin::gui::MessageBoxes", "是(&Y)"));
+        if (QAbstractButton* no = button(No))
+            no->setText(QCoreApplication::translate("kelvarin::gui::MessageBoxes", "否(&N)"));
+        if (QAbstractButton* ok = button(Ok))
+            ok->setText(QCoreApplication::translate("kelvarin::gui::MessageBoxes", "确定"));
+        if (QAbstractButton* cancel = button(Cancel))
+            cancel->setText(QCoreApplication::translate("kelvarin::gui::MessageBoxes", "取消"));
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (label == nullptr) return;
         QFont font = label->font();

@@ -4,6 +4,7 @@
 #include "gui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -38,15 +39,18 @@ QString QtDialogs::chooseFolder(qint32 owner, const QString& title) {
 
 bool QtDialogs::confirmReplace(const QString& target, const QString& source) {
     const QFileInfo old(target), replacement(source);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("确认文件替换"),
-                    QStringLiteral("此文件夹已包含名为“%1”的文件。\n\n是否要将现有文件\n"
-                                   "    %2 字节, 修改日期: %3\n替换为\n    %4 字节, 修改日期: %5")
-                        .arg(old.fileName())
-                        .arg(old.size())
-                        .arg(old.lastModified().toString(Qt::ISODate))
-                        .arg(replacement.size())
-                        .arg(replacement.lastModified().toString(Qt::ISODate)),
-                    QMessageBox::Yes | QMessageBox::No, m_progress);
+    QMessageBox box(
+        QMessageBox::Question,
+        QCoreApplication::translate("kelvarin::gui::QtDialogs", "确认文件替换"),
+        QCoreApplication::translate("kelvarin::gui::QtDialogs",
+                                    "此文件夹已包含名为“%1”的文件。\n\n是否要将现有文件\n"
+                                    "    %2 字节, 修改日期: %3\n替换为\n    %4 字节, 修改日期: %5")
+            .arg(old.fileName())
+            .arg(old.size())
+            .arg(old.lastModified().toString(Qt::ISODate))
+            .arg(replacement.size())
+            .arg(replacement.lastModified().toString(Qt::ISODate)),
+        QMessageBox::Yes | QMessageBox::No, m_progress);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -54,9 +58,11 @@ bool QtDialogs::confirmReplace(const QString& target, const QString& source) {
 void QtDialogs::copyStarted(qint64 totalBytes, int files) {
     delete m_progress;
     m_total = std::max<qint64>(totalBytes, 1);
-    m_progress = new QProgressDialog(QStringLiteral("正在复制 %1 个文件...").arg(files),
-                                     QStringLiteral("取消"), 0, 1000);
-    m_progress->setWindowTitle(QStringLiteral("正在复制..."));
+    m_progress = new QProgressDialog(
+        QCoreApplication::translate("kelvarin::gui::QtDialogs", "正在复制 %1 个文件...").arg(files),
+        QCoreApplication::translate("kelvarin::gui::QtDialogs", "取消"), 0, 1000);
+    m_progress->setWindowTitle(
+        QCoreApplication::translate("kelvarin::gui::QtDialogs", "正在复制..."));
     m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
@@ -68,15 +74,18 @@ void QtDialogs::copyStarted(qint64 totalBytes, int files) {
 
 bool QtDialogs::copyProgress(qint64 bytesDone, const QString& file) {
     if (m_progress.isNull()) return true;
-    m_progress->setLabelText(QStringLiteral("正在复制 %1").arg(QFileInfo(file).fileName()));
+    m_progress->setLabelText(QCoreApplication::translate("kelvarin::gui::QtDialogs", "正在复制 %1")
+                                 .arg(QFileInfo(file).fileName()));
     m_progress->setValue(static_cast<int>(std::min<qint64>(1000, bytesDone * 1000 / m_total)));
     QApplication::processEvents();
     return !m_progress->wasCanceled();
 }
 
 void QtDialogs::copyFailed(const QString& file, const QString& reason) {
-    QMessageBox::warning(m_progress, QStringLiteral("复制文件时出错"),
-                         QStringLiteral("无法复制 %1: %2").arg(file, reason));
+    QMessageBox::warning(m_progress,
+                         QCoreApplication::translate("kelvarin::gui::QtDialogs", "复制文件时出错"),
+                         QCoreApplication::translate("kelvarin::gui::QtDialogs", "无法复制 %1: %2")
+                             .arg(file, reason));
 }
 
 void QtDialogs::copyFinished() {

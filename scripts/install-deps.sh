@@ -22,6 +22,11 @@ packages=(
   libxcb1-dev
   # toml++ reads the project files.
   libtomlplusplus-dev
+  # The windows' English translation is built with Qt's translation tools; Qt's own dialogs
+  # speak the window's language with Qt's translations.
+  qt6-tools-dev
+  qt6-l10n-tools
+  qt6-translations-l10n
   fonts-wqy-microhei
   xvfb
   openbox

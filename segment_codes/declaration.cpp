@@ -3,6 +3,8 @@
 
 #include "segment_codes/declaration.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 #include "segment_codes/code_reader.h"
@@ -27,7 +29,9 @@ FormatContext Declaration::context() const {
 }
 
 QString Declaration::header(QDate today) const {
-    const QString created = QStringLiteral("创建于: %1年%2月%3日 design:______")
+    // In the window's language (the command line, which installs no translation, keeps it).
+    const QString created = QCoreApplication::translate("kelvarin::codes::Declaration",
+                                                        "创建于: %1年%2月%3日 design:______")
                                 .arg(today.year() % 100, 2, 10, QLatin1Char('0'))
                                 .arg(today.month(), 2, 10, QLatin1Char('0'))
                                 .arg(today.day(), 2, 10, QLatin1Char('0'));

@@ -3,6 +3,8 @@
 
 #include "segment_codes/formats.h"
 
+#include <QCoreApplication>
+
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
@@ -224,8 +226,11 @@ Table asciiTable(const Wiring& wiring, Polarity polarity) {
 Table standardTable(const Wiring& wiring, Polarity polarity) {
     if (wiring.kind() != DisplayKind::Seven) return asciiTable(wiring, polarity);
     Table table;
-    table.comment = polarity == Polarity::CommonAnode ? QStringLiteral("共阳数码管常用段码")
-                                                      : QStringLiteral("共阴数码管常用段码");
+    // In the window's language (the command line, which installs no translation, keeps them).
+    table.comment =
+        polarity == Polarity::CommonAnode
+            ? QCoreApplication::translate("kelvarin::codes::Formats", "共阳数码管常用段码")
+            : QCoreApplication::translate("kelvarin::codes::Formats", "共阴数码管常用段码");
     int index = 0;
     auto line = [&](const char* characters, bool dotted, bool blank, const char* comment) {
         TableLine l;

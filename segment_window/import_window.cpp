@@ -4,6 +4,7 @@
 #include "segment_window/import_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -33,7 +34,9 @@ constexpr qsizetype kMostDrawn = 128;
 constexpr qint64 kMostSourceBytes = qint64{4} * 1024 * 1024;
 
 QString polarityName(codes::Polarity p) {
-    return p == codes::Polarity::CommonAnode ? QObject::tr("共阳") : QObject::tr("共阴");
+    return p == codes::Polarity::CommonAnode
+               ? QCoreApplication::translate("kelvarin::ImportWindow", "共阳")
+               : QCoreApplication::translate("kelvarin::ImportWindow", "共阴");
 }
 
 }  // namespace

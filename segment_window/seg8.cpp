@@ -74,18 +74,22 @@ SEG8::SEG8(const platform::Services& services, QWidget* parent)
 // The command buttons: name, caption, place in twips, handler.
 const std::vector<SEG8::ButtonSpec>& SEG8::buttonSpecs() {
     static const std::vector<ButtonSpec> specs = {
-        {"Command8", u"赞助/关于", 8040, 360, 1215, 375, &SEG8::Command8, &SEG8::Command8_Click},
-        {"Command1", u"共阴数码管常用段码", 6960, 840, 2295, 375, &SEG8::Command1,
-         &SEG8::Command1_Click},
-        {"Command2", u"共阳数码管常用段码", 6960, 1200, 2295, 375, &SEG8::Command2,
-         &SEG8::Command2_Click},
-        {"Command6", u"随机换色", 3240, 1920, 1095, 375, &SEG8::Command6, &SEG8::Command6_Click},
-        {"Command7", u"还原窗口", 4320, 1920, 1095, 375, &SEG8::Command7, &SEG8::Command7_Click},
-        {"Command5", u"复制到剪贴板", 5640, 1920, 1575, 375, &SEG8::Command5,
-         &SEG8::Command5_Click},
-        {"Command4", u"清空", 7200, 1920, 735, 375, &SEG8::Command4, &SEG8::Command4_Click},
-        {"Command3", u"添加到文本框", 7920, 1920, 1575, 375, &SEG8::Command3,
-         &SEG8::Command3_Click}};
+        {"Command8", QT_TRANSLATE_NOOP("kelvarin::SEG8", "赞助/关于"), 8040, 360, 1215, 375,
+         &SEG8::Command8, &SEG8::Command8_Click},
+        {"Command1", QT_TRANSLATE_NOOP("kelvarin::SEG8", "共阴数码管常用段码"), 6960, 840, 2295,
+         375, &SEG8::Command1, &SEG8::Command1_Click},
+        {"Command2", QT_TRANSLATE_NOOP("kelvarin::SEG8", "共阳数码管常用段码"), 6960, 1200, 2295,
+         375, &SEG8::Command2, &SEG8::Command2_Click},
+        {"Command6", QT_TRANSLATE_NOOP("kelvarin::SEG8", "随机换色"), 3240, 1920, 1095, 375,
+         &SEG8::Command6, &SEG8::Command6_Click},
+        {"Command7", QT_TRANSLATE_NOOP("kelvarin::SEG8", "还原窗口"), 4320, 1920, 1095, 375,
+         &SEG8::Command7, &SEG8::Command7_Click},
+        {"Command5", QT_TRANSLATE_NOOP("kelvarin::SEG8", "复制到剪贴板"), 5640, 1920, 1575, 375,
+         &SEG8::Command5, &SEG8::Command5_Click},
+        {"Command4", QT_TRANSLATE_NOOP("kelvarin::SEG8", "清空"), 7200, 1920, 735, 375,
+         &SEG8::Command4, &SEG8::Command4_Click},
+        {"Command3", QT_TRANSLATE_NOOP("kelvarin::SEG8", "添加到文本框"), 7920, 1920, 1575, 375,
+         &SEG8::Command3, &SEG8::Command3_Click}};
     return specs;
 }
 
@@ -126,17 +130,17 @@ void SEG8::buildControls() {
         Picture1[static_cast<size_t>(k)] = box;
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("选择数码管"), this);
+    Frame1 = new QGroupBox(tr("选择数码管"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(gui::twips(3360, 360, 3135, 1215));
     Frame1->setFont(gui::controlFont(10.5));
     Frame1->setAutoFillBackground(true);
-    Option1 = new QRadioButton(QStringLiteral("共阴数码管-[SEG-8,CC]"), Frame1);
+    Option1 = new QRadioButton(tr("共阴数码管-[SEG-8,CC]"), Frame1);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(gui::twips(240, 360, 2655, 330));
     Option1->setFont(gui::controlFont(10.5));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("共阳数码管-[SEG-8,CA]"), Frame1);
+    Option2 = new QRadioButton(tr("共阳数码管-[SEG-8,CA]"), Frame1);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(gui::twips(240, 720, 2655, 255));
     Option2->setFont(gui::controlFont(10.5));
@@ -148,7 +152,7 @@ void SEG8::buildControls() {
     });
 
     for (const ButtonSpec& b : buttonSpecs()) {
-        QPushButton* button = gui::addButton(this, b.name, QString::fromUtf16(b.caption),
+        QPushButton* button = gui::addButton(this, b.name, tr(b.caption),
                                              gui::twips(b.left, b.top, b.width, b.height));
         this->*b.field = button;
         connect(button, &QPushButton::clicked, this, [this, click = b.click] { (this->*click)(); });
@@ -171,7 +175,7 @@ void SEG8::buildControls() {
     Text2->setVisible(false);
     Text3->setVisible(false);
 
-    Check1 = new QCheckBox(QStringLiteral("自动复制到剪贴板"), this);
+    Check1 = new QCheckBox(tr("自动复制到剪贴板"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(gui::twips(720, 4800, 2295, 375));
     Check1->setFont(gui::controlFont(10.5));

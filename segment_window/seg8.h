@@ -61,6 +61,8 @@ class SEG8 : public QWidget {
     void openTextCodesWindow();
     void openFramesWindow();
     void openImportWindow();
+    // The language of the windows from the next start ("zh" or "en"), kept in the settings.
+    void chooseLanguage(const QString& language);
     // The frames of the multi-digit display, as the frames window left them, and their name.
     QList<codes::DrawnFrame> frames() const { return m_frames; }
     QString framesName() const { return m_framesName; }
@@ -104,7 +106,7 @@ class SEG8 : public QWidget {
   private:
     struct ButtonSpec {
         const char* name;
-        const char16_t* caption;
+        const char* caption;  // to be translated
         int left, top, width, height;
         QPushButton* SEG8::*field;
         void (SEG8::*click)();
@@ -155,6 +157,7 @@ class SEG8 : public QWidget {
     void setPattern(quint32 wanted);
     void showKind();
     void buildKindMenu();
+    void buildLanguageMenu();
 
     // The declaration and the standard tables (seg8_declaration.cpp).
     codes::Declaration declaration() const { return m_board.declaration(polarity()); }

@@ -17,6 +17,7 @@
 #include "segment_window/digit_view.h"
 #include "segment_window/frames_window.h"
 #include "segment_window/import_window.h"
+#include "segment_window/language.h"
 #include "segment_window/seg8.h"
 #include "segment_window/text_codes_window.h"
 #include "segment_window/wiring_window.h"
@@ -104,6 +105,7 @@ void SEG8::buildMenu() {
     m_menu->addSeparator();
     buildKindMenu();
     buildProjectMenu();
+    buildLanguageMenu();
     // The keyboard's ways to the menu: the Menu key and Shift+F10.
     auto* keyboard = new QAction(this);
     keyboard->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
@@ -201,6 +203,43 @@ void SEG8::sayUnreadSettings() {
     m_board.save(m_services.preferences);
     boxes.show(this, tr("已改用新的设置文件。原文件保留为“%1”。").arg(*kept), Boxes::Buttons::Ok,
                Boxes::Icon::Information, tr("设置"), Boxes::Text::Prose);
+}
+
+// --- The language ---
+
+void SEG8::buildLanguageMenu() {
+    // Named in both languages in Chinese, so that it is found by one who reads no Chinese.
+    QMenu* menu = m_menu->addMenu(tr("语言 / Language"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(this);
+    const QString now = chosenLanguage(m_services.preferences);
+    for (const auto& [language, name] :
+         {std::pair(QStringLiteral("zh"), tr("中文")),
+          std::pair(QStringLiteral("en"), QStringLiteral("English"))}) {
+        QAction* action = menu->addAction(name);
+        action->setObjectName(QStringLiteral("language_") + language);
+        action->setCheckable(true);
+        action->setChecked(language == now);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { chooseLanguage(language); });
+    }
+}
+
+void SEG8::chooseLanguage(const QString& language) {
+    if (m_services.preferences == nullptr || language == chosenLanguage(m_services.preferences))
+        return;
+    m_services.preferences->setValue(languageKey(), language);
+    // Said in the language chosen: the windows speak it from the next start.
+    using Boxes = platform::MessageBoxes;
+    if (m_services.messageBoxes == nullptr) return;
+    const bool english = language == u"en";
+    m_services.messageBoxes->show(
+        this,
+        english ? QStringLiteral("Kelvarin speaks English from its next start.")
+                : QStringLiteral("下次启动时，Kelvarin 使用中文。"),
+        Boxes::Buttons::Ok, Boxes::Icon::Information,
+        english ? QStringLiteral("Language") : QStringLiteral("语言"), Boxes::Text::Prose);
 }
 
 // --- The kind of digit ---

@@ -102,9 +102,9 @@ void SEG8::Command5_Click() {
     using Boxes = platform::MessageBoxes;
     rn([&] {
         platform::require(m_services.messageBoxes)
-            .show(this, copied ? QStringLiteral("复制成功") : QStringLiteral("复制失败"),
-                  Boxes::Buttons::Ok, copied ? Boxes::Icon::Information : Boxes::Icon::Warning,
-                  QStringLiteral("复制到剪贴板"), Boxes::Text::Prose);
+            .show(this, copied ? tr("复制成功") : tr("复制失败"), Boxes::Buttons::Ok,
+                  copied ? Boxes::Icon::Information : Boxes::Icon::Warning, tr("复制到剪贴板"),
+                  Boxes::Text::Prose);
     });
 }
 
@@ -113,12 +113,10 @@ void SEG8::offerStandardTable(const QString& table) {
     rt::ResumeNext rn(lcSeg8(), __func__);
     Boxes::Answer answer = Boxes::Answer::No;
     rn([&] {
-        answer =
-            platform::require(m_services.messageBoxes)
-                .show(this,
-                      table + kCrLf + kCrLf + QStringLiteral("选择[是]复制到剪贴板,选择[否]返回."),
-                      Boxes::Buttons::YesNo, Boxes::Icon::Information,
-                      QStringLiteral("选择[是]复制到剪贴板"), Boxes::Text::Table);
+        answer = platform::require(m_services.messageBoxes)
+                     .show(this, table + kCrLf + kCrLf + tr("选择[是]复制到剪贴板,选择[否]返回."),
+                           Boxes::Buttons::YesNo, Boxes::Icon::Information,
+                           tr("选择[是]复制到剪贴板"), Boxes::Text::Table);
     });
     if (answer == Boxes::Answer::Yes) copyToClipboard(table);
 }

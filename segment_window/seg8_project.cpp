@@ -24,7 +24,6 @@ const QString kRecentKey = QStringLiteral("projects/recent");
 constexpr qsizetype kMostRecent = 8;
 // A project is a few kilobytes; a file far beyond is not one.
 constexpr qint64 kMostProjectBytes = qint64{8} * 1024 * 1024;
-const QString kFilter = QStringLiteral("项目 (*.toml);;所有文件 (*)");
 
 }  // namespace
 
@@ -97,8 +96,9 @@ void SEG8::newProject() {
 
 void SEG8::chooseProjectToOpen() {
     if (!settleProject()) return;
-    const QString file = QFileDialog::getOpenFileName(this, tr("打开项目"), recentFolder(), kFilter,
-                                                      nullptr, QFileDialog::DontUseNativeDialog);
+    const QString file = QFileDialog::getOpenFileName(this, tr("打开项目"), recentFolder(),
+                                                      tr("项目 (*.toml);;所有文件 (*)"), nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
     if (!file.isEmpty()) openProject(file, false);
 }
 
@@ -179,7 +179,7 @@ bool SEG8::chooseProjectToSave() {
         this, tr("项目另存为"),
         m_project.file.isEmpty() ? recentFolder() + QStringLiteral("/project.toml")
                                  : m_project.file,
-        kFilter, nullptr, QFileDialog::DontUseNativeDialog);
+        tr("项目 (*.toml);;所有文件 (*)"), nullptr, QFileDialog::DontUseNativeDialog);
     if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".toml");
     return saveProjectAs(file);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace kelvarin::platform {
 
 SettingsPreferences::SettingsPreferences(const QString& fileName) {
@@ -25,9 +27,11 @@ SettingsPreferences::SettingsPreferences(const QString& fileName) {
     }
     // A file that is there but holds nothing of this program's (a broken one, another
     // program's) is not taken for an empty store.
-    if (m_problem.isEmpty() && QFileInfo(file).size() > 0 &&
-        !m_settings->childGroups().contains(QStringLiteral("board")) &&
-        !m_settings->childGroups().contains(QStringLiteral("windows")))
+    const QStringList groups = m_settings->childGroups();
+    const bool ours = std::any_of(groups.begin(), groups.end(), [](const QString& g) {
+        return g == u"board" || g == u"windows" || g == u"interface" || g == u"projects";
+    });
+    if (m_problem.isEmpty() && QFileInfo(file).size() > 0 && !ours)
         m_problem = QStringLiteral("%1 holds no settings of Kelvarin").arg(file);
     // What cannot be read is not written over either.
     if (!m_problem.isEmpty()) m_settings.reset();

@@ -233,11 +233,12 @@ void BoardsTest::menuAndItsKeys() {
     QStringList texts;
     for (QAction* a : menu->actions())
         if (!a->isSeparator()) texts << a->text() + u'|' + a->shortcut().toString();
-    QCOMPARE(texts, (QStringList{"接线与输出…|Ctrl+,", "文字转段码…|Ctrl+T",
-                                 "多位数码管与帧…|Ctrl+M", "导入段码表…|Ctrl+I", "全部点亮|",
-                                 "全部熄灭|", "撤销添加|Ctrl+Z", "数码管|", "项目|"}));
+    QCOMPARE(texts,
+             (QStringList{"接线与输出…|Ctrl+,", "文字转段码…|Ctrl+T", "多位数码管与帧…|Ctrl+M",
+                          "导入段码表…|Ctrl+I", "全部点亮|", "全部熄灭|", "撤销添加|Ctrl+Z",
+                          "数码管|", "项目|", "语言 / Language|"}));
     QStringList project;
-    for (QAction* a : menu->actions().last()->menu()->actions())
+    for (QAction* a : menu->findChild<QMenu*>(QStringLiteral("projectMenu"))->actions())
         if (!a->isSeparator()) project << a->text() + u'|' + a->shortcut().toString();
     QCOMPARE(project, (QStringList{"新建项目|Ctrl+N", "打开项目…|Ctrl+O", "最近的项目|",
                                    "保存项目|Ctrl+S", "项目另存为…|Ctrl+Shift+S", "关闭项目|"}));

@@ -24,6 +24,10 @@ void SettingsPreferencesTest::files_data() {
     QTest::newRow("no file yet") << QByteArray("-") << "" << false;
     QTest::newRow("empty file") << QByteArray("") << "" << false;
     QTest::newRow("ours") << QByteArray("[board]\nformat=sdcc\n") << "sdcc" << false;
+    QTest::newRow("only the language kept")
+        << QByteArray("[interface]\nlanguage=en\n") << "" << false;
+    QTest::newRow("only recent projects")
+        << QByteArray("[projects]\nrecent=/a.toml\n") << "" << false;
     QTest::newRow("another program's") << QByteArray("[General]\ntheme=dark\n") << "" << true;
     QTest::newRow("broken") << QByteArrayLiteral("\x01\x02\xff\xfe garbage\n\x00\x01") << ""
                             << true;
