@@ -95,16 +95,33 @@ class ProgramMessageBox final : public QMessageBox {
         // half the screen; a label as wide as its longest line keeps a table unwrapped (both
         // tables then get boxes of one size), and one as wide as the title keeps a short box
         // from cutting its title beside a window manager's buttons.
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QString& line :
-             prompt.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r"))))
-            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const QStringList lines =
+            prompt.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
+        auto widestIn = [&lines](const QFont& f) {
+            const QFontMetrics metrics(f);
+            int w = 0;
+            for (const QString& line : lines)
+                w = std::max(w, metrics.horizontalAdvance(line));
+            return w;
+        };
+        const QScreen* screen =
+            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+        if (table && screen != nullptr) {
+            // Qt keeps a box within the screen's width less 480 pixels (at most 1000; a screen of
+            // 1024 or less whole), which on a laptop cuts a table's longer lines: the table's
+            // type is made smaller until its lines fit that (not below 6 points).
+            const int available = screen->availableGeometry().width();
+            const int limit = available <= 1024 ? available : std::min(available - 480, 1000);
+            const int around = style()->pixelMetric(QStyle::PM_MessageBoxIconSize) + 80;
+            while (widestIn(font) + around > limit && font.pointSizeF() > 6.0) {
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+                label->setFont(font);
+            }
+        }
+        const int widest = widestIn(font);
         const int titleRoom = QFontMetrics(QGuiApplication::font()).horizontalAdvance(title) + 100;
         // Running text as wide as its longest line, up to 60% of the screen, wrapped beyond
         // that: a line without spaces (Chinese) is not cut at the box's edge.
-        const QScreen* screen =
-            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
         const int proseRoom =
             screen != nullptr ? screen->availableGeometry().width() * 6 / 10 : widest + 4;
         if (!table) label->setWordWrap(true);

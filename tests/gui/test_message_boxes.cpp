@@ -113,9 +113,12 @@ void MessageBoxesTest::layout() {
         int widest = 0;
         for (const QString& line : prompt.split(QStringLiteral("\r\n")))
             widest = std::max(widest, m.horizontalAdvance(line));
-        // Every line whole: as wide as the label, or wrapped within the label's height.
-        unbroken = label->width() >= widest ||
-                   (label->wordWrap() && label->height() >= label->heightForWidth(label->width()));
+        // Every line whole: as wide as the label, or wrapped within the label's height; and the
+        // label within the box (Qt keeps a box narrower than its screen by 480 pixels).
+        unbroken =
+            (label->width() >= widest ||
+             (label->wordWrap() && label->height() >= label->heightForWidth(label->width()))) &&
+            label->mapTo(box, QPoint(label->width(), 0)).x() <= box->width();
         titleFits = box->width() >= QFontMetrics(box->font()).horizontalAdvance(title) + 80;
         const QPixmap icon = box->iconPixmap();
         sharpIcon = !icon.isNull() && icon.devicePixelRatio() == box->devicePixelRatioF();
