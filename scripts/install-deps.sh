@@ -27,6 +27,8 @@ packages=(
   qt6-tools-dev
   qt6-l10n-tools
   qt6-translations-l10n
+  # The translation check reads the .ts file with Python.
+  python3
   fonts-wqy-microhei
   xvfb
   openbox
