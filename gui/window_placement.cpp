@@ -167,10 +167,20 @@ KeptPlacement::KeptPlacement(QWidget& window, platform::Preferences* preferences
     const QByteArray kept =
         m_preferences != nullptr ? m_preferences->value(m_key).toByteArray() : QByteArray();
     bool restored = !kept.isEmpty() && m_window.restoreGeometry(kept);
-    // A place no screen shows any more is no place to open at.
     if (restored) {
-        const QScreen* screen = QGuiApplication::screenAt(m_window.geometry().center());
-        restored = screen != nullptr;
+        // A place no screen shows any more is no place to open at.
+        const QScreen* at = QGuiApplication::screenAt(m_window.geometry().center());
+        restored = at != nullptr;
+        // A size kept from a larger screen, or another scale, is made to fit this one (room left
+        // for the manager's frame), and the window opens centred again.
+        const QScreen* screen = at != nullptr ? at : QGuiApplication::primaryScreen();
+        const QSize room =
+            screen != nullptr ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+        if (screen != nullptr &&
+            (m_window.width() > room.width() || m_window.height() > room.height())) {
+            m_window.resize(m_window.size().boundedTo(room));
+            restored = false;
+        }
     }
     if (!restored) m_centred = new CentredPlacement(window, std::move(over));
     window.installEventFilter(this);

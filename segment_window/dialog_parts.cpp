@@ -5,8 +5,12 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace kelvarin::dialog_parts {
 
@@ -24,8 +28,31 @@ QLabel* problemLine(QWidget* parent) {
 void fitToScreen(QWidget& window, const QWidget* owner, QSize least) {
     const QScreen* on = owner != nullptr ? owner->screen() : window.screen();
     QSize want = window.sizeHint().expandedTo(least);
+    // A scrolled body is asked for its whole size (a scroll area's own hint is capped).
+    if (const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("body"))) {
+        const QWidget* body = scroll->widget();
+        // The window less its scroll area (margins, buttons), with the body whole beside a
+        // scroll bar.
+        const QSize rest = window.sizeHint() - scroll->sizeHint();
+        want = want.expandedTo(body->sizeHint() + rest +
+                               QSize(scroll->verticalScrollBar()->sizeHint().width(), 0));
+    }
     if (on != nullptr) want = want.boundedTo(on->availableGeometry().size() - QSize(16, 48));
     window.resize(want);
+}
+
+QVBoxLayout* scrolledBody(QWidget& window, QVBoxLayout*& outer) {
+    outer = new QVBoxLayout(&window);
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName(QStringLiteral("body"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* body = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(body);
+    outer->addWidget(scroll, 1);
+    return layout;
 }
 
 bool enterInABox(QKeyEvent* event, const QWidget& window) {

@@ -7,6 +7,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace kelvarin::dialog_parts {
@@ -16,6 +17,10 @@ QLabel* problemLine(QWidget* parent);
 // Sizes the window to its wish, no larger than the screen it is shown on (room left for the
 // manager's frame).
 void fitToScreen(QWidget& window, const QWidget* owner, QSize least = QSize());
+// The window's body in a scroll area (everything but its buttons, which the caller adds to
+// outer below it): the layout to build the body in. fitToScreen then sizes the window to the
+// whole body where the screen has room, and lets it scroll where it has not.
+QVBoxLayout* scrolledBody(QWidget& window, QVBoxLayout*& outer);
 // Whether the key is Enter in a box of the window (taken, so that it does not close the window).
 bool enterInABox(QKeyEvent* event, const QWidget& window);
 

@@ -46,7 +46,8 @@ DriverWindow::DriverWindow(BoardSettings board, codes::Polarity polarity,
       m_clipboard(clipboard) {
     setObjectName(QStringLiteral("DriverWindow"));
     setWindowTitle(tr("生成扫描程序"));
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* outer = nullptr;
+    QVBoxLayout* layout = dialog_parts::scrolledBody(*this, outer);
     auto* form = new QGridLayout;
     m_target = new QComboBox(this);
     m_target->setObjectName(QStringLiteral("target"));
@@ -114,7 +115,7 @@ DriverWindow::DriverWindow(BoardSettings board, codes::Polarity polarity,
     QPushButton* close = buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
     for (QPushButton* b : {m_copy, m_save, close})
         b->setAutoDefault(false);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_copy, &QPushButton::clicked, this, [this] {
         if (m_clipboard == nullptr || m_program.isEmpty()) return;

@@ -59,7 +59,8 @@ FramesWindow::FramesWindow(BoardSettings board, codes::Polarity polarity,
     QString why;
     if (m_frames.isEmpty() || !codes::framesOfDrawn(m_frames, m_board.wiring, m_polarity, &why))
         m_frames = {codes::DrawnFrame{QList<quint32>(kDefaultDigits, 0), kDefaultDelay, {}}};
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* outer = nullptr;
+    QVBoxLayout* layout = dialog_parts::scrolledBody(*this, outer);
 
     auto* top = new QGridLayout;
     m_digitCount = new QSpinBox(this);
@@ -138,7 +139,7 @@ FramesWindow::FramesWindow(BoardSettings board, codes::Polarity polarity,
     m_driver->setObjectName(QStringLiteral("driver"));
     for (QPushButton* b : {m_copy, m_driver})
         b->setAutoDefault(false);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_copy, &QPushButton::clicked, this, [this] {

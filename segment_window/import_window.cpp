@@ -46,7 +46,8 @@ ImportWindow::ImportWindow(const BoardSettings& board, codes::Polarity polarity,
     : QDialog(owner), m_board(board), m_polarity(polarity) {
     setObjectName(QStringLiteral("ImportWindow"));
     setWindowTitle(tr("导入段码表"));
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* outer = nullptr;
+    QVBoxLayout* layout = dialog_parts::scrolledBody(*this, outer);
     auto* sourceRow = new QHBoxLayout;
     auto* sourceLabel = new QLabel(tr("C 或汇编源文本(&S)："), this);
     auto* open = new QPushButton(tr("打开文件(&O)…"), this);
@@ -102,7 +103,7 @@ ImportWindow::ImportWindow(const BoardSettings& board, codes::Polarity polarity,
     m_take = buttons->addButton(tr("采用此接线(&T)"), QDialogButtonBox::AcceptRole);
     m_take->setObjectName(QStringLiteral("take"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(open, &QPushButton::clicked, this, [this] { chooseFile(); });

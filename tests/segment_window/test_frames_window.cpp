@@ -47,6 +47,7 @@ class FramesWindowTest : public QObject {
     void import_data();
     void import();
     void importTakenIntoTheBoard();
+    void windowsFitTheScreen();
 };
 
 void FramesWindowTest::editing() {
@@ -330,6 +331,36 @@ void FramesWindowTest::importTakenIntoTheBoard() {
     window.openImportWindow();
     QCOMPARE(window.board().wiring.text(), QStringLiteral("a,b,c,d,e,f,g,dp"));
     QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("Option2"))->isChecked());
+}
+
+void FramesWindowTest::windowsFitTheScreen() {
+    // Each new window within the available screen with its buttons on it, even where a size
+    // kept from a larger screen (or another scale) is larger than this one; the rest scrolls.
+    Harness harness;
+    QWidget big;
+    big.resize(4000, 3000);
+    harness.preferences.values.insert(QStringLiteral("windows/frames/geometry"),
+                                      big.saveGeometry());
+    const QString frames = QStringLiteral("12");
+    auto check = [](QDialog& w) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect room = w.screen()->availableGeometry();
+        QVERIFY2(w.width() <= room.width() && w.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(w.width()).arg(w.height())));
+        for (auto* b : w.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY(w.rect().contains(b->geometry()));
+    };
+    FramesWindow f(BoardSettings(), codes::Polarity::CommonCathode, {}, {}, &harness.preferences,
+                   nullptr, nullptr);
+    check(f);
+    const auto made = codes::framesOf({frames}, 2, false, {100}, codes::Wiring(),
+                                      codes::Polarity::CommonCathode, nullptr);
+    DriverWindow d(BoardSettings(), codes::Polarity::CommonCathode, *made, frames, nullptr, nullptr,
+                   nullptr);
+    check(d);
+    ImportWindow i(BoardSettings(), codes::Polarity::CommonCathode, nullptr, nullptr);
+    check(i);
 }
 
 QTEST_MAIN(FramesWindowTest)
