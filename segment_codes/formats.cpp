@@ -59,17 +59,21 @@ struct Span {
 // What a line says about itself: its group's comment and, when asked for, its entries' labels.
 QString lineComment(const Span& line, const Output& output) {
     if (!output.comments) return line.comment;
-    QStringList parts;
-    if (!line.comment.isEmpty()) parts << line.comment;
-    QStringList labels;
+    // The line's comment, then each entry's label, one space between: written into one text.
+    QString text = line.comment;
     for (qsizetype k = 0; k < line.size; ++k) {
         const TableEntry& e = line.entries[k];
         if (e.index < 0 && e.digit.character == 0 && !e.digit.dot) continue;  // drawn by hand
-        labels << (e.index >= 0 ? QStringLiteral("[%1]").arg(e.index)
-                                : u'\'' + e.digit.label() + u'\'');
+        if (!text.isEmpty()) text += u' ';
+        if (e.index >= 0) {
+            text += u'[' + QString::number(e.index) + u']';
+        } else {
+            text += u'\'';
+            text += e.digit.label();
+            text += u'\'';
+        }
     }
-    if (!labels.isEmpty()) parts << labels.join(u' ');
-    return parts.join(u' ');
+    return text;
 }
 
 // The lines as written: the table's own grouping, or perLine entries a line, as runs of the
@@ -79,6 +83,7 @@ QList<Span> layout(const Table& table, const Output& output) {
     const int standardPerLine = output.format->perLine;
     if (output.perLine <= 0 &&
         (table.lines.size() > 1 || (!table.lines.isEmpty() && !table.lines[0].comment.isEmpty()))) {
+        spans.reserve(table.lines.size());
         for (const TableLine& line : table.lines)
             spans.append(Span{line.entries.constData(), line.entries.size(), line.comment});
         return spans;
@@ -121,10 +126,12 @@ QString render(const Table& table, const Output& output, Polarity polarity) {
     const QList<Span> lines = layout(table, output);
     const bool cComments = f.comments == CommentStyle::C;
     QString text;
+    // Room for the entries, each line's comment and its labels, and the line's own text.
     qsizetype count = 0;
     for (const Span& line : lines)
-        count += line.size;
-    text.reserve(count * (table.bits / 2 + 4) + lines.size() * 8 + 256);
+        count +=
+            line.size * (table.bits / 2 + 4 + (output.comments ? 6 : 0)) + line.comment.size() + 12;
+    text.reserve(count + 256);
     // Each code's entry, written once (the codes of a table are few and often repeated).
     QHash<Code, QString> entryTexts;
     auto entry = [&](Code code) -> const QString& {

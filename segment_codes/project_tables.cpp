@@ -209,21 +209,39 @@ std::optional<Table> ProjectReader::entriesOf(const toml::node& n, const QString
     table.lines.reserve(static_cast<qsizetype>(n.as_array()->size()));
     int k = 0;
     for (const toml::node& item : *n.as_array()) {
-        const QString where =
-            at + QLatin1StringView("entries ") + QString::number(++k) + QLatin1StringView(": ");
+        // Where the entry is, said only when something is wrong with it.
+        ++k;
+        const auto whereOf = [&at, k] {
+            return at + QLatin1StringView("entries ") + QString::number(k) +
+                   QLatin1StringView(": ");
+        };
+        // The common entry, a table of texts under known keys, read without a word said.
+        const toml::table* simple = item.as_table();
+        if (simple != nullptr) {
+            for (auto&& [key, value] : *simple) {
+                const std::string_view name = key.str();
+                if ((name != "name" && name != "char" && name != "segments") ||
+                    !value.is_string()) {
+                    simple = nullptr;
+                    break;
+                }
+            }
+        }
+        const QString where = simple != nullptr ? QString() : whereOf();
         if (!item.is_table()) {
             fail(lineOf(item), where, QStringLiteral("give { name = ..., char = ... }"));
             return std::nullopt;
         }
         const toml::table& e = *item.as_table();
-        if (!onlyKeys(e, where, {"name", "char", "segments"})) return std::nullopt;
+        if (simple == nullptr && !onlyKeys(e, where, {"name", "char", "segments"}))
+            return std::nullopt;
         const std::optional<QString> name = string(e, "name", where);
         const std::optional<QString> character = string(e, "char", where);
         const std::optional<QString> segments = string(e, "segments", where);
         if (!name || !character || !segments) return std::nullopt;
         quint32 pattern = 0;
         if (character->isEmpty() == segments->isEmpty()) {
-            fail(lineOf(item), where + QStringLiteral("char"),
+            fail(lineOf(item), whereOf() + QStringLiteral("char"),
                  QStringLiteral("give either char or segments"));
             return std::nullopt;
         }
@@ -239,7 +257,7 @@ std::optional<Table> ProjectReader::entriesOf(const toml::node& n, const QString
             QList<Unshowable> bad;
             const QList<Digit> digits = digitsOf(*character, bad, m_project.kind);
             if (digits.size() != 1 || !bad.isEmpty()) {
-                fail(lineOf(*e.get("char")), where + QStringLiteral("char"),
+                fail(lineOf(*e.get("char")), whereOf() + QStringLiteral("char"),
                      QStringLiteral("\"%1\" is not one character a %2-segment digit shows")
                          .arg(*character)
                          .arg(kindNumber(m_project.kind)));
@@ -250,7 +268,7 @@ std::optional<Table> ProjectReader::entriesOf(const toml::node& n, const QString
         } else {
             const std::optional<quint32> p = patternOfNames(m_project.kind, *segments);
             if (!p) {
-                fail(lineOf(*e.get("segments")), where + QStringLiteral("segments"),
+                fail(lineOf(*e.get("segments")), whereOf() + QStringLiteral("segments"),
                      QStringLiteral("\"%1\" names a segment a %2-segment digit lacks (its "
                                     "segments are %3)")
                          .arg(*segments)
