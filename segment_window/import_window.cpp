@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "gui/window_placement.h"
 #include "segment_window/dialog_parts.h"
 #include "segment_window/digit_view.h"
@@ -41,9 +43,9 @@ QString polarityName(codes::Polarity p) {
 
 }  // namespace
 
-ImportWindow::ImportWindow(const BoardSettings& board, codes::Polarity polarity,
+ImportWindow::ImportWindow(BoardSettings board, codes::Polarity polarity,
                            platform::Preferences* preferences, QWidget* owner)
-    : QDialog(owner), m_board(board), m_polarity(polarity) {
+    : QDialog(owner), m_board(std::move(board)), m_polarity(polarity) {
     setObjectName(QStringLiteral("ImportWindow"));
     setWindowTitle(tr("导入段码表"));
     QVBoxLayout* outer = nullptr;

@@ -26,8 +26,8 @@ class DigitView;
 class ImportWindow : public QDialog {
     Q_OBJECT
   public:
-    ImportWindow(const BoardSettings& board, codes::Polarity polarity,
-                 platform::Preferences* preferences, QWidget* owner);
+    ImportWindow(BoardSettings board, codes::Polarity polarity, platform::Preferences* preferences,
+                 QWidget* owner);
 
     // The text read; the tables found in it (none where it holds none).
     void setText(const QString& text);
