@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -167,10 +168,17 @@ void ImportWindow::read() {
                                    .arg(t.entries.size())
                                    .arg(t.line));
     m_tableChoice->blockSignals(false);
-    // The core's reason names the line and column; the window says that there is none.
-    m_problem->setText(text.trimmed().isEmpty() ? QString()
-                       : found                  ? QString()
-                               : tr("文本中找不到可读的段码表（%1）").arg(why));
+    // Said in the window's language: where the core could not read an entry (its reason names
+    // the line and column), or that there is no table.
+    static const QRegularExpression place(QStringLiteral("^line (\\d+), column (\\d+):"));
+    const QRegularExpressionMatch at = place.match(why);
+    if (text.trimmed().isEmpty() || found)
+        m_problem->clear();
+    else if (at.hasMatch())
+        m_problem->setText(
+            tr("第 %1 行第 %2 列的项无法识别为段码").arg(at.captured(1), at.captured(2)));
+    else
+        m_problem->setText(tr("文本中找不到段码表（C 的 = { 0x3f, … }; 或汇编的 DB 行）"));
     selectTable(m_tables.isEmpty() ? -1 : 0);
 }
 

@@ -299,10 +299,6 @@
         <translation>unnamed</translation>
     </message>
     <message>
-        <source>文本中找不到可读的段码表（%1）</source>
-        <translation>No readable code table in the text (%1)</translation>
-    </message>
-    <message>
         <source>请说明各项显示的字符（数码管能显示的），以推算接线</source>
         <translation>Say which characters the entries show (ones the display can show) to work out the wiring</translation>
     </message>
@@ -333,6 +329,14 @@
     <message>
         <source>第 %1 行：%2</source>
         <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列的项无法识别为段码</source>
+        <translation>The entry at line %1, column %2 cannot be read as a code</translation>
+    </message>
+    <message>
+        <source>文本中找不到段码表（C 的 = { 0x3f, … }; 或汇编的 DB 行）</source>
+        <translation>No code table in the text (a C list = { 0x3f, … }; or assembler DB lines)</translation>
     </message>
 </context>
 <context>

@@ -281,10 +281,10 @@ void FramesWindowTest::import_data() {
                                     << "012" << 1 << "没有完全符合的接线"
                                     << "";
     QTest::newRow("no table") << "int main(void) { return 0; }"
-                              << "0" << 0 << "!文本中找不到可读的段码表"
+                              << "0" << 0 << "!文本中找不到段码表"
                               << "";
     QTest::newRow("an entry not read") << "int t[] = {0x3f, 0xg1};"
-                                       << "0" << 0 << "!line 1"
+                                       << "0" << 0 << "!第 1 行第 18 列的项无法识别为段码"
                                        << "";
     QTest::newRow("characters no digit shows") << max7219 << "%%" << 1 << "请说明各项显示的字符"
                                                << "";
