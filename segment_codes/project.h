@@ -113,6 +113,8 @@ struct ProjectDraft {
     // of the animation of that name; none, and the animation the project's window named before
     // goes.
     QList<DrawnFrame> frames;
+
+    bool operator==(const ProjectDraft&) const = default;
 };
 
 // The project text with the draft written into original (a project's text, or empty for a new

@@ -3,6 +3,7 @@
 
 #include "segment_window/dialog_parts.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStringList>
 #include <QVBoxLayout>
 
 namespace kelvarin::dialog_parts {
@@ -53,6 +55,16 @@ QVBoxLayout* scrolledBody(QWidget& window, QVBoxLayout*& outer) {
     scroll->setWidget(body);
     outer->addWidget(scroll, 1);
     return layout;
+}
+
+QString unshowable(const QList<codes::Unshowable>& bad) {
+    QStringList where;
+    for (const codes::Unshowable& u : bad)
+        where << QCoreApplication::translate("kelvarin::dialog_parts", "第 %1 个字符 '%2'")
+                     .arg(u.position)
+                     .arg(u.character);
+    return QCoreApplication::translate("kelvarin::dialog_parts", "数码管无法显示：%1")
+        .arg(where.join(QCoreApplication::translate("kelvarin::dialog_parts", "，")));
 }
 
 bool enterInABox(QKeyEvent* event, const QWidget& window) {

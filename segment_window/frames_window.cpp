@@ -306,10 +306,7 @@ void FramesWindow::setFrameText(const QString& text) {
     QList<codes::Unshowable> bad;
     const QList<codes::Digit> shown = codes::digitsOf(text, bad, m_board.wiring.kind());
     if (!bad.isEmpty()) {
-        QStringList where;
-        for (const codes::Unshowable& u : bad)
-            where << tr("第 %1 个字符 '%2'").arg(u.position).arg(u.character);
-        showProblem(tr("数码管无法显示：%1").arg(where.join(tr("，"))));
+        showProblem(dialog_parts::unshowable(bad));
         return;
     }
     if (shown.size() > digits) {

@@ -21,6 +21,7 @@
 
 class QAction;
 class QCheckBox;
+class QKeySequence;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -173,6 +174,9 @@ class SEG8 : public QWidget {
     void unmark(QLineEdit* box);
     bool marked(const QLineEdit* box) const;
     void buildMenu();
+    // An action of a menu of the window, its shortcut working with the menu closed.
+    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text,
+                           const QKeySequence& keys, const std::function<void()>& run);
     void showMenu(const QPoint& at);
     void takeBoard(const BoardSettings& board, codes::Polarity chosen);
     void sayUnreadSettings();
@@ -206,10 +210,11 @@ class SEG8 : public QWidget {
     codes::DeclarationHistory m_history;
     QAction* m_undo = nullptr;
     // The project open: its file (empty until saved), the text it was read from or last saved
-    // as (what the window writes into), and that text as the window would write it then.
+    // as (what the window writes into), and the window's part of it then.
     struct ProjectState {
         bool open = false;
-        QString file, original, saved;
+        QString file, original;
+        codes::ProjectDraft saved;
     };
     ProjectState m_project;
     QList<codes::DrawnFrame> m_frames;

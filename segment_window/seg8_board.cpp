@@ -70,21 +70,26 @@ bool SEG8::marked(const QLineEdit* box) const {
 
 // --- The context menu ---
 
+QAction* SEG8::addMenuAction(QMenu* menu, const QString& name, const QString& text,
+                             const QKeySequence& keys, const std::function<void()>& run) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);  // the shortcut works with the menu closed
+    }
+    connect(action, &QAction::triggered, this, run);
+    menu->addAction(action);
+    return action;
+}
+
 void SEG8::buildMenu() {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("contextMenu"));
     auto add = [this](const QString& name, const QString& text, const QKeySequence& keys,
                       void (SEG8::*slot)()) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(name);
-        if (!keys.isEmpty()) {
-            action->setShortcut(keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action);  // the shortcut works with the menu closed
-        }
-        connect(action, &QAction::triggered, this, slot);
-        m_menu->addAction(action);
-        return action;
+        return addMenuAction(m_menu, name, text, keys, [this, slot] { (this->*slot)(); });
     };
     add(QStringLiteral("openWiring"), tr("接线与输出…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
         &SEG8::openWiringWindow);

@@ -46,8 +46,8 @@ std::optional<QString> SEG8::projectText(QString* error) const {
 
 bool SEG8::projectModified() const {
     if (!m_project.open) return false;
-    const std::optional<QString> now = projectText(nullptr);
-    return !now || *now != m_project.saved;
+    // The text written is the draft written into the original: the draft alone tells.
+    return !(projectDraft() == m_project.saved);
 }
 
 QString SEG8::projectTitle() const {
@@ -89,7 +89,7 @@ void SEG8::newProject() {
     Command4_Click();
     m_history.clear();
     if (m_undo != nullptr) m_undo->setEnabled(false);
-    m_project.saved = projectText(nullptr).value_or(QString());
+    m_project.saved = projectDraft();
     updateProjectActions();
     updateCaption();
 }
@@ -159,7 +159,7 @@ bool SEG8::openProject(const QString& file, bool settle) {
     }
     m_history.clear();
     if (m_undo != nullptr) m_undo->setEnabled(false);
-    m_project.saved = projectText(nullptr).value_or(QString());
+    m_project.saved = projectDraft();
     // A project written by hand, or by another version, is the same project: opened unmodified.
     rememberRecent(m_project.file);
     updateProjectActions();
@@ -206,7 +206,7 @@ bool SEG8::saveProjectAs(const QString& file) {
     }
     m_project.file = QFileInfo(file).absoluteFilePath();
     m_project.original = *text;
-    m_project.saved = *text;
+    m_project.saved = projectDraft();
     rememberRecent(m_project.file);
     updateProjectActions();
     updateCaption();
@@ -251,17 +251,8 @@ void SEG8::buildProjectMenu() {
     m_projectMenu = m_menu->addMenu(tr("项目"));
     m_projectMenu->setObjectName(QStringLiteral("projectMenu"));
     auto add = [this](const QString& name, const QString& text, const QKeySequence& keys,
-                      auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(name);
-        if (!keys.isEmpty()) {
-            action->setShortcut(keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action);  // the shortcut works with the menu closed
-        }
-        connect(action, &QAction::triggered, this, slot);
-        m_projectMenu->addAction(action);
-        return action;
+                      const std::function<void()>& run) {
+        return addMenuAction(m_projectMenu, name, text, keys, run);
     };
     add(QStringLiteral("newProject"), tr("新建项目"), QKeySequence(Qt::CTRL | Qt::Key_N),
         [this] { newProject(); });

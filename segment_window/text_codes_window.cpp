@@ -17,6 +17,7 @@
 
 #include "gui/window_placement.h"
 #include "segment_codes/text_codes.h"
+#include "segment_window/dialog_parts.h"
 #include "segment_window/digit_view.h"
 
 namespace kelvarin {
@@ -47,13 +48,7 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     textLabel->setBuddy(m_text);
     layout->addWidget(textLabel);
     layout->addWidget(m_text);
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(QStringLiteral("problem"));
-    m_problem->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_problem->setWordWrap(true);
-    // The line takes its room always, so nothing below moves when a problem comes and goes.
-    m_problem->setMinimumHeight(2 * m_problem->fontMetrics().lineSpacing());
-    m_problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_problem = dialog_parts::problemLine(this);
     layout->addWidget(m_problem);
 
     m_row = new QScrollArea(this);
@@ -147,10 +142,7 @@ void TextCodesWindow::refresh() {
     if (!bad.isEmpty()) {
         // Marked in the text, and no table offered.
         m_text->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid red; }"));
-        QStringList where;
-        for (const codes::Unshowable& u : bad)
-            where << tr("第 %1 个字符 '%2'").arg(u.position).arg(u.character);
-        const QString why = tr("数码管无法显示：%1").arg(where.join(tr("，")));
+        const QString why = dialog_parts::unshowable(bad);
         m_text->setToolTip(why);
         m_problem->setText(why);
         m_table.clear();

@@ -192,18 +192,6 @@
         <translation>The delay "%1" is not valid: give milliseconds from 1 to %2</translation>
     </message>
     <message>
-        <source>第 %1 个字符 '%2'</source>
-        <translation>character %1 '%2'</translation>
-    </message>
-    <message>
-        <source>数码管无法显示：%1</source>
-        <translation>The display cannot show: %1</translation>
-    </message>
-    <message>
-        <source>，</source>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>“%1”要 %2 位，显示只有 %3 位</source>
         <translation>"%1" takes %2 digits; the display has %3</translation>
     </message>
@@ -601,18 +589,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>第 %1 个字符 '%2'</source>
-        <translation>character %1 '%2'</translation>
-    </message>
-    <message>
-        <source>数码管无法显示：%1</source>
-        <translation>The display cannot show: %1</translation>
-    </message>
-    <message>
-        <source>，</source>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>（文字中有数码管无法显示的字符，不生成段码表）</source>
         <translation>(The text has characters the display cannot show: no table is made)</translation>
     </message>
@@ -760,6 +736,21 @@
     <message>
         <source>共阴数码管常用段码</source>
         <translation>Common-cathode table</translation>
+    </message>
+</context>
+<context>
+    <name>kelvarin::dialog_parts</name>
+    <message>
+        <source>第 %1 个字符 '%2'</source>
+        <translation>character %1 '%2'</translation>
+    </message>
+    <message>
+        <source>数码管无法显示：%1</source>
+        <translation>The display cannot show: %1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
