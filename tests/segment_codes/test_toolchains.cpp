@@ -198,6 +198,21 @@ void ToolchainsTest::builds() {
         const Run built = build(text);
         QVERIFY2(built.status == 0, qPrintable(text + built.output));
     }
+    // Frames drawn by hand: one without a label, and labels that would end their comment or
+    // carry it on to the next line were they written as given.
+    {
+        const QList<DrawnFrame> drawn = {{{0x01, 0x00}, 100, QString()},
+                                         {{0x00, 0x40}, 200, QStringLiteral("a\\")},
+                                         {{0x08, 0x08}, 300, QStringLiteral("*/ ??/\nx")}};
+        Output output;
+        output.format = formatNamed(format);
+        output.name = QStringLiteral("drawn");
+        const QString text =
+            renderFrames(*framesOfDrawn(drawn, Wiring(), Polarity::CommonCathode, nullptr), output,
+                         Wiring(), Polarity::CommonCathode);
+        const Run built = build(text);
+        QVERIFY2(built.status == 0, qPrintable(text + built.output));
+    }
     // The main window's declaration in the format, as it stands after each code added: one
     // code, a whole row, and a row and a part.
     const Declaration declaration(*formatNamed(format), {}, Polarity::CommonAnode);
