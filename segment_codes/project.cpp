@@ -50,6 +50,10 @@ std::optional<QString> writeProject(const ProjectDraft& draft, const QString& or
         output.insert_or_assign("upper", true);
     else
         output.erase("upper");
+    if (draft.crlf)
+        output.insert_or_assign("crlf", true);
+    else
+        output.erase("crlf");
     if (draft.perLine > 0)
         output.insert_or_assign("per_line", draft.perLine);
     else

@@ -108,6 +108,7 @@ struct ProjectDraft {
     const FormatDescription* format = &defaultFormat();
     int perLine = 0;  // 0: the format's own (the key left out)
     bool upper = false;
+    bool crlf = false;  // the built file's line ends: CR LF, as the window's declaration has
     ProjectWindow window;
     // The frames window's animation (named window.animation): written as drawn frames, in place
     // of the animation of that name; none, and the animation the project's window named before
@@ -118,7 +119,7 @@ struct ProjectDraft {
 };
 
 // The project text with the draft written into original (a project's text, or empty for a new
-// project): [display] kind, wiring and polarity, [output] format, upper and per_line, and
+// project): [display] kind, wiring and polarity, [output] format, upper, per_line and crlf, and
 // [window] set from the draft; every other key, table and animation kept as it was (the text
 // is written anew, so comments are not kept). A wiring the original names by a preset stays
 // named so while the preset still gives it. Nothing, with an error as readProject gives it, when

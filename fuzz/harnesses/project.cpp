@@ -29,6 +29,7 @@ int run_project(Input& in) {
         draft.format = p->output.format;
         draft.perLine = p->output.perLine;
         draft.upper = p->output.upper;
+        draft.crlf = p->output.crlf;
         if (p->window) {
             draft.window = *p->window;
             const qsizetype at = p->animationNames.indexOf(p->window->animation);

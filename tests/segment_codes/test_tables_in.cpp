@@ -273,6 +273,7 @@ void TablesInTest::windowWritesProject() {
     draft.polarity = anode ? Polarity::CommonAnode : Polarity::CommonCathode;
     draft.format = formatNamed(format);
     draft.perLine = 6;
+    draft.crlf = anode;  // both ways: written when asked, taken out when not
     // A declaration with the window's CR LF line ends and a Chinese comment.
     draft.window = {QStringLiteral("seg_cc"),
                     QStringLiteral("unsigned char code seg_cc[]={ //共阴\r\n0x3f,0x06,"),
@@ -295,6 +296,7 @@ void TablesInTest::windowWritesProject() {
     QCOMPARE(back->polarity, draft.polarity);
     QCOMPARE(back->output.format, draft.format);
     QCOMPARE(back->output.perLine, 6);
+    QCOMPARE(back->output.crlf, draft.crlf);
     QCOMPARE(back->window, std::optional<ProjectWindow>(draft.window));
     // The original's tables build as before, and writing again changes nothing.
     if (!original.isEmpty()) {
