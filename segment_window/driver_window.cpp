@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QVBoxLayout>
 
@@ -154,6 +155,86 @@ void DriverWindow::setTarget(const QString& target) {
     m_target->setCurrentIndex(m_target->findData(target));
 }
 
+QString DriverWindow::said(const QString& why) const {
+    // The core says what is wrong in the command line's words; the window says it in its own,
+    // with what the core quoted (a pin, a frequency, a count) kept.
+    const bool avr = m_target->currentData().toString() == u"arduino";
+    const QString pinForm =
+        avr ? tr("Arduino Uno 的引脚：0 到 13 或 A0 到 A5") : tr("8051 的引脚：P0.0 到 P3.7");
+    struct Said {
+        const char* pattern;
+        QString (*say)(const QRegularExpressionMatch& m, const QString& pinForm);
+    };
+    static const Said table[] = {
+        {"^driver needs --segments",
+         [](const auto&, const auto&) {
+             return tr("请填写段引脚（一个端口，或每个码位一个引脚）");
+         }},
+        {"^the (\\S+) has no port (.*) for --segments",
+         [](const auto& m, const auto&) {
+             return m.captured(1) == u"8051"
+                        ? tr("8051 没有端口“%1”（它的端口是 P0 到 P3）").arg(m.captured(2))
+                        : tr("%1 不能用整个端口“%2”：请每个码位给一个引脚")
+                              .arg(m.captured(1), m.captured(2));
+         }},
+        {"^a port has 8 bits, a (\\d+)-segment code (\\d+)",
+         [](const auto& m, const auto&) {
+             return tr("一个端口只有 8 位，%1 段数码管的码有 %2 位：请每个码位给一个引脚")
+                 .arg(m.captured(1), m.captured(2));
+         }},
+        {"^--segments: \"(.*)\" is no pin",
+         [](const auto& m, const auto& form) {
+             return tr("段引脚中的“%1”不是引脚（%2）").arg(m.captured(1), form);
+         }},
+        {"^--segments names (\\d+) pins for a code of (\\d+) bits",
+         [](const auto& m, const auto&) {
+             return tr("段引脚有 %1 个，而码有 %2 位").arg(m.captured(1), m.captured(2));
+         }},
+        {"^driver needs --digits",
+         [](const auto&, const auto&) { return tr("请填写位选引脚（每位一个，从左起）"); }},
+        {"^--digits: \"(.*)\" is no pin",
+         [](const auto& m, const auto& form) {
+             return tr("位选引脚中的“%1”不是引脚（%2）").arg(m.captured(1), form);
+         }},
+        {"^(\\d+) select pins: at most (\\d+) digits",
+         [](const auto& m, const auto&) {
+             return tr("位选引脚有 %1 个：最多 %2 位").arg(m.captured(1), m.captured(2));
+         }},
+        {"^the pin (.+) is named twice",
+         [](const auto& m, const auto&) { return tr("引脚 %1 用了两次").arg(m.captured(1)); }},
+        {"^nothing to show", [](const auto&, const auto&) { return tr("没有要显示的帧"); }},
+        {"^a frame of (\\d+) digits for (\\d+) select pins",
+         [](const auto& m, const auto&) {
+             return tr("帧有 %1 位，而位选引脚有 %2 个").arg(m.captured(1), m.captured(2));
+         }},
+        {"^bad --clock \"(.*)\"",
+         [](const auto& m, const auto&) {
+             return tr("无法识别时钟“%1”：请写成 12MHz、11.0592MHz 或 16000000").arg(m.captured(1));
+         }},
+        {"^bad --refresh \"(.*)\"",
+         [](const auto& m, const auto&) {
+             return tr("无法识别刷新“%1”：请写成 100Hz").arg(m.captured(1));
+         }},
+        {"needs an interrupt every (\\d+) timer counts",
+         [](const auto& m, const auto&) {
+             return tr("刷新太慢：每次中断要等 %1 个定时器计数，超过定时器的 65536；请加快刷新")
+                 .arg(m.captured(1));
+         }},
+        {"leaves (\\d+) timer counts between interrupts",
+         [](const auto& m, const auto&) {
+             return tr("刷新太快：两次中断之间只有 %1 个定时器计数，不够中断本身用；"
+                       "请减慢刷新或提高时钟")
+                 .arg(m.captured(1));
+         }},
+    };
+    for (const Said& s : table) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QString::fromLatin1(s.pattern)).match(why);
+        if (m.hasMatch()) return s.say(m, pinForm);
+    }
+    return tr("引脚或时钟的设置有误");
+}
+
 void DriverWindow::refresh() {
     codes::DriverRequest r;
     r.target = m_target->currentData().toString();
@@ -171,8 +252,7 @@ void DriverWindow::refresh() {
     const std::optional<QString> program = codes::generateDriver(r, &why);
     m_program = program.value_or(QString());
     m_output->setPlainText(m_program);
-    // The core says what is wrong in the command line's words: shown after the window's own.
-    m_problem->setText(program ? QString() : tr("无法生成扫描程序（%1）").arg(why));
+    m_problem->setText(program ? QString() : tr("无法生成扫描程序：%1").arg(said(why)));
     m_copy->setEnabled(!m_program.isEmpty());
     m_save->setEnabled(!m_program.isEmpty());
 }

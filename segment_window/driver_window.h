@@ -36,6 +36,7 @@ class DriverWindow : public QDialog {
 
   private:
     void refresh();
+    QString said(const QString& why) const;
 
     BoardSettings m_board;
     codes::Polarity m_polarity;

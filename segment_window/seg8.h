@@ -188,6 +188,7 @@ class SEG8 : public QWidget {
     void projectChanged();
     bool settleProject();
     void warnProject(const QString& prompt);
+    static QString projectProblem(const QString& why);
     void chooseProjectToOpen();
     bool chooseProjectToSave();
     QString recentFolder() const;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCursor>
 
@@ -35,6 +36,8 @@ codes::ProjectDraft SEG8::projectDraft() const {
     draft.format = m_board.format;
     draft.perLine = m_board.perLine;
     draft.upper = m_board.upper;
+    // The window's declaration ends its lines with CR LF: a build of the project does the same.
+    draft.crlf = true;
     draft.window = {m_board.name, Text5->text(), CodeCount, m_framesName};
     draft.frames = m_frames;
     return draft;
@@ -59,6 +62,23 @@ QString SEG8::projectTitle() const {
 
 void SEG8::projectChanged() {
     if (m_project.open) updateCaption();
+}
+
+QString SEG8::projectProblem(const QString& why) {
+    // The core names the file, the line and the key (or the column) in the command line's
+    // words; the window says it in its own and keeps the names, which are the file's.
+    static const QRegularExpression keyed(QStringLiteral("^(.*):(\\d+): (.+?): "));
+    static const QRegularExpression placed(QStringLiteral("^(.*):(\\d+):(\\d+): "));
+    if (const QRegularExpressionMatch m = placed.match(why); m.hasMatch())
+        return tr("“%1”第 %2 行第 %3 列不是正确的 TOML 写法。")
+            .arg(m.captured(1), m.captured(2), m.captured(3));
+    if (const QRegularExpressionMatch m = keyed.match(why); m.hasMatch()) {
+        if (m.captured(3) == u"schema" && why.contains(QStringLiteral("newer than")))
+            return tr("“%1”由较新版本的程序写成，请更新本程序后再打开。").arg(m.captured(1));
+        return tr("“%1”第 %2 行的 %3 有误（缺少、未知或值不对）。")
+            .arg(m.captured(1), m.captured(2), m.captured(3));
+    }
+    return tr("这不是本程序能读的项目文件。");
 }
 
 void SEG8::warnProject(const QString& prompt) {
@@ -123,7 +143,7 @@ bool SEG8::openProject(const QString& file, bool settle) {
     if (problem.isEmpty()) {
         QString why;
         project = codes::readProject(text, info.fileName(), &why);
-        if (!project) problem = tr("无法打开项目：%1").arg(why);
+        if (!project) problem = tr("无法打开项目：%1").arg(projectProblem(why));
     }
     if (!problem.isEmpty()) {
         // Nothing of the window changes, and a missing file leaves the recent list.
@@ -194,7 +214,7 @@ bool SEG8::saveProjectAs(const QString& file) {
     // Into the project it was opened from: a new file of the same project keeps its tables.
     const std::optional<QString> text = projectText(&why);
     if (!text) {
-        warnProject(tr("无法保存项目：%1").arg(why));
+        warnProject(tr("无法保存项目：%1").arg(projectProblem(why)));
         return false;
     }
     // Written whole or not at all: a failed save leaves the file as it was.

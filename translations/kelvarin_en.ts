@@ -93,8 +93,84 @@
         <translation>Cannot save "%1": %2</translation>
     </message>
     <message>
-        <source>无法生成扫描程序（%1）</source>
-        <translation>Cannot generate the scan program (%1)</translation>
+        <source>Arduino Uno 的引脚：0 到 13 或 A0 到 A5</source>
+        <translation>an Arduino Uno pin: 0 to 13 or A0 to A5</translation>
+    </message>
+    <message>
+        <source>8051 的引脚：P0.0 到 P3.7</source>
+        <translation>an 8051 pin: P0.0 to P3.7</translation>
+    </message>
+    <message>
+        <source>请填写段引脚（一个端口，或每个码位一个引脚）</source>
+        <translation>give the segment pins (a port, or one pin for each code bit)</translation>
+    </message>
+    <message>
+        <source>8051 没有端口“%1”（它的端口是 P0 到 P3）</source>
+        <translation>the 8051 has no port "%1" (its ports are P0 to P3)</translation>
+    </message>
+    <message>
+        <source>%1 不能用整个端口“%2”：请每个码位给一个引脚</source>
+        <translation>the %1 cannot take the whole port "%2": give one pin for each code bit</translation>
+    </message>
+    <message>
+        <source>一个端口只有 8 位，%1 段数码管的码有 %2 位：请每个码位给一个引脚</source>
+        <translation>a port has 8 bits, a %1-segment code has %2: give one pin for each code bit</translation>
+    </message>
+    <message>
+        <source>段引脚中的“%1”不是引脚（%2）</source>
+        <translation>"%1" in the segment pins is no pin (give %2)</translation>
+    </message>
+    <message>
+        <source>段引脚有 %1 个，而码有 %2 位</source>
+        <translation>%1 segment pins for a code of %2 bits</translation>
+    </message>
+    <message>
+        <source>请填写位选引脚（每位一个，从左起）</source>
+        <translation>give the digit select pins (one for each digit, from the left)</translation>
+    </message>
+    <message>
+        <source>位选引脚中的“%1”不是引脚（%2）</source>
+        <translation>"%1" in the digit select pins is no pin (give %2)</translation>
+    </message>
+    <message>
+        <source>位选引脚有 %1 个：最多 %2 位</source>
+        <translation>%1 digit select pins: at most %2 digits</translation>
+    </message>
+    <message>
+        <source>引脚 %1 用了两次</source>
+        <translation>the pin %1 is named twice</translation>
+    </message>
+    <message>
+        <source>没有要显示的帧</source>
+        <translation>there are no frames to show</translation>
+    </message>
+    <message>
+        <source>帧有 %1 位，而位选引脚有 %2 个</source>
+        <translation>a frame of %1 digits for %2 digit select pins</translation>
+    </message>
+    <message>
+        <source>无法识别时钟“%1”：请写成 12MHz、11.0592MHz 或 16000000</source>
+        <translation>cannot read the clock "%1": give it as 12MHz, 11.0592MHz or 16000000</translation>
+    </message>
+    <message>
+        <source>无法识别刷新“%1”：请写成 100Hz</source>
+        <translation>cannot read the refresh "%1": give it as 100Hz</translation>
+    </message>
+    <message>
+        <source>刷新太慢：每次中断要等 %1 个定时器计数，超过定时器的 65536；请加快刷新</source>
+        <translation>the refresh is too slow: each interrupt would wait %1 timer counts, more than the timer's 65536; give a faster refresh</translation>
+    </message>
+    <message>
+        <source>刷新太快：两次中断之间只有 %1 个定时器计数，不够中断本身用；请减慢刷新或提高时钟</source>
+        <translation>the refresh is too fast: only %1 timer counts between interrupts, too few for the interrupt itself; give a slower refresh or a faster clock</translation>
+    </message>
+    <message>
+        <source>引脚或时钟的设置有误</source>
+        <translation>the pins or the clock are not right</translation>
+    </message>
+    <message>
+        <source>无法生成扫描程序：%1</source>
+        <translation>Cannot make the scan program: %1</translation>
     </message>
 </context>
 <context>
@@ -556,6 +632,22 @@
     <message>
         <source>中文</source>
         <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>“%1”第 %2 行第 %3 列不是正确的 TOML 写法。</source>
+        <translation>"%1", line %2, column %3 is not valid TOML.</translation>
+    </message>
+    <message>
+        <source>“%1”由较新版本的程序写成，请更新本程序后再打开。</source>
+        <translation>"%1" was written by a newer version of the program: update this program to open it.</translation>
+    </message>
+    <message>
+        <source>“%1”第 %2 行的 %3 有误（缺少、未知或值不对）。</source>
+        <translation>"%1", line %2: %3 is missing, unknown or has a wrong value.</translation>
+    </message>
+    <message>
+        <source>这不是本程序能读的项目文件。</source>
+        <translation>This is not a project file this program can read.</translation>
     </message>
 </context>
 <context>

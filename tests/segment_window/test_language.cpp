@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "segment_window/driver_window.h"
 #include "segment_window/frames_window.h"
 #include "segment_window/import_window.h"
 #include "segment_window/language.h"
@@ -67,6 +68,8 @@ class LanguageTest : public QObject {
     void everyWindowInEnglish();
     void chineseByDefault();
     void choiceKept();
+    void driverProblemsInOneLanguage_data();
+    void driverProblemsInOneLanguage();
 };
 
 void LanguageTest::everyWindowInEnglish() {
@@ -127,6 +130,53 @@ void LanguageTest::choiceKept() {
     QCOMPARE(harness.boxes.shown.size(), 1);
     QVERIFY(harness.boxes.shown[0].prompt.contains(QStringLiteral("next start")));
     QCOMPARE(chosenLanguage(&harness.preferences), QStringLiteral("en"));
+}
+
+void LanguageTest::driverProblemsInOneLanguage_data() {
+    // Each thing the scan program window can be told that the core refuses, said in the
+    // window's language with what was typed quoted.
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+    const QList<std::array<const char*, 3>> rows = {
+        {"segmentPins", "", ""},
+        {"segmentPins", "P7", "P7"},
+        {"segmentPins", "P0.0,Q1", "Q1"},
+        {"segmentPins", "P0.0,P0.1", "2"},
+        {"selectPins", "", ""},
+        {"selectPins", "P1.0,zz", "zz"},
+        {"selectPins", "P1.0,P1.0", "P1.0"},
+        {"selectPins", "P1.0", "1"},
+        {"clock", "fast", "fast"},
+        {"refresh", "often", "often"},
+        {"refresh", "1Hz", "65536"},
+        {"refresh", "20kHz", "25"},
+    };
+    for (const auto& [field, text, quoted] : rows)
+        QTest::addRow("%s %s", field, text) << field << text << quoted;
+}
+
+void LanguageTest::driverProblemsInOneLanguage() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    const auto frames = codes::framesOf({QStringLiteral("12")}, 2, false, {100}, codes::Wiring(),
+                                        codes::Polarity::CommonCathode, nullptr);
+    QVERIFY(frames);
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{4,}"));
+    for (const QString language : {QStringLiteral("zh"), QStringLiteral("en")}) {
+        QVERIFY(installLanguage(language));
+        DriverWindow w(BoardSettings(), codes::Polarity::CommonCathode, *frames,
+                       QStringLiteral("12"), nullptr, nullptr, nullptr);
+        w.setTarget(QStringLiteral("sdcc"));
+        w.findChild<QLineEdit*>(field)->setText(text);
+        const QString problem = w.problem();
+        QVERIFY2(!problem.isEmpty() && problem.contains(quoted), qPrintable(problem));
+        if (language == u"zh")
+            QVERIFY2(!QString(problem).remove(quoted).contains(word), qPrintable(problem));
+        else
+            QCOMPARE(chinese({problem}), QStringList());
+    }
 }
 
 QTEST_MAIN(LanguageTest)

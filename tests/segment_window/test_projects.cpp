@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -189,11 +190,12 @@ void ProjectsTest::notOpened_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << "gone.toml" << QByteArray() << "找不到项目文件";
     QTest::newRow("broken TOML") << "broken.toml" << QByteArray("schema = 1\n[display\n")
-                                 << "无法打开项目：broken.toml:2";
+                                 << "无法打开项目：“broken.toml”第 2 行第";
     QTest::newRow("a key it does not know")
         << "keys.toml" << QByteArray("schema = 1\n[window]\ncolour = 3\n") << "[window] colour";
     QTest::newRow("not ASCII outside a string")
-        << "chinese.toml" << QByteArray("schema = 1\n名字 = 1\n") << "TOML allows only ASCII";
+        << "chinese.toml" << QByteArray("schema = 1\n名字 = 1\n") << "第 2 行第 1 列";
+    QTest::newRow("a newer schema") << "new.toml" << QByteArray("schema = 99\n") << "较新版本";
     QTest::newRow("a bad array name")
         << "name.toml" << QByteArray("schema = 1\n[window]\narray = \"2x\"\n") << "array";
     QTest::newRow("a folder") << "." << QByteArray() << "不是一个文件";
@@ -211,6 +213,10 @@ void ProjectsTest::notOpened() {
     QVERIFY(!m_window->openProject(file));
     QCOMPARE(m_harness->boxes.shown.size(), 1);
     QVERIFY2(m_harness->boxes.shown[0].prompt.contains(message),
+             qPrintable(m_harness->boxes.shown[0].prompt));
+    // Said in the window's language: no English words of the core's.
+    static const QRegularExpression prose(QStringLiteral("[a-z]{3,} [a-z]{3,}"));
+    QVERIFY2(!m_harness->boxes.shown[0].prompt.contains(prose),
              qPrintable(m_harness->boxes.shown[0].prompt));
     QVERIFY(!m_window->projectOpen());
     QCOMPARE(declaration(), before);
