@@ -4,6 +4,7 @@
 #include "gui/backing_canvas.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QWidget>
 
@@ -133,6 +134,7 @@ void BackingCanvas::clear() {
     // Lines not yet painted would be covered anyway.
     m_lines = raster::LineQueue();
     m_image.fill(m_background);
+    m_lastPrint.reset();
     touched();
 }
 
@@ -254,7 +256,29 @@ void BackingCanvas::print(const QString& text) {
         p.setFont(font);
         p.setPen(colourFromRgb(m_foreColor));
         // The position is the top of the text; Qt places text by its baseline.
-        p.drawText(QPointF(x, top + metrics.ascent()), text);
+        const QPointF at(x, top + metrics.ascent());
+        p.drawText(at, text);
+        // Copies of one text in one colour, a few pixels apart, are a halo. At ratio 1 its
+        // copies, a pixel or two apart, join into one outline; at a higher ratio the glyphs'
+        // strokes are thinner in logical pixels and the copies would stand apart as specks.
+        // So each copy covers its whole logical pixel (as a border's line does): it is painted
+        // again at every device pixel of it. The text printed over the halo, in its own
+        // colour, is painted once.
+        const bool halo = m_ratio > 1.0 && m_lastPrint && m_lastPrint->text == text &&
+                          m_lastPrint->colour == m_foreColor && m_lastPrint->bold == m_fontBold &&
+                          QLineF(m_lastPrint->at, at).length() < 2.0 * metrics.height();
+        auto spread = [&](QPointF from) {
+            const int steps = static_cast<int>(std::ceil(m_ratio));
+            for (int i = 0; i < steps; ++i)
+                for (int j = 0; j < steps; ++j)
+                    if (i != 0 || j != 0)
+                        p.drawText(from + QPointF(i / m_ratio, j / m_ratio), text);
+        };
+        if (halo) {
+            if (!m_lastPrint->spread) spread(m_lastPrint->at);
+            spread(at);
+        }
+        m_lastPrint = Printed{text, m_foreColor, m_fontBold, at, halo};
         touched();
     }
     // The print position moves to the start of the next line.

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <memory>
+#include <optional>
 
 #include "gui/twips.h"
 #include "raster/line_raster.h"
@@ -91,6 +92,16 @@ class BackingCanvas final : public DrawSurface, public TextSurface {
     qint32 m_foreColor = 0;
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
+    // The last text printed since the image was cleared: copies of it that follow in its
+    // colour are a halo (see print).
+    struct Printed {
+        QString text;
+        qint32 colour = 0;
+        bool bold = false;
+        QPointF at;  // its baseline's start, in logical pixels
+        bool spread = false;
+    };
+    std::optional<Printed> m_lastPrint;
 };
 
 // 0x00BBGGRR to a Qt colour.

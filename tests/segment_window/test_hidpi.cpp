@@ -5,6 +5,8 @@
 #include "gui/picture_box.h"
 #include "segment_window/seg8.h"
 #include "window_harness.h"
+#include "workout/wkout.h"
+#include "workout/workout.h"
 
 using namespace kelvarin;
 using namespace kelvarin::testing;
@@ -32,6 +34,8 @@ class HiDpiTest : public QObject {
   private slots:
     void drawsAtTheDevicePixelRatio();
     void haloCopiesKeepTheirDistances();
+    void haloIsOneOutline_data();
+    void haloIsOneOutline();
 };
 
 void HiDpiTest::drawsAtTheDevicePixelRatio() {
@@ -101,6 +105,51 @@ void HiDpiTest::haloCopiesKeepTheirDistances() {
         QVERIFY(base >= 0 && moved >= 0);
         QCOMPARE((moved - base) % 2, 0);
     }
+}
+
+void HiDpiTest::haloIsOneOutline_data() {
+    QTest::addColumn<QString>("text");
+    for (const char* t : {"Kelvarin ver:1.1.0.82", "design bY:Quarvel"})
+        QTest::newRow(t) << QString::fromLatin1(t);
+}
+
+// A shadowed text at 2x: its halo is one outline, as at ratio 1, with no specks of the
+// background between its copies; the text over it is printed once, at the device's resolution.
+void HiDpiTest::haloIsOneOutline() {
+    QFETCH(QString, text);
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    gui::BackingCanvas& canvas = window.banner().canvas();
+    canvas.setBackground(QColor(0, 128, 0));  // neither the halo's red nor the text's white
+    canvas.clear();
+    QVariant halo(qint32(255)), white(qint32(0xFFFFFF));
+    sharedWorkOut().printShadow(canvas, QVariant(text), QVariant(300), QVariant(100), halo, white);
+    const QImage image = canvas.image();
+    const QRgb background = image.pixel(0, 0);
+    // Specks: background pixels the halo encloses, not reached from the image's edge.
+    const int w = image.width(), h = image.height();
+    QList<bool> outside(qsizetype{w} * h, false);
+    QList<QPoint> todo;
+    for (int x = 0; x < w; ++x)
+        todo << QPoint(x, 0) << QPoint(x, h - 1);
+    for (int y = 0; y < h; ++y)
+        todo << QPoint(0, y) << QPoint(w - 1, y);
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= w || p.y() >= h) continue;
+        const qsizetype at = qsizetype{p.y()} * w + p.x();
+        if (outside[at] || image.pixel(p) != background) continue;
+        outside[at] = true;
+        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+    }
+    int specks = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            specks += image.pixel(x, y) == background && !outside[qsizetype{y} * w + x];
+    QCOMPARE(specks, 0);
+    QVERIFY(finerThanLogicalPixels(image));
 }
 
 int main(int argc, char* argv[]) {
