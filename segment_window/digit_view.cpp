@@ -3,6 +3,7 @@
 
 #include "segment_window/digit_view.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -129,13 +130,11 @@ Shape wideSegments(bool sixteen) {
                       diagonalDownRight,
                       dp};
     }
-    // Names beside their segments: inwards of the outer bars, beside the inner ones.
-    for (const QPainterPath& path : s.segments) {
-        const QPointF centre = path.boundingRect().center();
-        // Left of the middle and on it: to the right; right of it: to the left. Above the
-        // middle: below; on it and beneath: above.
-        s.labels << centre + QPointF(centre.x() > c + 4 ? -5 : 5, centre.y() < m - 4 ? 5 : -5);
-    }
+    // Fifteen or seventeen names do not fit between the segments: each is written on its own
+    // segment, in a tag that reads over it lit or dark; dp's above its dot.
+    for (const QPainterPath& path : s.segments)
+        s.labels << path.boundingRect().center();
+    s.labels.back() = QPointF(53, b - 8);
     return s;
 }
 
@@ -276,10 +275,22 @@ void DigitView::paintEvent(QPaintEvent*) {
         f.setPixelSize(m_kind == codes::DisplayKind::Seven ? 8 : 5);
         p.setFont(f);
         p.setPen(palette().color(QPalette::WindowText));
+        const bool tagged = m_kind != codes::DisplayKind::Seven;
+        const QFontMetricsF metrics(f);
         for (qsizetype k = 0; k < s.labels.size(); ++k) {
             const QPointF at = s.labels[k];
-            p.drawText(QRectF(at.x() - 6, at.y() - 5, 12, 10), Qt::AlignCenter,
-                       codes::segmentName(m_kind, static_cast<int>(k)));
+            const QString name = codes::segmentName(m_kind, static_cast<int>(k));
+            if (tagged) {
+                const QSizeF size(metrics.horizontalAdvance(name) + 1.6, metrics.height());
+                const QRectF tag(at - QPointF(size.width() / 2, size.height() / 2), size);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(255, 255, 255, 225));
+                p.drawRoundedRect(tag, 1.2, 1.2);
+                p.setPen(QColor(20, 20, 20));
+                p.drawText(tag, Qt::AlignCenter, name);
+            } else {
+                p.drawText(QRectF(at.x() - 6, at.y() - 5, 12, 10), Qt::AlignCenter, name);
+            }
         }
     }
     if (m_crossed) {

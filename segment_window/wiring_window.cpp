@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "gui/window_placement.h"
@@ -202,11 +204,18 @@ WiringWindow::WiringWindow(const BoardSettings& board, codes::Polarity polarity,
     auto* previewLayout = new QVBoxLayout(previewBox);
     m_code = new QLabel(previewBox);
     m_code->setObjectName(QStringLiteral("codePreview"));
-    m_preview = new QLabel(previewBox);
+    // The table's head with its lines whole: the wide codes' lines scroll across.
+    m_preview = new QPlainTextEdit(previewBox);
     m_preview->setObjectName(QStringLiteral("tablePreview"));
-    m_preview->setTextFormat(Qt::PlainText);
+    m_preview->setReadOnly(true);
+    m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_preview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_preview->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_preview->setFixedHeight(QFontMetrics(m_preview->font()).lineSpacing() * 3 +
+                              m_preview->horizontalScrollBar()->sizeHint().height() +
+                              2 * m_preview->frameWidth() +
+                              static_cast<int>(2 * m_preview->document()->documentMargin()));
     previewLayout->addWidget(m_code);
     previewLayout->addWidget(m_preview);
     layout->addWidget(previewBox);
@@ -372,10 +381,10 @@ void WiringWindow::refresh() {
             : b.format->entry(table.lines[0].entries[0].code, table.bits, b.upper);
     QStringList head;
     for (const QString& line : lines) {
-        head << (line.size() > 72 ? line.left(71) + u'…' : line);
+        head << line;
         if (!first.isEmpty() && line.contains(first)) break;
     }
-    m_preview->setText(head.join(u'\n'));
+    m_preview->setPlainText(head.join(u'\n'));
 }
 
 }  // namespace kelvarin

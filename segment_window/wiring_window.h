@@ -18,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -75,7 +76,7 @@ class WiringWindow : public QDialog {
     QSpinBox* m_perLine = nullptr;
     QCheckBox* m_upper = nullptr;
     QLabel* m_code = nullptr;
-    QLabel* m_preview = nullptr;
+    QPlainTextEdit* m_preview = nullptr;
     QPushButton* m_ok = nullptr;
 };
 

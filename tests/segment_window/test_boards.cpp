@@ -333,8 +333,8 @@ void BoardsTest::wiringWindowChoosesAndKeeps() {
             QVERIFY(!w.nameValid());
             w.findChild<QLineEdit*>("name")->setText(QStringLiteral("digits"));
             QVERIFY(w.nameValid());
-            QVERIFY(w.findChild<QLabel*>("tablePreview")
-                        ->text()
+            QVERIFY(w.findChild<QPlainTextEdit*>("tablePreview")
+                        ->toPlainText()
                         .contains(QStringLiteral("__code unsigned char digits[]")));
         },
         true);
