@@ -40,7 +40,10 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
       m_addCodes(std::move(addCodes)) {
     setObjectName(QStringLiteral("TextCodesWindow"));
     setWindowTitle(tr("文字转段码"));
-    auto* layout = new QVBoxLayout(this);
+    // The text, the digits and the table scroll when the screen is smaller than the window;
+    // the buttons stay on it.
+    QVBoxLayout* outer = nullptr;
+    QVBoxLayout* layout = dialog_parts::scrolledBody(*this, outer);
     auto* textLabel = new QLabel(tr("文字(&T)："), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("text"));
@@ -81,7 +84,7 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     QPushButton* close = buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
     for (QPushButton* b : {m_copy, m_add, close})
         b->setAutoDefault(false);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_copy, &QPushButton::clicked, this, [this] {
         if (m_clipboard == nullptr || m_table.isEmpty()) return;
@@ -97,7 +100,7 @@ TextCodesWindow::TextCodesWindow(BoardSettings board, codes::Polarity polarity,
     setTabOrder(m_output, m_copy);
     setTabOrder(m_copy, m_add);
     setTabOrder(m_add, close);
-    resize(560, 420);
+    dialog_parts::fitToScreen(*this, owner, QSize(560, 420));
     // The text of the last time comes back.
     if (preferences != nullptr) m_text->setText(preferences->value(textKey()).toString());
     connect(this, &QDialog::finished, this, [this, preferences] {

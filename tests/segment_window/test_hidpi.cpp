@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/picture_box.h"
 #include "segment_window/seg8.h"
@@ -36,6 +40,7 @@ class HiDpiTest : public QObject {
     void haloCopiesKeepTheirDistances();
     void haloIsOneOutline_data();
     void haloIsOneOutline();
+    void windowsFitTheScreen();
 };
 
 void HiDpiTest::drawsAtTheDevicePixelRatio() {
@@ -150,6 +155,41 @@ void HiDpiTest::haloIsOneOutline() {
             specks += image.pixel(x, y) == background && !outside[qsizetype{y} * w + x];
     QCOMPARE(specks, 0);
     QVERIFY(finerThanLogicalPixels(image));
+}
+
+// At 2x the screen is half as large in logical pixels: every window the main window opens fits
+// on it, its buttons too, the rest scrolling.
+void HiDpiTest::windowsFitTheScreen() {
+    Harness harness;
+    SEG8 window(harness.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList seen;
+    auto look = [&](auto open) {
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(w != nullptr);
+            seen << w->objectName();
+            const QRect room = w->screen()->availableGeometry();
+            QVERIFY2(w->width() <= room.width() && w->height() <= room.height(),
+                     qPrintable(QStringLiteral("%1: %2x%3 on %4x%5")
+                                    .arg(w->objectName())
+                                    .arg(w->width())
+                                    .arg(w->height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+            for (auto* b : w->findChildren<QDialogButtonBox*>())
+                QVERIFY2(w->rect().contains(b->geometry()), qPrintable(w->objectName()));
+            w->reject();
+        });
+        open();
+    };
+    look([&] { window.openWiringWindow(); });
+    look([&] { window.openTextCodesWindow(); });
+    look([&] { window.openFramesWindow(); });
+    look([&] { window.openImportWindow(); });
+    QCOMPARE(seen,
+             (QStringList{"WiringWindow", "TextCodesWindow", "FramesWindow", "ImportWindow"}));
 }
 
 int main(int argc, char* argv[]) {
