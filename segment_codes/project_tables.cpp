@@ -119,8 +119,9 @@ std::optional<toml::table> parseProject(const QString& text, const QString& file
     const QByteArray utf8 = ascii->toLatin1();
     toml::table root;
     try {
-        root = toml::parse(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())),
-                           file.toStdString());
+        // No source path: every node would keep a shared copy of it, and the errors name the
+        // file themselves.
+        root = toml::parse(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
     } catch (const toml::parse_error& e) {
         if (error != nullptr)
             *error = QStringLiteral("%1:%2:%3: %4")

@@ -44,6 +44,8 @@ class BoardsTest : public QObject {
     void settings();
     void menuAndItsKeys();
     void allSegmentsAndUndo();
+    void undoTakesBackOneAction_data();
+    void undoTakesBackOneAction();
     void reversedWiringFollowsEverywhere();
     void wiringWindowChoosesAndKeeps();
     void wiringWindowPresets_data();
@@ -277,6 +279,54 @@ void BoardsTest::allSegmentsAndUndo() {
         m_window->undoAdd();
     QCOMPARE(declaration(), header);
     QCOMPARE(m_window->codeCount(), 0);
+}
+
+void BoardsTest::undoTakesBackOneAction_data() {
+    QTest::addColumn<QString>("action");
+    for (const char* a : {"clear", "polarity", "new board", "text window's codes"})
+        QTest::newRow(a) << QString::fromLatin1(a);
+}
+
+// What one user action did to the declaration, one Ctrl+Z takes back: the codes the text
+// window added all at once, and what clearing, a polarity change or a new board discarded.
+void BoardsTest::undoTakesBackOneAction() {
+    QFETCH(QString, action);
+    QAction* undo = m_window->findChild<QAction*>(QStringLiteral("undoAdd"));
+    QVERIFY(undo != nullptr);
+    QVERIFY(!undo->isEnabled());  // nothing to take back yet
+    for (int k = 0; k < 3; ++k)
+        QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    const QString before = declaration();
+    const int countBefore = m_window->codeCount();
+    if (action == u"clear") {
+        QTest::mouseClick(m_window->findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    } else if (action == u"polarity") {
+        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option2"), Qt::LeftButton);
+    } else if (action == u"new board") {
+        m_window->chooseKind(codes::DisplayKind::Sixteen);
+        m_window->chooseKind(codes::DisplayKind::Seven);
+        undo->trigger();  // the second change discarded nothing of the codes
+    } else {
+        onModal<TextCodesWindow>(
+            [](TextCodesWindow& w) {
+                w.setText(QStringLiteral("HELLO"));
+                QTest::mouseClick(w.findChild<QPushButton*>("add"), Qt::LeftButton);
+            },
+            false);
+        m_window->openTextCodesWindow();
+        QCOMPARE(m_window->codeCount(), countBefore + 5);
+    }
+    QVERIFY(declaration() != before);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->findChild<QPushButton*>("Command6")->setFocus();  // outside the text boxes
+    QTest::keyClick(m_window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(declaration(), before);
+    QCOMPARE(m_window->codeCount(), countBefore);
+    // The three codes go one by one, and then there is nothing left to take back.
+    for (int k = 0; k < 3; ++k)
+        undo->trigger();
+    QVERIFY(!undo->isEnabled());
 }
 
 void BoardsTest::reversedWiringFollowsEverywhere() {
