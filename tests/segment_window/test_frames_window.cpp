@@ -18,7 +18,6 @@
 #include "segment_window/frames_window.h"
 #include "segment_window/import_window.h"
 #include "segment_window/seg8.h"
-#include "segment_window/text_codes_window.h"
 #include "window_harness.h"
 
 using namespace kelvarin;
@@ -362,10 +361,6 @@ void FramesWindowTest::windowsFitTheScreen() {
     check(d);
     ImportWindow i(BoardSettings(), codes::Polarity::CommonCathode, nullptr, nullptr);
     check(i);
-    harness.preferences.values.insert(QStringLiteral("windows/text/geometry"), big.saveGeometry());
-    TextCodesWindow t(BoardSettings(), codes::Polarity::CommonCathode, &harness.preferences,
-                      nullptr, {}, nullptr);
-    check(t);
 }
 
 QTEST_MAIN(FramesWindowTest)
