@@ -113,34 +113,59 @@ TextFile readTextFile(const QString& path) {
     return decodeText(readFile(path));
 }
 
-bool onlyCrLfLineEnds(QStringView text) {
-    const char16_t* p = text.utf16();
-    const qsizetype n = text.size();
+namespace {
+
+// Every CR of the characters followed by an LF, and every LF preceded by a CR.
+template <class Char>
+bool onlyCrLf(const Char* p, qsizetype n) {
     auto endsWell = [p, n](qsizetype k) {
-        if (p[k] == u'\r') return k + 1 < n && p[k + 1] == u'\n';
-        if (p[k] == u'\n') return k > 0 && p[k - 1] == u'\r';
+        if (p[k] == Char('\r')) return k + 1 < n && p[k + 1] == Char('\n');
+        if (p[k] == Char('\n')) return k > 0 && p[k - 1] == Char('\r');
         return true;
     };
     qsizetype k = 0;
 #ifdef __SSE2__
-    // Sixteen characters at a time: a bit for each CR or LF, and only those are looked at.
-    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
-    auto ends = [&](qsizetype at) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
-        return _mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf));
-    };
-    for (; k + 16 <= n; k += 16) {
-        unsigned mask =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(ends(k), ends(k + 8))));
-        for (; mask != 0; mask &= mask - 1) {
-            if (!endsWell(k + __builtin_ctz(mask))) return false;
+    // Sixteen characters at a time, without a branch a line: a bit for each CR and for each LF.
+    // Every line end is CR LF exactly when the LFs are the CRs moved on by one character (the
+    // block's last CR carried into the next block).
+    auto bits = [p](qsizetype at, Char of) {
+        if constexpr (sizeof(Char) == 1) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+            return static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(of)))));
+        } else {
+            const __m128i c = _mm_set1_epi16(static_cast<short>(of));
+            const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+            const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at + 8));
+            return static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_packs_epi16(_mm_cmpeq_epi16(low, c), _mm_cmpeq_epi16(high, c))));
         }
+    };
+    unsigned carried = 0;  // the previous block ended with a CR
+    unsigned wrong = 0;
+    for (; k + 16 <= n; k += 16) {
+        const unsigned crs = bits(k, Char('\r')), lfs = bits(k, Char('\n'));
+        wrong |= (((crs << 1) | carried) & 0xFFFFu) ^ lfs;
+        carried = crs >> 15;
     }
+    if (wrong != 0) return false;
+    // A CR that ended the last block wants an LF next; the rest is looked at one by one.
+    if (carried != 0 && (k >= n || p[k] != Char('\n'))) return false;
 #endif
     for (; k < n; ++k) {
         if (!endsWell(k)) return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool onlyCrLfLineEnds(QStringView text) {
+    return onlyCrLf(text.utf16(), text.size());
+}
+
+bool onlyCrLfLineEnds(QByteArrayView bytes) {
+    return onlyCrLf(bytes.data(), bytes.size());
 }
 
 QStringList splitLines(QStringView text) {

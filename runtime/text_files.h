@@ -66,6 +66,9 @@ QStringList splitLines(QStringView text);
 
 // True when every CR in the text is followed by LF and every LF follows a CR.
 bool onlyCrLfLineEnds(QStringView text);
+// The same of the bytes of a UTF-8 text, where each CR and LF byte is that character: half the
+// memory of the decoded text to look through.
+bool onlyCrLfLineEnds(QByteArrayView bytes);
 
 // Calls line(QStringView) for every line of the text, as splitLines divides it.
 template <class Line>

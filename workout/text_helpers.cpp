@@ -22,8 +22,15 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QString workOut::LoadText(const QString& sFileName) {
     rt::TextFile file;
+    bool crLfOnly = false;
     try {
-        file = rt::readTextFile(filePath(sFileName));
+        const QByteArray bytes = rt::readFile(filePath(sFileName));
+        file = rt::decodeText(bytes);
+        // In UTF-8 each CR and LF byte is that character of the text: the line ends are looked
+        // at in the bytes, half the memory. A text decoded otherwise is looked at itself.
+        crLfOnly = file.encoding == rt::TextEncoding::Utf8
+                       ? rt::onlyCrLfLineEnds(QByteArrayView(bytes))
+                       : rt::onlyCrLfLineEnds(QStringView(file.text));
     } catch (const workOutError& e) {
         rt::traceFailure(lcText(), __func__, e.number(), e.what(), sFileName);
         return QStringLiteral("#Err53");
@@ -32,7 +39,7 @@ QString workOut::LoadText(const QString& sFileName) {
     QString& in = file.text;
     const QStringView view(in);
     // Most files end every line with CR LF already: then only the last line end goes.
-    if (rt::onlyCrLfLineEnds(view)) {
+    if (crLfOnly) {
         if (in.endsWith(kCrLf)) in.chop(2);
         return in;
     }

@@ -126,6 +126,7 @@ void TextFilesTest::crLfCheckAgreesWithPlainLoop() {
             if (text[k] == u'\n') plain = plain && k > 0 && text[k - 1] == u'\r';
         }
         QCOMPARE(onlyCrLfLineEnds(text), plain);
+        QCOMPARE(onlyCrLfLineEnds(QByteArrayView(text.toUtf8())), plain);  // the bytes' own
     }
 }
 
