@@ -161,11 +161,12 @@ QString DriverWindow::said(const QString& why) const {
     const bool avr = m_target->currentData().toString() == u"arduino";
     const QString pinForm =
         avr ? tr("Arduino Uno 的引脚：0 到 13 或 A0 到 A5") : tr("8051 的引脚：P0.0 到 P3.7");
+    using Say = QString (*)(const QRegularExpressionMatch& m, const QString& pinForm);
     struct Said {
         const char* pattern;
-        QString (*say)(const QRegularExpressionMatch& m, const QString& pinForm);
+        Say say;
     };
-    static const Said table[] = {
+    static const Said rows[] = {
         {"^driver needs --segments",
          [](const auto&, const auto&) {
              return tr("请填写段引脚（一个端口，或每个码位一个引脚）");
@@ -227,10 +228,16 @@ QString DriverWindow::said(const QString& why) const {
                  .arg(m.captured(1));
          }},
     };
-    for (const Said& s : table) {
-        const QRegularExpressionMatch m =
-            QRegularExpression(QString::fromLatin1(s.pattern)).match(why);
-        if (m.hasMatch()) return s.say(m, pinForm);
+    // Compiled once: the window asks at every keystroke in its boxes.
+    static const QList<std::pair<QRegularExpression, Say>> table = [] {
+        QList<std::pair<QRegularExpression, Say>> compiled;
+        for (const Said& row : rows)
+            compiled.emplace_back(QRegularExpression(QString::fromLatin1(row.pattern)), row.say);
+        return compiled;
+    }();
+    for (const auto& [pattern, say] : table) {
+        if (const QRegularExpressionMatch m = pattern.match(why); m.hasMatch())
+            return say(m, pinForm);
     }
     return tr("引脚或时钟的设置有误");
 }
