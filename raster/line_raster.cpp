@@ -4,10 +4,14 @@
 #include "raster/line_raster.h"
 
 #include <QImage>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iterator>
+#include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -143,118 +147,190 @@ bool sortNestedBoxes(std::vector<PixelLine>& lines) {
     return moved;
 }
 
-// Every line at ratio 1, band by band, in the rows from `from` to `to` (exclusive); the groups
-// are shared, the steep lines' states are the caller's own.
-void paintBandsIn(const std::vector<PixelLine>& lines, const std::vector<Item>& items,
-                  const std::vector<LineGroup>& groups, const QImage& image, quint32* bits,
-                  qsizetype stride, int from, int to) {
-    // Groups of lines side by side paint their rows as copies; other steep lines go on from band to
-    // band where they left off; the rest are painted from their formula in each band they cross. In
-    // a band the lines are painted in their order.
-    std::vector<SteepState> states(lines.size());
-    for (const Item& item : items)
-        if (item.group < 0)
-            states[item.line] = SteepState::at(lines[item.line], bits, stride, from);
-    // Each band visits only the items that reach it, in their order: those still going on from
-    // the band before, merged with those starting in it (items sorted by their first band).
-    const int height = image.height();
-    const int bands = (height + kBandRows - 1) / kBandRows;
-    const int firstPainted = from / kBandRows;
-    auto rowsOf = [&](const Item& item) {
-        if (item.group >= 0) {
-            const LineGroup& g = groups[static_cast<size_t>(item.group)];
-            return std::pair(g.top, g.bottom);
-        }
-        const PixelLine& line = lines[item.line];
-        return std::pair(std::min(line.y0, line.y1), std::max(line.y0, line.y1));
-    };
-    std::vector<size_t> firstBand(static_cast<size_t>(bands) + 1, 0), byBand(items.size());
-    for (const Item& item : items)
-        ++firstBand[static_cast<size_t>(rowsOf(item).first / kBandRows) + 1];
-    for (size_t b = 1; b < firstBand.size(); ++b)
-        firstBand[b] += firstBand[b - 1];
-    {
+// The queued items and, shared by the threads that paint, which items reach which band: each
+// band visits only the items that reach it, in their order.
+struct BandPlan {
+    const std::vector<PixelLine>& lines;
+    const std::vector<Item>& items;
+    const std::vector<LineGroup>& groups;
+    int height = 0, bands = 0;
+    std::vector<size_t> firstBand, byBand;  // items by their first band, in their order
+
+    BandPlan(const std::vector<PixelLine>& l, const std::vector<Item>& i,
+             const std::vector<LineGroup>& g, int imageHeight)
+        : lines(l),
+          items(i),
+          groups(g),
+          height(imageHeight),
+          bands((imageHeight + kBandRows - 1) / kBandRows),
+          firstBand(static_cast<size_t>(bands) + 1, 0),
+          byBand(items.size()) {
+        for (const Item& item : items)
+            ++firstBand[bandOf(rowsOf(item).first) + 1];
+        for (size_t b = 1; b < firstBand.size(); ++b)
+            firstBand[b] += firstBand[b - 1];
         std::vector<size_t> next(firstBand.begin(), firstBand.end() - 1);
         for (size_t k = 0; k < items.size(); ++k)
-            byBand[next[static_cast<size_t>(rowsOf(items[k]).first / kBandRows)]++] = k;
+            byBand[next[bandOf(rowsOf(items[k]).first)]++] = k;
     }
+
+    // The band of a row; rows above the image count as the first band.
+    static size_t bandOf(int row) { return static_cast<size_t>(std::max(0, row) / kBandRows); }
+
+    std::pair<int, int> rowsOf(const Item& item) const {
+        if (item.group >= 0) {
+            const LineGroup& g = groups[static_cast<size_t>(item.group)];
+            return {g.top, g.bottom};
+        }
+        const PixelLine& line = lines[item.line];
+        return {std::min(line.y0, line.y1), std::max(line.y0, line.y1)};
+    }
+
+    // Groups and horizontal lines paint each row on its own; the other lines go on from row to
+    // row and are painted a band at a time.
+    bool rowByRow(const Item& item) const {
+        if (item.group >= 0) return true;
+        const PixelLine& line = lines[item.line];
+        return line.y0 == line.y1;
+    }
+};
+
+// One painting thread's own state: the steep lines' places and the items of the band.
+struct BandPainter {
+    const BandPlan& plan;
+    quint32* bits;
+    qsizetype stride;
+    std::vector<SteepState> states;  // by item; a group's is left unused
     std::vector<size_t> active, merged;
-    for (int band = 0; band < bands && band * kBandRows < to; ++band) {
-        const int top = band * kBandRows, bottom = std::min(height, top + kBandRows) - 1;
-        active.erase(std::remove_if(active.begin(), active.end(),
-                                    [&](size_t k) { return rowsOf(items[k]).second < top; }),
-                     active.end());
-        merged.clear();
-        std::merge(active.begin(), active.end(), byBand.begin() + firstBand[band],
-                   byBand.begin() + firstBand[band + 1], std::back_inserter(merged));
-        active.swap(merged);
-        if (band < firstPainted) continue;  // another thread's rows
-        for (const size_t k : active) {
-            const Item& item = items[k];
-            if (item.group >= 0) {
-                groups[static_cast<size_t>(item.group)].paintRows(bits, stride, top, bottom);
-                continue;
+
+    BandPainter(const BandPlan& p, quint32* b, qsizetype s)
+        : plan(p), bits(b), stride(s), states(p.items.size()) {}
+
+    // A line's state where this painter first meets it.
+    void start(size_t k, int row) {
+        const Item& item = plan.items[k];
+        if (item.group < 0) states[k] = SteepState::at(plan.lines[item.line], bits, stride, row);
+    }
+
+    void paintItem(size_t k, int rowFrom, int rowTo) {
+        const Item& item = plan.items[k];
+        if (item.group >= 0) {
+            plan.groups[static_cast<size_t>(item.group)].paintRows(bits, stride, rowFrom, rowTo);
+            return;
+        }
+        SteepState& state = states[k];
+        if (state.steep) {
+            if (state.y <= rowTo && state.y <= state.last) state.paintUpTo(rowTo);
+            return;
+        }
+        paintRows(bits, stride, plan.lines[item.line], rowFrom, rowTo);
+    }
+
+    // Bands from `from` to `to` (exclusive). Groups of lines side by side paint their rows as
+    // copies; other steep lines go on from band to band where they left off; the rest are painted
+    // from their formula in each band they cross. In a band the lines are painted in their order.
+    void paint(int from, int to) {
+        const int firstRow = from * kBandRows;
+        active.clear();
+        for (size_t k = 0; k < plan.firstBand[static_cast<size_t>(from)]; ++k) {
+            // The items that began in an earlier band and reach this one.
+            const size_t item = plan.byBand[k];
+            if (plan.rowsOf(plan.items[item]).second >= firstRow) active.push_back(item);
+        }
+        std::sort(active.begin(), active.end());
+        for (const size_t k : active)
+            start(k, firstRow);
+        for (int band = from; band < to; ++band) {
+            const int top = band * kBandRows, bottom = std::min(plan.height, top + kBandRows) - 1;
+            active.erase(
+                std::remove_if(active.begin(), active.end(),
+                               [&](size_t k) { return plan.rowsOf(plan.items[k]).second < top; }),
+                active.end());
+            merged.clear();
+            const auto b = static_cast<size_t>(band);
+            for (size_t n = plan.firstBand[b]; n < plan.firstBand[b + 1]; ++n)
+                start(plan.byBand[n], top);
+            std::merge(active.begin(), active.end(), plan.byBand.begin() + plan.firstBand[b],
+                       plan.byBand.begin() + plan.firstBand[b + 1], std::back_inserter(merged));
+            active.swap(merged);
+            for (size_t i = 0; i < active.size();) {
+                // A run of groups and horizontal lines is painted row by row, every item of the
+                // run in its order in each row: the rows are then written one after another, as
+                // the processor streams them best, and each pixel still gets the last item's
+                // colour.
+                size_t j = i;
+                while (j < active.size() && plan.rowByRow(plan.items[active[j]]))
+                    ++j;
+                if (j - i >= 2) {
+                    for (int y = top; y <= bottom; ++y)
+                        for (size_t r = i; r < j; ++r)
+                            paintItem(active[r], y, y);
+                    i = j;
+                    continue;
+                }
+                paintItem(active[i], top, bottom);
+                ++i;
             }
-            SteepState& state = states[item.line];
-            if (state.steep) {
-                if (state.y <= bottom && state.y <= state.last) state.paintUpTo(bottom);
-                continue;
-            }
-            paintRows(bits, stride, lines[item.line], top, bottom);
         }
     }
-}
+};
+
+// Bands handed out to the two painting threads a few at a time: the first takes them from the
+// top down, the second from the bottom up, until they meet.
+constexpr int kBandsPerTake = 4;
 
 // Every line at ratio 1: the boxes of a rectangle gradient side by side, the lines grouped, and
-// the bands painted, the lower half of a large image on a second thread (bands share no pixel,
-// and each keeps the lines' order).
+// the bands painted; a large image on two threads that meet where their work is done, so that
+// neither waits for the other when its core is slower or busy (bands share no pixel, and each
+// keeps the lines' order).
 void paintBands(std::vector<PixelLine>& lines, const QImage& image, quint32* bits,
                 qsizetype stride) {
     sortNestedBoxes(lines);
     std::vector<Item> items;
     std::vector<LineGroup> groups;
     groupLines(lines, items, groups);
-    const int height = image.height();
+    const BandPlan plan(lines, items, groups, image.height());
     // Worth a thread only for a large image and many lines.
-    if (lines.size() < 256 || height < 8 * kBandRows ||
-        static_cast<qint64>(image.width()) * height < (qint64(1) << 20)) {
-        paintBandsIn(lines, items, groups, image, bits, stride, 0, height);
+    if (lines.size() < 256 || plan.bands < 4 * kBandsPerTake ||
+        static_cast<qint64>(image.width()) * image.height() < (qint64(1) << 20)) {
+        BandPainter(plan, bits, stride).paint(0, plan.bands);
         return;
     }
-    // The bands split where the work is half done: the work of a band is counted as the pixels
-    // its lines' rows cover (a group as wide as its lines, a line as its width in the band).
-    const int bands = (height + kBandRows - 1) / kBandRows;
-    std::vector<double> work(static_cast<size_t>(bands) + 1, 0.0);
-    auto spread = [&](int top, int bottom, double perRow) {
-        top = std::clamp(top, 0, height - 1);
-        bottom = std::clamp(bottom, 0, height - 1);
-        for (int b = top / kBandRows; b <= bottom / kBandRows; ++b) {
-            const int rows =
-                std::min(bottom, b * kBandRows + kBandRows - 1) - std::max(top, b * kBandRows) + 1;
-            work[static_cast<size_t>(b)] += rows * perRow;
+    std::mutex taking;
+    int low = 0, high = plan.bands;  // the bands not yet taken
+    auto takeBands = [&](bool fromTop) {
+        BandPainter painter(plan, bits, stride);
+        for (;;) {
+            int from = 0, to = 0;
+            {
+                const std::lock_guard lock(taking);
+                if (low >= high) return;
+                if (fromTop) {
+                    from = low;
+                    low = to = std::min(high, low + kBandsPerTake);
+                } else {
+                    to = high;
+                    high = from = std::max(low, high - kBandsPerTake);
+                }
+            }
+            painter.paint(from, to);
         }
     };
-    for (const Item& item : items) {
-        if (item.group >= 0) {
-            const LineGroup& g = groups[static_cast<size_t>(item.group)];
-            spread(g.top, g.bottom, static_cast<double>(g.end - g.first));
-            continue;
-        }
-        const Downward d = downward(lines[item.line]);
-        spread(d.y0, d.y1, d.ady == 0 ? d.adx + 1.0 : std::max(1.0, double(d.adx) / d.ady));
+    // The second painter on a thread of the application's pool, which keeps its threads between
+    // repaints: starting a thread for each would cost about as much as a band of rows.
+    QSemaphore helperDone;
+    const bool pooled = QThreadPool::globalInstance()->tryStart([&] {
+        takeBands(false);
+        helperDone.release();
+    });
+    if (!pooled) {
+        std::thread helper(takeBands, false);
+        takeBands(true);
+        helper.join();
+        return;
     }
-    double total = 0;
-    for (const double w : work)
-        total += w;
-    int split = 0;
-    for (double done = 0; split < bands && done + work[static_cast<size_t>(split)] <= total / 2;
-         ++split)
-        done += work[static_cast<size_t>(split)];
-    const int half = std::clamp(split, 1, bands - 1) * kBandRows;
-    std::thread lower(
-        [&] { paintBandsIn(lines, items, groups, image, bits, stride, half, height); });
-    paintBandsIn(lines, items, groups, image, bits, stride, 0, half);
-    lower.join();
+    takeBands(true);
+    helperDone.acquire();
 }
 
 }  // namespace

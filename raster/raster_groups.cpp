@@ -7,6 +7,13 @@
 
 namespace kelvarin::raster {
 
+namespace {
+
+// The average length of a group's runs of one colour from which its rows are filled run by run.
+constexpr size_t kFilledRun = 16;
+
+}  // namespace
+
 void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
                 std::vector<LineGroup>& groups) {
     struct Steep {
@@ -94,6 +101,11 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
             g.bottom = std::max(g.bottom, d.bottom);
             g.colours[towards > 0 ? j : n - 1 - j] = lines[k + j].pixel;
         }
+        // Runs of one colour, kept when they are long enough on average for filling them to
+        // beat copying the colours.
+        for (size_t j = 1; j <= n; ++j)
+            if (j == n || g.colours[j] != g.colours[j - 1]) g.runEnds.push_back(j);
+        if (g.runEnds.size() * kFilledRun > n) g.runEnds.clear();
         items.push_back({k, static_cast<int>(groups.size())});
         groups.push_back(std::move(g));
         k = end;

@@ -4,11 +4,12 @@
 // Inside the line raster: steep lines that lie side by side, grouped so that a band paints each
 // of their rows as one copy of their colours.
 
-#include <cstring>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "raster/line_raster.h"
+#include "raster/raster_steep.h"
 
 namespace kelvarin::raster {
 
@@ -36,6 +37,8 @@ struct LineGroup {
     std::vector<int> jogs;           // diagonals: each line's jog row (past its bottom: none)
     bool jogging = false;            // some line of the group jogs
     std::vector<quint32> colours;    // left to right as the group lies in a row
+    std::vector<size_t> runEnds;     // where each run of one colour in `colours` ends, when the
+                                     // runs are long enough to fill rather than copy
     int top = 0, bottom = 0;         // rows the group reaches
 
     // The lines (0-based in the group) that reach row y: [from, to).
@@ -73,8 +76,20 @@ struct LineGroup {
             const qint64 columnP = firstColumn(y) + qint64(towards) * qint64(p) - back * sx;
             const qint64 left = towards > 0 ? columnP : columnP - qint64(q - 1 - p);
             const size_t colour = towards > 0 ? p : n - q;
-            std::memcpy(bits + y * stride + left, colours.data() + colour,
-                        (q - p) * sizeof(quint32));
+            quint32* const row = bits + y * stride + left;
+            if (runEnds.empty()) {
+                copyRun(row, colours.data() + colour, q - p);
+                return;
+            }
+            // A gradient's neighbouring lines mostly share a colour: a fill of each run stores
+            // what the copy would, without loading it.
+            const size_t end = colour + (q - p);
+            auto run = std::upper_bound(runEnds.begin(), runEnds.end(), colour);
+            for (size_t at = colour; at < end; ++run) {
+                const size_t to = std::min(end, *run);
+                fillRun(row + (at - colour), row + (to - colour), colours[at]);
+                at = to;
+            }
         };
         for (int y = from; y <= to; ++y) {
             const auto [a, b] = reaching(y);

@@ -53,12 +53,21 @@ class LineRasterTest : public QObject {
 void LineRasterTest::bandsPaintWhatWholeLinesPaint_data() {
     QTest::addColumn<int>("bundle");   // 0: lines of every slope; n: bundles of n diagonals
     QTest::addColumn<int>("shortBy");  // a diagonal's columns short of its rows, now and then
-    QTest::newRow("random slopes") << 0 << 0;
-    QTest::newRow("diagonal pairs") << 2 << 0;
-    QTest::newRow("diagonal bundles") << 40 << 0;
+    QTest::addColumn<int>("width");    // from 1000 the image is painted by two threads
+    QTest::addColumn<int>("shade");    // neighbouring lines of a bundle sharing a colour
+    QTest::newRow("random slopes") << 0 << 0 << 300 << 3;
+    QTest::newRow("diagonal pairs") << 2 << 0 << 300 << 3;
+    QTest::newRow("diagonal bundles") << 40 << 0 << 300 << 3;
     // Lines to a corner one column short of a diagonal, among diagonals and lines two short.
-    QTest::newRow("one column short") << 40 << 1;
-    QTest::newRow("two columns short") << 40 << 2;
+    QTest::newRow("one column short") << 40 << 1 << 300 << 3;
+    QTest::newRow("two columns short") << 40 << 2 << 300 << 3;
+    // Bundles whose rows are filled colour by colour, as a gradient's are.
+    QTest::newRow("bundles in shades") << 40 << 1 << 300 << 24;
+    // Steep lines that go on across the bands each thread takes, and groups painted row by row
+    // between them.
+    QTest::newRow("random slopes, two threads") << 0 << 0 << 1000 << 3;
+    QTest::newRow("one column short, two threads") << 40 << 1 << 1000 << 3;
+    QTest::newRow("shades, two threads") << 40 << 1 << 1000 << 24;
 }
 
 void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
@@ -68,8 +77,10 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
     // inside bands, repeats and lines of other slopes between them, are painted row by row.
     QFETCH(int, bundle);
     QFETCH(int, shortBy);
+    QFETCH(int, width);
+    QFETCH(int, shade);
     QRandomGenerator random(20261208);
-    const int width = 300, height = 1100;
+    const int height = 1100;
     QImage whole = blank(width, height), banded = blank(width, height);
     LineQueue queue;
     auto add = [&](const PixelLine& line) {
@@ -101,7 +112,7 @@ void LineRasterTest::bandsPaintWhatWholeLinesPaint() {
             const int x1 = x0 + sx * (copies ? std::abs(slope - (bend ? 1 : 0))
                                              : std::max(0, rows - shortened));
             if (x0 < 0 || x0 >= width || x1 < 0 || x1 >= width || top + rows >= height) break;
-            const quint32 colour = 0xFF000000u | (n * 64 + static_cast<quint32>(k) / 3);
+            const quint32 colour = 0xFF000000u | (n * 64 + static_cast<quint32>(k / shade));
             add(random.bounded(2) ? PixelLine{x0, top, x1, top + rows, colour}
                                   : PixelLine{x1, top + rows, x0, top, colour});
         }
