@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include <sqlite3.h>
+#include "system/sqlite_library.h"
 
 #include "system/sqlite_statement.h"
 
@@ -42,7 +42,7 @@ SqliteRegistry::SqliteRegistry(const UserFolders& folders)
 
 SqliteRegistry::~SqliteRegistry() {
     m_statements.clear();
-    if (m_db != nullptr) sqlite3_close(m_db);
+    if (m_db != nullptr) sqlite::lib().close(m_db);
 }
 
 QString SqliteRegistry::fileNameFor(const UserFolders& folders) {
@@ -132,16 +132,16 @@ bool SqliteRegistry::findAgain(qint32 key, Handle& handle) {
 }
 
 qint32 SqliteRegistry::transaction(const std::function<qint32()>& change) {
-    int result = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    int result = sqlite::lib().exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (result != SQLITE_OK) return status(result);
     const qint32 outcome = change();
     if (outcome != reg::Success) {
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite::lib().exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         return outcome;
     }
-    result = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    result = sqlite::lib().exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     if (result != SQLITE_OK) {
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite::lib().exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         return status(result);
     }
     return reg::Success;
@@ -178,7 +178,7 @@ qint32 SqliteRegistry::walkPath(const QStringList& parts, bool create, qint64& i
         insert.bind(3, part.toLower());
         const int done = insert.step();
         if (done != SQLITE_DONE) return status(done);
-        id = sqlite3_last_insert_rowid(m_db);
+        id = sqlite::lib().last_insert_rowid(m_db);
     }
     return reg::Success;
 }
@@ -339,7 +339,7 @@ qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
         remove.bind(2, name.toLower());
         const int r = remove.step();
         if (r != SQLITE_DONE) return status(r);
-        if (sqlite3_changes(m_db) > 0) return reg::Success;
+        if (sqlite::lib().changes(m_db) > 0) return reg::Success;
         bool exists = false;
         if (const qint32 e = keyExists(h.id, exists)) return e;
         if (exists) return reg::FileNotFound;
@@ -349,7 +349,7 @@ qint32 SqliteRegistry::deleteValue(qint32 key, const QString& name) {
         remove.bind(1, h.id);
         remove.bind(2, name.toLower());
         if (const int d = remove.step(); d != SQLITE_DONE) return status(d);
-        return sqlite3_changes(m_db) > 0 ? reg::Success : reg::FileNotFound;
+        return sqlite::lib().changes(m_db) > 0 ? reg::Success : reg::FileNotFound;
     });
 }
 

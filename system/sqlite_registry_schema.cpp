@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <sqlite3.h>
+#include "system/sqlite_library.h"
 
 #include "runtime/errors.h"
 #include "runtime/file_access.h"
@@ -50,29 +50,29 @@ constexpr int kSchemaVersion = 1;
 
 int pragmaInteger(sqlite3* db, const char* sql, int& value) {
     sqlite3_stmt* statement = nullptr;
-    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    int result = sqlite::lib().prepare_v2(db, sql, -1, &statement, nullptr);
     if (result == SQLITE_OK) {
-        result = sqlite3_step(statement);
+        result = sqlite::lib().step(statement);
         if (result == SQLITE_ROW) {
-            value = sqlite3_column_int(statement, 0);
+            value = sqlite::lib().column_int(statement, 0);
             result = SQLITE_OK;
         }
     }
-    sqlite3_finalize(statement);
+    sqlite::lib().finalize(statement);
     return result;
 }
 
 // The column names of a table, in order; empty when there is no such table.
 int columnsOf(sqlite3* db, const char* sql, QStringList& columns) {
     sqlite3_stmt* statement = nullptr;
-    int result = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    int result = sqlite::lib().prepare_v2(db, sql, -1, &statement, nullptr);
     while (result == SQLITE_OK || result == SQLITE_ROW) {
-        result = sqlite3_step(statement);
+        result = sqlite::lib().step(statement);
         if (result == SQLITE_ROW)
             columns << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)));
+                reinterpret_cast<const char*>(sqlite::lib().column_text(statement, 1)));
     }
-    sqlite3_finalize(statement);
+    sqlite::lib().finalize(statement);
     return result == SQLITE_DONE ? SQLITE_OK : result;
 }
 
@@ -125,12 +125,12 @@ qint32 SqliteRegistry::checkSchema(sqlite3* db) {
     // writing its tables meanwhile.
     SchemaState state;
     auto read = [db, &state](const char* begin) {
-        int r = sqlite3_exec(db, begin, nullptr, nullptr, nullptr);
+        int r = sqlite::lib().exec(db, begin, nullptr, nullptr, nullptr);
         if (r == SQLITE_OK) r = readSchema(db, state);
         return r;
     };
     int result = read("BEGIN");
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite::lib().exec(db, "COMMIT", nullptr, nullptr, nullptr);
     // A file that is no database answers the first question with an error.
     if (result != SQLITE_OK) return status(result);
     Verdict verdict = verdictOn(state);
@@ -143,14 +143,16 @@ qint32 SqliteRegistry::checkSchema(sqlite3* db) {
     if (result == SQLITE_OK) {
         verdict = verdictOn(state);
         if (verdict == Verdict::Incomplete) {
-            result = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+            result = sqlite::lib().exec(db, kSchema, nullptr, nullptr, nullptr);
             if (result == SQLITE_OK)
-                result = sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr);
+                result =
+                    sqlite::lib().exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr);
         }
-        if (result == SQLITE_OK) result = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        if (result == SQLITE_OK)
+            result = sqlite::lib().exec(db, "COMMIT", nullptr, nullptr, nullptr);
     }
     if (result != SQLITE_OK) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite::lib().exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         // A complete store that cannot be written (read-only) is still a store.
         return complete ? reg::Success : status(result);
     }
@@ -176,22 +178,23 @@ qint32 SqliteRegistry::open() {
     // -wal and -shm files the same rights. An existing file is left as it is.
     const int fd = inMemory ? -1 : ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd >= 0) ::close(fd);
+    if (sqlite::opened() == nullptr) return reg::BadDatabase;  // no SQLite on this system
     sqlite3* db = nullptr;
-    int result =
-        sqlite3_open_v2(name.constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int result = sqlite::lib().open_v2(
+        name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+        nullptr);
     if (result != SQLITE_OK) {
-        sqlite3_close(db);
+        sqlite::lib().close(db);
         return result == SQLITE_CANTOPEN ? reg::AccessDenied : status(result);
     }
-    sqlite3_busy_timeout(db, 10000);
+    sqlite::lib().busy_timeout(db, 10000);
     // The schema first: a store of another schema is not changed, not even its journal mode.
     if (const qint32 schema = checkSchema(db)) {
-        sqlite3_close(db);
+        sqlite::lib().close(db);
         return schema;
     }
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
-                 nullptr);
+    sqlite::lib().exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr,
+                       nullptr);
     m_db = db;
     m_statements.setConnection(db);
     return reg::Success;

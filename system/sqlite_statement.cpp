@@ -3,7 +3,7 @@
 
 #include "system/sqlite_statement.h"
 
-#include <sqlite3.h>
+#include "system/sqlite_library.h"
 
 namespace kelvarin::platform {
 
@@ -23,9 +23,10 @@ sqlite3_stmt* StatementCache::get(const char* sql, int& result) {
         return nullptr;
     }
     sqlite3_stmt* statement = nullptr;
-    result = sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
+    result =
+        sqlite::lib().prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
     if (result != SQLITE_OK || statement == nullptr) {
-        sqlite3_finalize(statement);
+        sqlite::lib().finalize(statement);
         if (result == SQLITE_OK) result = SQLITE_ERROR;  // an empty statement
         return nullptr;
     }
@@ -35,7 +36,7 @@ sqlite3_stmt* StatementCache::get(const char* sql, int& result) {
 
 void StatementCache::clear() {
     for (sqlite3_stmt* statement : std::as_const(m_statements))
-        sqlite3_finalize(statement);
+        sqlite::lib().finalize(statement);
     m_statements.clear();
 }
 
@@ -44,48 +45,49 @@ Statement::Statement(StatementCache& cache, const char* sql)
 
 Statement::~Statement() {
     if (m_statement == nullptr) return;
-    sqlite3_reset(m_statement);
-    sqlite3_clear_bindings(m_statement);
+    sqlite::lib().reset(m_statement);
+    sqlite::lib().clear_bindings(m_statement);
 }
 
 void Statement::reset() {
     if (m_statement == nullptr) return;
-    sqlite3_reset(m_statement);
-    sqlite3_clear_bindings(m_statement);
+    sqlite::lib().reset(m_statement);
+    sqlite::lib().clear_bindings(m_statement);
 }
 
 void Statement::bind(int k, qint64 v) {
-    if (m_statement != nullptr) sqlite3_bind_int64(m_statement, k, v);
+    if (m_statement != nullptr) sqlite::lib().bind_int64(m_statement, k, v);
 }
 
 void Statement::bind(int k, const QString& s) {
     if (m_statement == nullptr) return;
     const QByteArray utf8 = s.toUtf8();
-    sqlite3_bind_text(m_statement, k, utf8.constData(), static_cast<int>(utf8.size()),
-                      SQLITE_TRANSIENT);
+    sqlite::lib().bind_text(m_statement, k, utf8.constData(), static_cast<int>(utf8.size()),
+                            SQLITE_TRANSIENT);
 }
 
 void Statement::bindBlob(int k, const QByteArray& b) {
     if (m_statement == nullptr) return;
-    sqlite3_bind_blob(m_statement, k, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+    sqlite::lib().bind_blob(m_statement, k, b.constData(), static_cast<int>(b.size()),
+                            SQLITE_TRANSIENT);
 }
 
 int Statement::step() {
-    return m_statement != nullptr ? sqlite3_step(m_statement) : m_result;
+    return m_statement != nullptr ? sqlite::lib().step(m_statement) : m_result;
 }
 
 qint64 Statement::integer(int c) const {
-    return sqlite3_column_int64(m_statement, c);
+    return sqlite::lib().column_int64(m_statement, c);
 }
 
 QString Statement::text(int c) const {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, c));
-    return QString::fromUtf8(p, sqlite3_column_bytes(m_statement, c));
+    const auto* p = reinterpret_cast<const char*>(sqlite::lib().column_text(m_statement, c));
+    return QString::fromUtf8(p, sqlite::lib().column_bytes(m_statement, c));
 }
 
 QByteArray Statement::blob(int c) const {
-    const auto* p = static_cast<const char*>(sqlite3_column_blob(m_statement, c));
-    return QByteArray(p, sqlite3_column_bytes(m_statement, c));
+    const auto* p = static_cast<const char*>(sqlite::lib().column_blob(m_statement, c));
+    return QByteArray(p, sqlite::lib().column_bytes(m_statement, c));
 }
 
 }  // namespace kelvarin::platform

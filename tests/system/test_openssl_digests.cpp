@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <QCryptographicHash>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,26 +15,11 @@ using platform::DigestAlgorithm;
 class OpenSslDigestsTest : public QObject {
     Q_OBJECT
   private slots:
-    void libcryptoOpenedAtTheFirstDigest();  // first: before any digest of this run
     void sameAsQt_data();
     void sameAsQt();
     void md4IsLeftToQt();
     void aFinishedDigestGivesNoSecond();
 };
-
-// The program starts without libcrypto; the first digest opens it.
-void OpenSslDigestsTest::libcryptoOpenedAtTheFirstDigest() {
-    auto mapped = [] {
-        QFile maps(QStringLiteral("/proc/self/maps"));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcrypto.so");
-    };
-    QVERIFY(!mapped());
-    platform::OpenSslDigests digests;
-    QVERIFY(digests.start(DigestAlgorithm::Md4) == nullptr);  // left to Qt: nothing opened
-    QVERIFY(!mapped());
-    QVERIFY(digests.start(DigestAlgorithm::Sha1) != nullptr);
-    QVERIFY(mapped());
-}
 
 // HashFile through the libcrypto digests gives Qt's digests, on both sides of the blocks the file
 // is read in.
