@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Long runs of pixels filled or copied with the widest vector stores the processor has. The
-// build targets the baseline instruction set; the 32-byte versions are compiled for AVX2 alone
-// and chosen once, at the first call, where the processor reports it.
+// Long runs of pixels (kLongRun or more: the callers see to it) filled or copied with the widest
+// vector stores the processor has. The build targets the baseline instruction set; the 32-byte
+// versions are compiled for AVX2 alone and chosen once, at the first call, where the processor
+// reports it.
+//
+// Each run's first and last vector are stored unaligned, the first first and the last last, and
+// the ones between them aligned (a
+// store across two cache lines costs two); the ends overlap the middle rather than being stored a
+// pixel at a time.
 
+#include <algorithm>
 #include <cstddef>
 
 #ifdef __SSE2__
@@ -19,63 +26,76 @@ namespace kelvarin::raster {
 
 namespace {
 
+// The first pixel past `p` on a boundary of `bytes`.
+template <class Pixel>
+Pixel* nextBoundary(Pixel* p, quintptr bytes) {
+    const quintptr at = reinterpret_cast<quintptr>(p);
+    return reinterpret_cast<Pixel*>((at + bytes) & ~(bytes - 1));
+}
+
 void fillNarrow(quint32* from, quint32* to, quint32 pixel) {
 #ifdef __SSE2__
     const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
-    for (; to - from >= 8; from += 8) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(from), v);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(from + 4), v);
-    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(from), v);
+    for (quint32* p = nextBoundary(from, 16); to - p >= 4; p += 4)
+        _mm_store_si128(reinterpret_cast<__m128i*>(p), v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to - 4), v);
+#else
+    std::fill(from, to, pixel);
 #endif
-    for (; from < to; ++from)
-        *from = pixel;
 }
 
 void copyNarrow(quint32* to, const quint32* from, size_t count) {
 #ifdef __SSE2__
-    for (; count > 0 && (reinterpret_cast<quintptr>(to) & 15) != 0; --count)
-        *to++ = *from++;
-    for (; count >= 8; count -= 8, from += 8, to += 8) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 4));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), a);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 4), b);
-    }
+    auto move = [](quint32* t, const quint32* f) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(t),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(f)));
+    };
+    move(to, from);
+    for (auto k = static_cast<size_t>(nextBoundary(to, 16) - to); k + 4 <= count; k += 4)
+        _mm_store_si128(reinterpret_cast<__m128i*>(to + k),
+                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + k)));
+    move(to + count - 4, from + count - 4);
+#else
+    std::copy(from, from + count, to);
 #endif
-    for (; count > 0; --count)
-        *to++ = *from++;
 }
 
 #ifdef KELVARIN_RASTER_AVX2
 __attribute__((target("avx2"))) void fillWide(quint32* from, quint32* to, quint32 pixel) {
     const __m256i v = _mm256_set1_epi32(static_cast<int>(pixel));
-    for (; from < to && (reinterpret_cast<quintptr>(from) & 31) != 0; ++from)
-        *from = pixel;
-    for (; to - from >= 32; from += 32) {
-        _mm256_store_si256(reinterpret_cast<__m256i*>(from), v);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(from + 8), v);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(from + 16), v);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(from + 24), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(from), v);
+    quint32* p = nextBoundary(from, 32);
+    for (; to - p >= 32; p += 32) {
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p + 8), v);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p + 16), v);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p + 24), v);
     }
-    for (; to - from >= 8; from += 8)
-        _mm256_store_si256(reinterpret_cast<__m256i*>(from), v);
-    for (; from < to; ++from)
-        *from = pixel;
+    for (; to - p >= 8; p += 8)
+        _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(to - 8), v);
 }
 
-// The stores are aligned (a store across two cache lines costs two), the loads not: a diagonal
-// group's rows start one column further along each, against its colours.
+__attribute__((target("avx2"))) void moveEight(quint32* to, const quint32* from) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(to),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from)));
+}
+
+// The loads are unaligned: a diagonal group's rows start one column further along its colours
+// each.
 __attribute__((target("avx2"))) void copyWide(quint32* to, const quint32* from, size_t count) {
-    for (; count > 0 && (reinterpret_cast<quintptr>(to) & 31) != 0; --count)
-        *to++ = *from++;
-    for (; count >= 16; count -= 16, from += 16, to += 16) {
-        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
-        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + 8));
-        _mm256_store_si256(reinterpret_cast<__m256i*>(to), a);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(to + 8), b);
+    const auto move = moveEight;
+    move(to, from);
+    auto k = static_cast<size_t>(nextBoundary(to, 32) - to);
+    for (; k + 16 <= count; k += 16) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + k));
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + k + 8));
+        _mm256_store_si256(reinterpret_cast<__m256i*>(to + k), a);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(to + k + 8), b);
     }
-    for (; count > 0; --count)
-        *to++ = *from++;
+    if (k + 8 <= count) move(to + k, from + k);  // fewer than eight are left for the last store
+    move(to + count - 8, from + count - 8);
 }
 
 bool haveAvx2() {

@@ -14,14 +14,15 @@
 
 namespace kelvarin::raster {
 
-// Long runs, a row of a large image or of a group: thirty-two bytes at a time where the processor
-// has the wider vectors, chosen once at run time (raster_runs.cpp).
+// Runs of 16 pixels or more, a row of a large image or of a group: thirty-two bytes at a time
+// where the processor has the wider vectors, chosen once at run time (raster_runs.cpp).
+inline constexpr qsizetype kLongRun = 16;
 void fillLongRun(quint32* from, quint32* to, quint32 pixel);
 void copyLongRun(quint32* to, const quint32* from, size_t count);
 
 // Fills a run of pixels, sixteen bytes at a time; a long run as fillLongRun.
 inline void fillRun(quint32* from, quint32* to, quint32 pixel) {
-    if (to - from >= 64) {
+    if (to - from >= kLongRun) {
         fillLongRun(from, to, pixel);
         return;
     }
@@ -37,7 +38,7 @@ inline void fillRun(quint32* from, quint32* to, quint32 pixel) {
 // Copies a run of pixels. The library's memcpy moves runs of a few kilobytes with a string
 // instruction, which on some processors stores at half the speed of a vector loop.
 inline void copyRun(quint32* to, const quint32* from, size_t count) {
-    if (count >= 64) {
+    if (count >= size_t(kLongRun)) {
         copyLongRun(to, from, count);
         return;
     }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "raster/line_raster.h"
+#include "raster/raster_steep.h"
 
 using namespace kelvarin::raster;
 
@@ -38,6 +39,7 @@ PixelLine randomLine(QRandomGenerator& random, int width, int height, quint32 co
 class LineRasterTest : public QObject {
     Q_OBJECT
   private slots:
+    void runsWriteTheirPixelsAlone();
     void bandsPaintWhatWholeLinesPaint_data();
     void bandsPaintWhatWholeLinesPaint();
     void paintingFollowsTheLineFormula();
@@ -49,6 +51,35 @@ class LineRasterTest : public QObject {
     void clipping_data();
     void clipping();
 };
+
+// Filled and copied runs of every length up to a few vectors, from every alignment: each writes
+// its own pixels, and none before or after it.
+void LineRasterTest::runsWriteTheirPixelsAlone() {
+    std::vector<quint32> source(200);
+    for (size_t k = 0; k < source.size(); ++k)
+        source[k] = 0xFF000000u | static_cast<quint32>(k);
+    for (size_t offset = 0; offset < 8; ++offset) {
+        for (size_t length = 0; length <= 90; ++length) {
+            for (const bool copy : {false, true}) {
+                std::vector<quint32> row(128, 7u), expected(128, 7u);
+                quint32* at = row.data() + 8 + offset;
+                if (copy) {
+                    copyRun(at, source.data() + offset, length);
+                    std::copy_n(source.begin() + static_cast<qsizetype>(offset), length,
+                                expected.begin() + 8 + static_cast<qsizetype>(offset));
+                } else {
+                    fillRun(at, at + length, 0xFF123456u);
+                    std::fill_n(expected.begin() + 8 + static_cast<qsizetype>(offset), length,
+                                0xFF123456u);
+                }
+                QVERIFY2(row == expected, qPrintable(QStringLiteral("%1 of %2 at +%3")
+                                                         .arg(copy ? "copy" : "fill")
+                                                         .arg(length)
+                                                         .arg(offset)));
+            }
+        }
+    }
+}
 
 void LineRasterTest::bandsPaintWhatWholeLinesPaint_data() {
     QTest::addColumn<int>("bundle");   // 0: lines of every slope; n: bundles of n diagonals
