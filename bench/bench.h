@@ -32,16 +32,25 @@ double medianMs(int runs, F&& f) {
 
 // The medians in milliseconds of ours and of the reference, run by turns so that both meet the
 // same machine: what slows one down in the middle of the run slows the other too.
-template <class Ours, class Reference>
-std::pair<double, double> interleavedMs(int runs, Ours&& ours, Reference&& reference) {
+// `settle`, untimed, runs before each of them.
+template <class Ours, class Reference, class Settle>
+std::pair<double, double> interleavedMs(int runs, Ours&& ours, Reference&& reference,
+                                        Settle&& settle) {
     std::vector<double> a, b;
     for (int r = 0; r < runs; ++r) {
+        settle();
         a.push_back(medianMs(1, ours));
+        settle();
         b.push_back(medianMs(1, reference));
     }
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
     return {a[a.size() / 2], b[b.size() / 2]};
+}
+
+template <class Ours, class Reference>
+std::pair<double, double> interleavedMs(int runs, Ours&& ours, Reference&& reference) {
+    return interleavedMs(runs, ours, reference, [] {});
 }
 
 inline void header(const char* group) {

@@ -16,25 +16,25 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ym
           double ymax) {
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
-    const bool beyond[4] = {x1 < xmin || x2<xmin, x1> xmax || x2 > xmax,
-                            y1 < ymin || y2<ymin, y1> ymax || y2 > ymax};
-    for (int k = 0; k < 4; ++k) {
-        if (!beyond[k]) continue;
-        if (p[k] == 0.0) {
-            if (q[k] < 0.0) return false;
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0.0) {
+    // One side: p the change towards it, q the room before it.
+    auto side = [&](bool beyond, double p, double q) {
+        if (!beyond) return true;
+        if (p == 0.0) return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0) {
             if (t > t1) return false;
             if (t > t0) t0 = t;
         } else {
             if (t < t0) return false;
             if (t < t1) t1 = t;
         }
-    }
+        return true;
+    };
+    if (!side(x1 < xmin || x2 < xmin, -dx, x1 - xmin) ||
+        !side(x1 > xmax || x2 > xmax, dx, xmax - x1) ||
+        !side(y1 < ymin || y2 < ymin, -dy, y1 - ymin) ||
+        !side(y1 > ymax || y2 > ymax, dy, ymax - y1))
+        return false;
     const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
     x2 = x1 + t1 * dx;
     y2 = y1 + t1 * dy;

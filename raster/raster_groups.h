@@ -83,13 +83,7 @@ struct LineGroup {
             }
             // A gradient's neighbouring lines mostly share a colour: a fill of each run stores
             // what the copy would, without loading it.
-            const size_t end = colour + (q - p);
-            auto run = std::upper_bound(runEnds.begin(), runEnds.end(), colour);
-            for (size_t at = colour; at < end; ++run) {
-                const size_t to = std::min(end, *run);
-                fillRun(row + (at - colour), row + (to - colour), colours[at]);
-                at = to;
-            }
+            fillColourRuns(row, colours.data(), runEnds, colour, colour + (q - p));
         };
         for (int y = from; y <= to; ++y) {
             const auto [a, b] = reaching(y);

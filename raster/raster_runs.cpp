@@ -98,32 +98,72 @@ __attribute__((target("avx2"))) void copyWide(quint32* to, const quint32* from, 
     move(to + count - 8, from + count - 8);
 }
 
-bool haveAvx2() {
-    static const bool have = __builtin_cpu_supports("avx2");
-    return have;
+__attribute__((target("avx2"))) void fillRunsWide(quint32* out, const quint32* colours,
+                                                  const size_t* ends, size_t endCount, size_t from,
+                                                  size_t to) {
+    const size_t* run = std::upper_bound(ends, ends + endCount, from);
+    for (size_t at = from; at < to; ++run) {
+        const size_t next = std::min(to, *run);
+        quint32* a = out + (at - from);
+        quint32* b = out + (next - from);
+        if (b - a >= 8) {
+            fillWide(a, b, colours[at]);
+        } else {
+            std::fill(a, b, colours[at]);
+        }
+        at = next;
+    }
 }
+#endif
+
+void fillRunsNarrow(quint32* out, const quint32* colours, const size_t* ends, size_t endCount,
+                    size_t from, size_t to) {
+    const size_t* run = std::upper_bound(ends, ends + endCount, from);
+    for (size_t at = from; at < to; ++run) {
+        const size_t next = std::min(to, *run);
+        quint32* a = out + (at - from);
+        quint32* b = out + (next - from);
+        if (b - a >= 4) {
+            fillNarrow(a, b, colours[at]);
+        } else {
+            std::fill(a, b, colours[at]);
+        }
+        at = next;
+    }
+}
+
+// The versions for this processor, chosen once when the program starts.
+using FillRun = void (*)(quint32*, quint32*, quint32);
+using CopyRun = void (*)(quint32*, const quint32*, size_t);
+using FillRuns = void (*)(quint32*, const quint32*, const size_t*, size_t, size_t, size_t);
+#ifdef KELVARIN_RASTER_AVX2
+bool wideVectors() {
+    __builtin_cpu_init();  // may run before the library's own initialisation of the tests
+    return __builtin_cpu_supports("avx2") != 0;
+}
+const bool kWide = wideVectors();
+const FillRun kFill = kWide ? fillWide : fillNarrow;
+const CopyRun kCopy = kWide ? copyWide : copyNarrow;
+const FillRuns kFillRuns = kWide ? fillRunsWide : fillRunsNarrow;
+#else
+const FillRun kFill = fillNarrow;
+const CopyRun kCopy = copyNarrow;
+const FillRuns kFillRuns = fillRunsNarrow;
 #endif
 
 }  // namespace
 
 void fillLongRun(quint32* from, quint32* to, quint32 pixel) {
-#ifdef KELVARIN_RASTER_AVX2
-    if (haveAvx2()) {
-        fillWide(from, to, pixel);
-        return;
-    }
-#endif
-    fillNarrow(from, to, pixel);
+    kFill(from, to, pixel);
 }
 
 void copyLongRun(quint32* to, const quint32* from, size_t count) {
-#ifdef KELVARIN_RASTER_AVX2
-    if (haveAvx2()) {
-        copyWide(to, from, count);
-        return;
-    }
-#endif
-    copyNarrow(to, from, count);
+    kCopy(to, from, count);
+}
+
+void fillColourRuns(quint32* out, const quint32* colours, const std::vector<size_t>& ends,
+                    size_t from, size_t to) {
+    kFillRuns(out, colours, ends.data(), ends.size(), from, to);
 }
 
 }  // namespace kelvarin::raster

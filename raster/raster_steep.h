@@ -5,6 +5,7 @@
 // band to band where it left off.
 
 #include <algorithm>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -19,6 +20,10 @@ namespace kelvarin::raster {
 inline constexpr qsizetype kLongRun = 16;
 void fillLongRun(quint32* from, quint32* to, quint32 pixel);
 void copyLongRun(quint32* to, const quint32* from, size_t count);
+// Writes colours[from] to colours[to - 1] to out, where the colours come in runs of one colour
+// ending at `ends` (ascending, the last one past `to`): each run as one fill.
+void fillColourRuns(quint32* out, const quint32* colours, const std::vector<size_t>& ends,
+                    size_t from, size_t to);
 
 // Fills a run of pixels, sixteen bytes at a time; a long run as fillLongRun.
 inline void fillRun(quint32* from, quint32* to, quint32 pixel) {
