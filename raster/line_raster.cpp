@@ -218,12 +218,14 @@ struct BandPainter {
             plan.groups[static_cast<size_t>(item.group)].paintRows(bits, stride, rowFrom, rowTo);
             return;
         }
+        const PixelLine& line = plan.lines[item.line];
+        if (line.y0 == line.y1 && (line.y0 < rowFrom || line.y0 > rowTo)) return;  // not its row
         SteepState& state = states[k];
         if (state.steep) {
             if (state.y <= rowTo && state.y <= state.last) state.paintUpTo(rowTo);
             return;
         }
-        paintRows(bits, stride, plan.lines[item.line], rowFrom, rowTo);
+        paintRows(bits, stride, line, rowFrom, rowTo);
     }
 
     // Bands from `from` to `to` (exclusive). Groups of lines side by side paint their rows as

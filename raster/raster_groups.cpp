@@ -41,15 +41,19 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
     };
     // Which way a sequence moves: 0 while it has not moved.
     auto way = [](int from, int to) { return to > from ? 1 : to < from ? -1 : 0; };
+    // Each line's shape, worked out once for the grouping and the groups.
+    std::vector<Steep> shapes(lines.size());
+    for (size_t j = 0; j < lines.size(); ++j)
+        shapes[j] = steep(lines[j]);
     size_t k = 0;
     while (k < lines.size()) {
-        const Steep first = steep(lines[k]);
+        const Steep& first = shapes[k];
         size_t end = k + 1;
         int towards = 0, topWay = 0, bottomWay = 0, jogWay = 0;
         bool diagonals = first.diagonal;
         Steep last = first;
         while (first.is && end < lines.size()) {
-            const Steep next = steep(lines[end]);
+            const Steep& next = shapes[end];
             if (!next.is || next.sx != first.sx) break;
             if (end == k + 1) diagonals = first.diagonal && next.diagonal;
             const qint64 step = diagonals ? next.column0 - last.column0 : next.x - last.x;
@@ -91,8 +95,11 @@ void groupLines(const std::vector<PixelLine>& lines, std::vector<Item>& items,
         g.bottom = std::numeric_limits<int>::min();
         const size_t n = end - k;
         g.colours.resize(n);
+        g.tops.reserve(n);
+        g.bottoms.reserve(n);
+        g.jogs.reserve(n);
         for (size_t j = 0; j < n; ++j) {
-            const Steep d = steep(lines[k + j]);
+            const Steep& d = shapes[k + j];
             g.tops.push_back(d.top);
             g.bottoms.push_back(d.bottom);
             g.jogs.push_back(d.jog);
