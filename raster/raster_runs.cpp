@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -137,7 +138,10 @@ using FillRun = void (*)(quint32*, quint32*, quint32);
 using CopyRun = void (*)(quint32*, const quint32*, size_t);
 using FillRuns = void (*)(quint32*, const quint32*, const size_t*, size_t, size_t, size_t);
 #ifdef KELVARIN_RASTER_AVX2
+// KELVARIN_RASTER_NARROW set in the environment keeps the 16-byte versions on any processor, so
+// that both can be tried on one machine.
 bool wideVectors() {
+    if (std::getenv("KELVARIN_RASTER_NARROW") != nullptr) return false;
     __builtin_cpu_init();  // may run before the library's own initialisation of the tests
     return __builtin_cpu_supports("avx2") != 0;
 }
