@@ -78,10 +78,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # Libraries from the linked shared objects.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-# The program. The CJK font the windows' texts need, and the Wayland platform plugin for
-# Wayland desktops, are not linked and named here.
+# The program. The CJK font the windows' texts need, the Wayland platform plugin for Wayland
+# desktops, and libcrypto and SQLite, which the program opens when it first hashes a file or
+# opens its registry, are not linked and named here.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION electronics)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-wayland")
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
+  "fonts-wqy-microhei, qt6-wayland, libssl3 (>= 3.0.0), libsqlite3-0 (>= 3.20.0)")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "${KELVARIN_SUMMARY}
 ${CPACK_PACKAGE_DESCRIPTION}")
 
