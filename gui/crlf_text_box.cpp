@@ -34,6 +34,12 @@ void CrLfTextBox::setText(const QString& text) {
     setPlainText(s);
 }
 
+void CrLfTextBox::setStoredText(const QString& text) {
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    document()->setPlainText(s);
+}
+
 void CrLfTextBox::appendText(const QString& text) {
     QString s = text;
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -17,6 +17,9 @@ class CrLfTextBox : public QPlainTextEdit {
 
     QString text() const;
     void setText(const QString& text);
+    // The same for a box that is not on show: the document takes the text, and no line of it is
+    // laid out for the caret until the box is shown (which lays out the lines it shows).
+    void setStoredText(const QString& text);
     // Appends at the end of the text without moving the user's view.
     void appendText(const QString& text);
 

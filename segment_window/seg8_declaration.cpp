@@ -123,8 +123,10 @@ void SEG8::offerStandardTable(const QString& table) {
 
 void SEG8::showStandardTables() {
     // The hidden boxes hold the board's two tables: with the default board, the stored ones.
-    Text2->setText(m_board.standardTable(codes::Polarity::CommonCathode));
-    Text3->setText(m_board.standardTable(codes::Polarity::CommonAnode));
+    // Stored without laying their first lines out for a caret no one sees (at start-up the
+    // first text in the window's font, and its fallback fonts looked up for it).
+    Text2->setStoredText(m_board.standardTable(codes::Polarity::CommonCathode));
+    Text3->setStoredText(m_board.standardTable(codes::Polarity::CommonAnode));
 }
 
 void SEG8::Command1_Click() {

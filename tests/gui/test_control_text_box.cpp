@@ -13,6 +13,8 @@ class ControlTextBoxTest : public QObject {
   private slots:
     void multiLinePositionsCountCrLf();
     void singleLine();
+    void storedTextReadsBack_data();
+    void storedTextReadsBack();
 };
 
 void ControlTextBoxTest::multiLinePositionsCountCrLf() {
@@ -42,6 +44,27 @@ void ControlTextBoxTest::singleLine() {
     QCOMPARE(te.selLength(), 0);
     delete line;
     QVERIFY_THROWS_EXCEPTION(workOutError, te.text());
+}
+
+// A text stored in a box not on show reads back as it was given, CR LF line ends included, over
+// what the box held before, and with nothing of the old text left to take back.
+void ControlTextBoxTest::storedTextReadsBack_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty box") << QString() << QStringLiteral("a\r\nb");
+    QTest::newRow("over a text") << QStringLiteral("x\r\ny\r\nz") << QStringLiteral("0x3f,\r\n");
+    QTest::newRow("emptied") << QStringLiteral("x") << QString();
+    QTest::newRow("CJK") << QString() << QStringLiteral("//共阴数码管常用段码\r\n0x3f");
+}
+
+void ControlTextBoxTest::storedTextReadsBack() {
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    gui::CrLfTextBox box;
+    box.setText(before);
+    box.setStoredText(text);
+    QCOMPARE(box.text(), text);
+    QVERIFY(!box.document()->isUndoAvailable());
 }
 
 QTEST_MAIN(ControlTextBoxTest)
