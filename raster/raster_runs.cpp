@@ -27,11 +27,12 @@ namespace kelvarin::raster {
 
 namespace {
 
-// The first pixel past `p` on a boundary of `bytes`.
+// The first pixel past `p` on a boundary of `bytes` (pixels are aligned to their size).
 template <class Pixel>
 Pixel* nextBoundary(Pixel* p, quintptr bytes) {
     const quintptr at = reinterpret_cast<quintptr>(p);
-    return reinterpret_cast<Pixel*>((at + bytes) & ~(bytes - 1));
+    const quintptr skip = ((at + bytes) & ~(bytes - 1)) - at;  // 1 to `bytes`
+    return p + skip / sizeof(Pixel);
 }
 
 void fillNarrow(quint32* from, quint32* to, quint32 pixel) {
