@@ -30,6 +30,12 @@ void gradient() {
                           {"DrawChange -5 rectangles", -5},
                           {"DrawChange -6 three bands", -6}};
     QImage& image = const_cast<QImage&>(canvas.image());
+    // Once each, untimed: the painting thread started, the line queue grown to its size.
+    for (const Case& c : cases) {
+        w.DrawChange(canvas, rt::rgb(130, 200, 180), rt::rgb(130, 130, 180), c.mode, 0, 0, 0, 0,
+                     0.2f, 3);
+        canvas.image();
+    }
     for (const Case& c : cases) {
         if (qEnvironmentVariableIsSet("GRAD_ONLY") &&
             qEnvironmentVariableIntValue("GRAD_ONLY") != c.mode)
