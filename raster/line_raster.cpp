@@ -197,11 +197,21 @@ struct BandPlan {
 
 // One painting thread's own state: the steep lines' places and the items of the band.
 struct BandPainter {
+    // One part of a row: `count` pixels from column `left`, of one colour or of a group's.
+    struct RowSpan {
+        qint64 left;
+        qint64 count;
+        const LineGroup* group;  // nothing: a horizontal line's
+        size_t colour;           // a group's first colour
+        quint32 pixel;           // a horizontal line's colour
+    };
+
     const BandPlan& plan;
     quint32* bits;
     qsizetype stride;
     std::vector<SteepState> states;  // by item; a group's is left unused
     std::vector<size_t> active, merged;
+    std::vector<RowSpan> spans, ordered;  // the parts of a row as they come, and from the left
 
     BandPainter(const BandPlan& p, quint32* b, qsizetype s)
         : plan(p), bits(b), stride(s), states(p.items.size()) {}
@@ -226,6 +236,66 @@ struct BandPainter {
             return;
         }
         paintRows(bits, stride, line, rowFrom, rowTo);
+    }
+
+    // Row y of the active items i to j - 1, all groups and horizontal lines. When their parts of
+    // the row share no pixel they are written from left to right (the processor streams stores
+    // in the order of their addresses best: a row written middle first, then its ends, takes
+    // nearly twice as long); otherwise in the items' order, the last item's colour winning.
+    void paintRow(int y, size_t i, size_t j) {
+        spans.clear();
+        for (size_t r = i; r < j; ++r) {
+            const Item& item = plan.items[active[r]];
+            if (item.group >= 0) {
+                plan.groups[static_cast<size_t>(item.group)].rowSpans(
+                    y, [&](qint64 left, size_t count, size_t colour) {
+                        spans.push_back({left, static_cast<qint64>(count),
+                                         &plan.groups[static_cast<size_t>(item.group)], colour, 0});
+                    });
+                continue;
+            }
+            const Downward d = downward(plan.lines[item.line]);
+            if (d.y0 == y)
+                spans.push_back(
+                    {d.x0, qint64(d.x1) - d.x0 + 1, nullptr, 0, plan.lines[item.line].pixel});
+        }
+        // In the items' order, unless that is not from the left and the parts may be written
+        // in any order.
+        const std::vector<RowSpan>* order = &spans;
+        if (!std::is_sorted(spans.begin(), spans.end(), leftOf)) {
+            ordered.assign(spans.begin(), spans.end());
+            std::sort(ordered.begin(), ordered.end(), leftOf);
+            if (inAnyOrder()) order = &ordered;
+        }
+        quint32* const row = bits + y * stride;
+        for (const RowSpan& span : *order) {
+            if (span.group != nullptr)
+                span.group->paintSpan(row + span.left, static_cast<size_t>(span.count),
+                                      span.colour);
+            else
+                fillRun(row + span.left, row + span.left + span.count, span.pixel);
+        }
+    }
+
+    static bool leftOf(const RowSpan& a, const RowSpan& b) { return a.left < b.left; }
+
+    // Whether the parts of the row, `ordered` from the left, may be written in any order: where
+    // two share pixels, each of those pixels has one colour in both.
+    bool inAnyOrder() const {
+        auto colourAt = [](const RowSpan& s, qint64 x) {
+            return s.group != nullptr ? s.group->colours[s.colour + static_cast<size_t>(x - s.left)]
+                                      : s.pixel;
+        };
+        for (size_t k = 1; k < ordered.size(); ++k) {
+            const RowSpan& later = ordered[k];
+            for (size_t e = 0; e < k; ++e) {
+                const RowSpan& earlier = ordered[e];
+                const qint64 end = std::min(earlier.left + earlier.count, later.left + later.count);
+                for (qint64 x = later.left; x < end; ++x)
+                    if (colourAt(earlier, x) != colourAt(later, x)) return false;
+            }
+        }
+        return true;
     }
 
     // Bands from `from` to `to` (exclusive). Groups of lines side by side paint their rows as
@@ -265,8 +335,7 @@ struct BandPainter {
                     ++j;
                 if (j - i >= 2) {
                     for (int y = top; y <= bottom; ++y)
-                        for (size_t r = i; r < j; ++r)
-                            paintItem(active[r], y, y);
+                        paintRow(y, i, j);
                     i = j;
                     continue;
                 }

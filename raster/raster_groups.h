@@ -66,45 +66,59 @@ struct LineGroup {
         return column0 + sx * ((2 * n * adx + ady) / (2 * ady));
     }
 
-    void paintRows(quint32* bits, qsizetype stride, int bandTop, int bandBottom) const {
-        const int from = std::max(bandTop, top), to = std::min(bandBottom, bottom);
+    // Calls span(left, count, colour) for the parts of row y the group covers, in the order its
+    // lines paint them: `count` pixels from column `left`, their colours from colours[colour]
+    // on. Where the lines past their jog meet the others, the two parts share a pixel: the later
+    // part's colour is the one its line leaves there.
+    template <class Span>
+    void rowSpans(int y, Span&& span) const {
+        if (y < top || y > bottom) return;
         const size_t n = tops.size();
         // Lines p to q - 1 in row y, moved `back` columns against their slope.
-        auto copy = [&](int y, size_t p, size_t q, qint64 back) {
+        auto part = [&](size_t p, size_t q, qint64 back) {
             if (p >= q) return;
-            // Columns of lines p and q - 1 in row y; the copy starts at the leftmost.
+            // Columns of lines p and q - 1 in row y; the part starts at the leftmost.
             const qint64 columnP = firstColumn(y) + qint64(towards) * qint64(p) - back * sx;
             const qint64 left = towards > 0 ? columnP : columnP - qint64(q - 1 - p);
-            const size_t colour = towards > 0 ? p : n - q;
-            quint32* const row = bits + y * stride + left;
-            if (runEnds.empty()) {
-                copyRun(row, colours.data() + colour, q - p);
-                return;
-            }
-            // A gradient's neighbouring lines mostly share a colour: a fill of each run stores
-            // what the copy would, without loading it.
-            fillColourRuns(row, colours.data(), runEnds, colour, colour + (q - p));
+            span(left, q - p, towards > 0 ? p : n - q);
         };
-        for (int y = from; y <= to; ++y) {
-            const auto [a, b] = reaching(y);
-            if (a >= b) continue;
-            if (!jogging) {
-                copy(y, a, b, 0);
-                continue;
-            }
-            // The lines past their jog: a prefix of a to b when jog rows rise along the group,
-            // a suffix when they fall. Painted in the lines' order.
-            if (jogs.front() <= jogs.back()) {
-                const size_t m =
-                    std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] > y; }), a, b);
-                copy(y, a, m, 1);
-                copy(y, m, b, 0);
-            } else {
-                const size_t m =
-                    std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] <= y; }), a, b);
-                copy(y, a, m, 0);
-                copy(y, m, b, 1);
-            }
+        const auto [a, b] = reaching(y);
+        if (a >= b) return;
+        if (!jogging) {
+            part(a, b, 0);
+            return;
+        }
+        // The lines past their jog: a prefix of a to b when jog rows rise along the group,
+        // a suffix when they fall. In the lines' order.
+        if (jogs.front() <= jogs.back()) {
+            const size_t m = std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] > y; }), a, b);
+            part(a, m, 1);
+            part(m, b, 0);
+        } else {
+            const size_t m =
+                std::clamp(firstWhere(n, [&](size_t j) { return jogs[j] <= y; }), a, b);
+            part(a, m, 0);
+            part(m, b, 1);
+        }
+    }
+
+    // Writes `count` of the group's colours from colours[colour] on to `row`.
+    void paintSpan(quint32* row, size_t count, size_t colour) const {
+        if (runEnds.empty()) {
+            copyRun(row, colours.data() + colour, count);
+            return;
+        }
+        // A gradient's neighbouring lines mostly share a colour: a fill of each run stores what
+        // the copy would, without loading it.
+        fillColourRuns(row, colours.data(), runEnds, colour, colour + count);
+    }
+
+    void paintRows(quint32* bits, qsizetype stride, int bandTop, int bandBottom) const {
+        for (int y = std::max(bandTop, top); y <= std::min(bandBottom, bottom); ++y) {
+            quint32* const row = bits + y * stride;
+            rowSpans(y, [&](qint64 left, size_t count, size_t colour) {
+                paintSpan(row + left, count, colour);
+            });
         }
     }
 
