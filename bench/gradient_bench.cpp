@@ -37,9 +37,6 @@ void gradient() {
         canvas.image();
     }
     for (const Case& c : cases) {
-        if (qEnvironmentVariableIsSet("GRAD_ONLY") &&
-            qEnvironmentVariableIntValue("GRAD_ONLY") != c.mode)
-            continue;
         // Before each timed repaint, ours or the reference, the image is filled once untimed on
         // this thread: both start with it in this core's caches, none of it left in the other
         // core's by the painting threads (which would slow a fill after them).
