@@ -4,13 +4,14 @@
 #include "raster/line_raster.h"
 
 #include <QImage>
-#include <QSemaphore>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <future>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -389,10 +390,13 @@ void paintBands(std::vector<PixelLine>& lines, const QImage& image, quint32* bit
     };
     // The second painter on a thread of the application's pool, which keeps its threads between
     // repaints: starting a thread for each would cost about as much as a band of rows.
-    QSemaphore helperDone;
-    const bool pooled = QThreadPool::globalInstance()->tryStart([&] {
+    // The promise's state is shared: the helper may still be leaving set_value() when this
+    // thread, woken, returns and takes its stack frame down.
+    auto helperDone = std::make_shared<std::promise<void>>();
+    std::future<void> helped = helperDone->get_future();
+    const bool pooled = QThreadPool::globalInstance()->tryStart([&takeBands, helperDone] {
         takeBands(false);
-        helperDone.release();
+        helperDone->set_value();
     });
     if (!pooled) {
         std::thread helper(takeBands, false);
@@ -401,7 +405,7 @@ void paintBands(std::vector<PixelLine>& lines, const QImage& image, quint32* bit
         return;
     }
     takeBands(true);
-    helperDone.acquire();
+    helped.wait();
 }
 
 }  // namespace
