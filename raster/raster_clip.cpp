@@ -43,15 +43,9 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ym
     return true;
 }
 
-}  // namespace
-
-// Where the processor has SSE4.1 its rounding instruction takes each floor in one step; the
-// choice is made once, when the program is loaded.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("sse4.1", "default")))
-#endif
-bool clipToImage(double x1, double y1, double x2, double y2, int width, int height,
-                 PixelLine& line) {
+// The clipping, inlined into a version for the baseline processor and one for SSE4.1.
+[[gnu::always_inline]] inline bool clipped(double x1, double y1, double x2, double y2, int width,
+                                           int height, PixelLine& line) {
     if (width <= 0 || height <= 0) return false;
     if (!std::isfinite(x1 + y1 + x2 + y2)) return false;
     // Ends to pixel centres first, then clipped to the centres of the image's pixels: a line
@@ -82,6 +76,34 @@ bool clipToImage(double x1, double y1, double x2, double y2, int width, int heig
     line.x1 = centre(x2, width);
     line.y1 = centre(y2, height);
     return true;
+}
+
+// Where the processor has SSE4.1 its rounding instruction takes each floor in one step. The
+// version is chosen once when the program starts (a plain flag, not an ifunc: resolvers run
+// before a sanitizer's runtime does).
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("sse4.1"))) bool clippedWithRounding(double x1, double y1, double x2,
+                                                           double y2, int width, int height,
+                                                           PixelLine& line) {
+    return clipped(x1, y1, x2, y2, width, height, line);
+}
+
+bool hasRounding() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("sse4.1") != 0;
+}
+
+const bool kRounding = hasRounding();
+#endif
+
+}  // namespace
+
+bool clipToImage(double x1, double y1, double x2, double y2, int width, int height,
+                 PixelLine& line) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (kRounding) return clippedWithRounding(x1, y1, x2, y2, width, height, line);
+#endif
+    return clipped(x1, y1, x2, y2, width, height, line);
 }
 
 }  // namespace kelvarin::raster
