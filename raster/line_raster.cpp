@@ -229,14 +229,12 @@ struct BandPainter {
             plan.groups[static_cast<size_t>(item.group)].paintRows(bits, stride, rowFrom, rowTo);
             return;
         }
-        const PixelLine& line = plan.lines[item.line];
-        if (line.y0 == line.y1 && (line.y0 < rowFrom || line.y0 > rowTo)) return;  // not its row
         SteepState& state = states[k];
         if (state.steep) {
             if (state.y <= rowTo && state.y <= state.last) state.paintUpTo(rowTo);
             return;
         }
-        paintRows(bits, stride, line, rowFrom, rowTo);
+        paintRows(bits, stride, plan.lines[item.line], rowFrom, rowTo);
     }
 
     // Row y of the active items i to j - 1, all groups and horizontal lines. When their parts of
@@ -248,17 +246,15 @@ struct BandPainter {
         for (size_t r = i; r < j; ++r) {
             const Item& item = plan.items[active[r]];
             if (item.group >= 0) {
-                plan.groups[static_cast<size_t>(item.group)].rowSpans(
-                    y, [&](qint64 left, size_t count, size_t colour) {
-                        spans.push_back({left, static_cast<qint64>(count),
-                                         &plan.groups[static_cast<size_t>(item.group)], colour, 0});
-                    });
+                const LineGroup& group = plan.groups[static_cast<size_t>(item.group)];
+                group.rowSpans(y, [&](qint64 left, size_t count, size_t colour) {
+                    spans.push_back({left, static_cast<qint64>(count), &group, colour, 0});
+                });
                 continue;
             }
-            const Downward d = downward(plan.lines[item.line]);
-            if (d.y0 == y)
-                spans.push_back(
-                    {d.x0, qint64(d.x1) - d.x0 + 1, nullptr, 0, plan.lines[item.line].pixel});
+            const PixelLine& line = plan.lines[item.line];
+            const Downward d = downward(line);
+            if (d.y0 == y) spans.push_back({d.x0, qint64(d.x1) - d.x0 + 1, nullptr, 0, line.pixel});
         }
         // In the items' order, unless that is not from the left and the parts may be written
         // in any order.

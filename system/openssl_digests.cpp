@@ -5,12 +5,12 @@
 
 #include "system/openssl_digests.h"
 
-#include <dlfcn.h>
-
 #include <utility>
 
 #include <openssl/evp.h>
 #include <openssl/opensslv.h>
+
+#include "system/library_on_demand.h"
 
 namespace kelvarin::platform {
 
@@ -30,17 +30,13 @@ struct Libcrypto {
     // cannot be opened or lacks a routine (the library then uses Qt's digests).
     static const Libcrypto* get() {
         static const Libcrypto* loaded = []() -> const Libcrypto* {
-            void* handle = dlopen(soname(), RTLD_NOW | RTLD_LOCAL);
-            if (handle == nullptr) return nullptr;
+            const LibraryOnDemand so(soname());
             static Libcrypto l;
-            const bool all = find(handle, "EVP_MD_fetch", l.mdFetch) &&
-                             find(handle, "EVP_MD_free", l.mdFree) &&
-                             find(handle, "EVP_MD_CTX_new", l.contextNew) &&
-                             find(handle, "EVP_MD_CTX_free", l.contextFree) &&
-                             find(handle, "EVP_DigestInit_ex", l.init) &&
-                             find(handle, "EVP_DigestUpdate", l.update) &&
-                             find(handle, "EVP_DigestFinal_ex", l.final);
-            // Kept open for the rest of the run: the routines are called until it ends.
+            const bool all =
+                so.find("EVP_MD_fetch", l.mdFetch) && so.find("EVP_MD_free", l.mdFree) &&
+                so.find("EVP_MD_CTX_new", l.contextNew) &&
+                so.find("EVP_MD_CTX_free", l.contextFree) && so.find("EVP_DigestInit_ex", l.init) &&
+                so.find("EVP_DigestUpdate", l.update) && so.find("EVP_DigestFinal_ex", l.final);
             return all ? &l : nullptr;
         }();
         return loaded;
@@ -54,12 +50,6 @@ struct Libcrypto {
     }
 #undef KELVARIN_NUMBER_TEXT
 #undef KELVARIN_TEXT_OF
-
-    template <class F>
-    static bool find(void* handle, const char* name, F& f) {
-        f = reinterpret_cast<F>(dlsym(handle, name));
-        return f != nullptr;
-    }
 };
 
 const char* evpName(DigestAlgorithm algorithm) {
