@@ -84,11 +84,22 @@ void forEachRun(const PixelLine& line, int top, int bottom, Run&& run) {
     }
 }
 
+// Marks the upper halves of the 256-bit vector registers unused, where the processor has them.
+// Qt's own fills (QImage::fill among them) can return with those halves in use, and until they
+// are cleared every 16-byte vector instruction of the code built for the base processor, the
+// doubles of the drawing calls included, waits on them: queueing the 6,000 lines of a diagonal
+// gradient after a fill took 0.65 ms instead of 0.23 ms.
+void clearUpperVectorHalves();
+
 class LineQueue {
   public:
     bool empty() const { return m_lines.empty(); }
     std::size_t size() const { return m_lines.size(); }
-    void add(const PixelLine& line) { m_lines.push_back(line); }
+    // The first line of a batch also clears the vector state a fill before it may have left.
+    void add(const PixelLine& line) {
+        if (m_lines.empty()) clearUpperVectorHalves();
+        m_lines.push_back(line);
+    }
     // Paints every queued line into the image, band by band, and empties the queue. The lines
     // are in logical pixels; with a device pixel ratio other than 1 each logical pixel paints
     // the block of device pixels it covers.

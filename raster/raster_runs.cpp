@@ -158,6 +158,28 @@ const FillRuns kFillRuns = fillRunsNarrow;
 
 }  // namespace
 
+#ifdef KELVARIN_RASTER_AVX2
+namespace {
+
+__attribute__((target("avx"))) void zeroUpperHalves() {
+    _mm256_zeroupper();
+}
+
+bool hasAvx() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx") != 0;
+}
+const bool kAvx = hasAvx();
+
+}  // namespace
+#endif
+
+void clearUpperVectorHalves() {
+#ifdef KELVARIN_RASTER_AVX2
+    if (kAvx) zeroUpperHalves();
+#endif
+}
+
 void fillLongRun(quint32* from, quint32* to, quint32 pixel) {
     kFill(from, to, pixel);
 }
