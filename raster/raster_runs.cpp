@@ -2,7 +2,8 @@
 // Long runs of pixels (kLongRun or more: the callers see to it) filled or copied with the widest
 // vector stores the processor has. The build targets the baseline instruction set; the 32-byte
 // versions are compiled for AVX2 alone and chosen once, at the first call, where the processor
-// reports it.
+// reports it. The upper halves of the 256-bit registers are cleared here too, on processors
+// that have them (clearUpperVectorHalves).
 //
 // Each run's first and last vector are stored unaligned, the first first and the last last, and
 // the ones between them aligned (a
@@ -150,6 +151,12 @@ const bool kWide = wideVectors();
 const FillRun kFill = kWide ? fillWide : fillNarrow;
 const CopyRun kCopy = kWide ? copyWide : copyNarrow;
 const FillRuns kFillRuns = kWide ? fillRunsWide : fillRunsNarrow;
+
+// Any processor with AVX has the upper halves to clear, whatever KELVARIN_RASTER_NARROW says.
+__attribute__((target("avx"))) void zeroUpperHalves() {
+    _mm256_zeroupper();
+}
+const bool kAvx = (__builtin_cpu_init(), __builtin_cpu_supports("avx") != 0);
 #else
 const FillRun kFill = fillNarrow;
 const CopyRun kCopy = copyNarrow;
@@ -157,22 +164,6 @@ const FillRuns kFillRuns = fillRunsNarrow;
 #endif
 
 }  // namespace
-
-#ifdef KELVARIN_RASTER_AVX2
-namespace {
-
-__attribute__((target("avx"))) void zeroUpperHalves() {
-    _mm256_zeroupper();
-}
-
-bool hasAvx() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx") != 0;
-}
-const bool kAvx = hasAvx();
-
-}  // namespace
-#endif
 
 void clearUpperVectorHalves() {
 #ifdef KELVARIN_RASTER_AVX2
